@@ -1,0 +1,3 @@
+#include "addon/AddOnId.h"
+
+ZorAddOnId AddOnId = 0;

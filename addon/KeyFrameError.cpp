@@ -1,0 +1,3 @@
+#include "addon/KeyFrameError.h"
+
+KeyFrameError::~KeyFrameError() = default;

@@ -1,0 +1,33 @@
+# libFuzzer targets, in a build of their own configured with clang:
+#   CC=clang CXX=clang++ cmake -B build-fuzz -DKFA_FUZZ=ON
+# The whole build then carries the fuzzer's coverage instrumentation and the
+# sanitizers, so that a finding anywhere in the add-on stops the run.
+if(NOT KFA_FUZZ)
+  return()
+endif()
+
+include(CheckCXXSourceCompiles)
+set(CMAKE_REQUIRED_FLAGS -fsanitize=fuzzer)
+set(CMAKE_REQUIRED_LINK_OPTIONS -fsanitize=fuzzer)
+check_cxx_source_compiles(
+  "#include <cstddef>
+   #include <cstdint>
+   extern \"C\" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }"
+  KFA_HAVE_LIBFUZZER)
+unset(CMAKE_REQUIRED_FLAGS)
+unset(CMAKE_REQUIRED_LINK_OPTIONS)
+if(NOT KFA_HAVE_LIBFUZZER)
+  message(FATAL_ERROR "KFA_FUZZ needs a compiler with -fsanitize=fuzzer; configure with clang")
+endif()
+
+target_compile_options(kfa_options INTERFACE -fsanitize=fuzzer-no-link)
+
+# kfa_add_fuzzer(NAME SOURCES src...)
+function(kfa_add_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE kfa_core zor zor_control ${ARG_LIBRARIES} kfa_options)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
+
+add_subdirectory(fuzz)

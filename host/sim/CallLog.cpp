@@ -1,0 +1,31 @@
+#include "zorsim/CallLog.h"
+
+#include <algorithm>
+
+namespace zorsim {
+
+namespace {
+
+bool startsWith(const std::string& text, const std::string& prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> CallLog::matching(const std::string& prefix) const
+{
+    std::vector<std::string> found;
+    std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(found),
+                 [&](const std::string& call) { return startsWith(call, prefix); });
+    return found;
+}
+
+int CallLog::count(const std::string& prefix) const
+{
+    return static_cast<int>(std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) {
+        return startsWith(call, prefix);
+    }));
+}
+
+}  // namespace zorsim

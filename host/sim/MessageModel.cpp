@@ -1,0 +1,44 @@
+#include "zorsim/MessageModel.h"
+
+#include "ZorTypes.h"
+
+namespace zorsim {
+
+void MessageModel::showError(const std::string& text)
+{
+    errors_.push_back(text);
+    if (onMessage)
+        onMessage(text, ZOR_MESSAGE_ERROR);
+}
+
+bool MessageModel::showMessageBox(const std::string& text, int kind)
+{
+    messageBoxes_.push_back({text, kind});
+    if (onMessage)
+        onMessage(text, kind);
+    if (kind != ZOR_MESSAGE_QUESTION)
+        return true;
+    if (answerAllYes_)
+        return true;
+    if (questionAnswers_.empty()) {
+        ++unansweredQuestions_;
+        return false;
+    }
+    const bool yes = questionAnswers_.front();
+    questionAnswers_.pop_front();
+    return yes;
+}
+
+std::optional<std::string> MessageModel::runFileDialog(const FileDialogRequest& request)
+{
+    fileDialogs_.push_back(request);
+    if (fileAnswers_.empty()) {
+        ++unansweredFileDialogs_;
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    return answer;
+}
+
+}  // namespace zorsim

@@ -1,0 +1,105 @@
+#include "zorsim/Registry.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "zorsim/Host.h"
+
+namespace zorsim {
+
+namespace {
+
+// Standard menus of the host: File, Edit, View, ..., Tools (10), Help.
+constexpr int standardMenuCount = 11;
+
+}  // namespace
+
+Registry::Registry()
+{
+    for (int number = 1; number <= standardMenuCount; ++number)
+        standardMenus_.insert(number);
+}
+
+ZorAddOnId Registry::registerAddOn(int interfaceVersion, const std::string& name,
+                                   const std::string& versionText, const std::string& company)
+{
+    const ZorAddOnId id = 0x5A000001u + static_cast<ZorAddOnId>(addOns_.size());
+    addOns_.push_back({id, interfaceVersion, name, versionText, company});
+    return id;
+}
+
+ZorMenu Registry::standardMenu(int number) const
+{
+    return standardMenus_.count(number) != 0 ? static_cast<ZorMenu>(1000 + number) : 0;
+}
+
+ZorMenuOption Registry::insertOption(ZorMenu menu, int position, const std::string& label,
+                                     ZorMenuCallback callback, ZorArbParam clientData)
+{
+    if (refuseOptions_ || menu == 0 || callback == nullptr)
+        return 0;
+    const ZorMenuOption handle = static_cast<ZorMenuOption>(options_.size() + 1);
+    options_.push_back({handle, menu, position, label, callback, clientData});
+    return handle;
+}
+
+bool Registry::setSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback,
+                                      ZorArbParam clientData)
+{
+    if (option < 1 || option > static_cast<ZorMenuOption>(options_.size()))
+        return false;
+    MenuOption& entry = options_[static_cast<std::size_t>(option - 1)];
+    entry.sensitivity = callback;
+    entry.sensitivityData = clientData;
+    return true;
+}
+
+const MenuOption* Registry::findOption(const std::string& label) const
+{
+    for (const MenuOption& option : options_)
+        if (option.label == label)
+            return &option;
+    return nullptr;
+}
+
+bool Registry::isOptionSensitive(const std::string& label) const
+{
+    const MenuOption* option = findOption(label);
+    if (option == nullptr)
+        throw std::out_of_range("no menu option " + label);
+    return option->sensitivity == nullptr || option->sensitivity(option->sensitivityData);
+}
+
+void Registry::pickOption(const std::string& label) const
+{
+    const MenuOption* option = findOption(label);
+    if (option == nullptr)
+        throw std::out_of_range("no menu option " + label);
+    option->callback(option->clientData);
+}
+
+void Registry::addMacroCallback(const std::string& addOnName, ZorMacroCommandCallback callback)
+{
+    macroCallbacks_[addOnName] = callback;
+}
+
+bool Registry::hasMacroCallback(const std::string& addOnName) const
+{
+    return macroCallbacks_.count(addOnName) != 0;
+}
+
+MacroCommandResult Registry::playAddOnCommand(const std::string& addOnName, const std::string& command)
+{
+    auto found = macroCallbacks_.find(addOnName);
+    if (found == macroCallbacks_.end())
+        throw std::out_of_range("no add-on named " + addOnName);
+    char* errorText = nullptr;
+    MacroCommandResult result{found->second(command.c_str(), &errorText), errorText != nullptr, ""};
+    if (errorText != nullptr) {
+        result.errorText = errorText;
+        host().memory.freeString(errorText);
+    }
+    return result;
+}
+
+}  // namespace zorsim

@@ -1,0 +1,57 @@
+// The percent-done status line.
+#ifndef ZORSIM_STATUS_MODEL_H
+#define ZORSIM_STATUS_MODEL_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zorsim {
+
+class StatusModel {
+public:
+    bool start(const std::string& text, bool stopButton, bool progressBar);
+    void setText(const std::string& text);
+    // Returns false once a cancel was asked for, until the line finishes.
+    bool check(int percent);
+    void finish();
+
+    // The user asks to cancel: the next check answers "cancelled".
+    void requestCancel() { cancelRequested_ = true; }
+    // The n-th check from now on (1: the next) answers "cancelled".
+    void cancelAtCheck(int n) { cancelAtCheck_ = checks_ + n; }
+
+    bool isShown() const { return shown_; }
+    const std::string& text() const { return text_; }
+    bool hasStopButton() const { return stopButton_; }
+    bool hasProgressBar() const { return progressBar_; }
+    int checks() const { return checks_; }
+    const std::vector<int>& percents() const { return percents_; }
+    // Every text shown (at start and by setText), in order.
+    const std::vector<std::string>& texts() const { return texts_; }
+    int starts() const { return starts_; }
+    int finishes() const { return finishes_; }
+
+    // Told of every start, check and finish (zorhost draws the line).
+    std::function<void(const StatusModel&)> onChange;
+
+private:
+    void changed();
+
+    bool shown_ = false;
+    std::string text_;
+    bool stopButton_ = false;
+    bool progressBar_ = false;
+    bool cancelRequested_ = false;
+    bool cancelled_ = false;
+    int cancelAtCheck_ = 0;
+    int checks_ = 0;
+    std::vector<int> percents_;
+    std::vector<std::string> texts_;
+    int starts_ = 0;
+    int finishes_ = 0;
+};
+
+}  // namespace zorsim
+
+#endif

@@ -1,0 +1,30 @@
+// A captured view with its name, the number of frames to the next key frame
+// and the solution time that was current when it was captured.
+#ifndef KFA_KEYFRAMES_KEY_FRAME_H
+#define KFA_KEYFRAMES_KEY_FRAME_H
+
+#include <cstdint>
+#include <string>
+
+#include "keyframes/ThreeDView.h"
+
+struct KeyFrame_s {
+    KeyFrame_s(const ThreeDView_s& view, std::string name, uint32_t frameCount, double solutionTime)
+        : view(view), name(std::move(name)), frameCount(frameCount), solutionTime(solutionTime)
+    {
+    }
+
+    bool operator==(const KeyFrame_s& other) const
+    {
+        return view == other.view && name == other.name && frameCount == other.frameCount &&
+               solutionTime == other.solutionTime;
+    }
+    bool operator!=(const KeyFrame_s& other) const { return !(*this == other); }
+
+    ThreeDView_s view;
+    std::string name;
+    uint32_t frameCount;
+    double solutionTime;
+};
+
+#endif

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs (when missing), then
+# configures and builds it.
+#
+#   ./setup.sh              install, configure and build (build/)
+#   ./setup.sh --deps-only  only install the packages
+#   ./setup.sh --sanitize   build with AddressSanitizer and UBSan (build-asan/)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config ccache
+  clang libclang-rt-14-dev
+  libboost-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
+  libegl-dev libgl-dev libepoxy-dev libegl-mesa0 libgl1-mesa-dri
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-dev ffmpeg
+  libpng-dev
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+      || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  local dir="$1"; shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" -j2
+}
+
+install_missing_packages
+case "${1:-}" in
+  --deps-only) ;;
+  --sanitize) configure_and_build build-asan -DKFA_SANITIZE=ON ;;
+  *) configure_and_build build ;;
+esac

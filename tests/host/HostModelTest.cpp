@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "StyleValue.h"
+#include "ZorUtil.h"
+#include "support/HostFixture.h"
+
+class HostModelTest : public HostFixture {};
+
+TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
+{
+    ZorUtilLockStart(7);
+    ZorUtilLockStart(7);
+    ZorUtilLockFinish(7);
+    EXPECT_FALSE(host().lock.isBalanced());
+    ZorUtilLockFinish(7);
+    EXPECT_TRUE(host().lock.isBalanced());
+    ZorUtilLockFinish(7);
+    EXPECT_EQ(1, host().lock.unmatchedFinishes());
+    zorsim::resetHost();
+}
+
+TEST_F(HostModelTest, StyleValuesAreTypedWithDefaults)
+{
+    StyleValue light(StringList{"GLOBALTHREED", "LIGHTSOURCE"});
+    double intensity = 0.0;
+    ASSERT_TRUE(StyleValue::returnCodeOk(light.get(intensity, StringList{"INTENSITY"})));
+    EXPECT_EQ(75.0, intensity);
+    bool wrongType = true;
+    EXPECT_FALSE(StyleValue::returnCodeOk(light.get(wrongType, StringList{"INTENSITY"})));
+    EXPECT_TRUE(wrongType);
+    double unknown = 3.0;
+    EXPECT_FALSE(StyleValue::returnCodeOk(light.get(unknown, StringList{"NOSUCHVALUE"})));
+    EXPECT_EQ(3.0, unknown);
+}
