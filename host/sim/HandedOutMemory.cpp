@@ -1,15 +1,26 @@
 #include "zorsim/HandedOutMemory.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zorsim {
 
+namespace {
+
+void freeAll(const std::set<const void*>& blocks)
+{
+    for (const void* block : blocks)
+        std::free(const_cast<void*>(block));
+}
+
+}  // namespace
+
 HandedOutMemory::~HandedOutMemory()
 {
-    for (const void* string : strings_)
-        std::free(const_cast<void*>(string));
-    for (const void* array : arrays_)
-        std::free(const_cast<void*>(array));
+    freeAll(strings_);
+    freeAll(arrays_);
+    freeAll(freedStrings_);
+    freeAll(freedArrays_);
 }
 
 char* HandedOutMemory::allocString(int maxLength)
@@ -26,11 +37,9 @@ char* HandedOutMemory::allocString(int maxLength)
 
 void HandedOutMemory::freeString(char* string)
 {
-    if (strings_.erase(string) == 0) {
-        ++faults_;
-        return;
-    }
-    std::free(string);
+    // A reader of a freed string sees this instead of the text it had.
+    if (release(strings_, freedStrings_, string))
+        std::memset(string, 'X', std::strlen(string));
 }
 
 void* HandedOutMemory::allocArray(std::size_t bytes)
@@ -43,11 +52,20 @@ void* HandedOutMemory::allocArray(std::size_t bytes)
 
 void HandedOutMemory::freeArray(void* array)
 {
-    if (arrays_.erase(array) == 0) {
-        ++faults_;
-        return;
+    release(arrays_, freedArrays_, array);
+}
+
+bool HandedOutMemory::release(std::set<const void*>& out, std::set<const void*>& freed,
+                              const void* block)
+{
+    if (out.erase(block) == 1) {
+        freed.insert(block);
+        return true;
     }
-    std::free(array);
+    ++faults_;
+    if (freed.count(block) == 1)
+        ++doubleFrees_;
+    return false;
 }
 
 bool HandedOutMemory::untrackSet(const void* set)

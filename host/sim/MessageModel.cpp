@@ -29,16 +29,4 @@ bool MessageModel::showMessageBox(const std::string& text, int kind)
     return yes;
 }
 
-std::optional<std::string> MessageModel::runFileDialog(const FileDialogRequest& request)
-{
-    fileDialogs_.push_back(request);
-    if (fileAnswers_.empty()) {
-        ++unansweredFileDialogs_;
-        return std::nullopt;
-    }
-    std::optional<std::string> answer = fileAnswers_.front();
-    fileAnswers_.pop_front();
-    return answer;
-}
-
 }  // namespace zorsim

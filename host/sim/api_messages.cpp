@@ -1,6 +1,4 @@
-// Error messages, message boxes, file dialogs and help.
-#include <cstring>
-
+// Error messages, message boxes and help.
 #include "ApiGuard.h"
 #include "ZorUtil.h"
 
@@ -16,25 +14,6 @@ bool ZorUtilDialogMessageBox(const char* message, int kind)
 {
     return guarded(callText("ZorUtilDialogMessageBox", kind, textOrEmpty(message)), false,
                    [&] { return host().messages.showMessageBox(textOrEmpty(message), kind); });
-}
-
-bool ZorUtilDialogGetFileName(int dialogOption, char** fileName, const char* fileTypeName,
-                              const char* defaultFileName, const char* defaultFilter)
-{
-    return guarded(callText("ZorUtilDialogGetFileName", dialogOption, textOrEmpty(defaultFileName)), false, [&] {
-        if (fileName == nullptr)
-            return false;
-        const auto chosen = host().messages.runFileDialog(
-            {dialogOption, textOrEmpty(fileTypeName), textOrEmpty(defaultFileName), textOrEmpty(defaultFilter)});
-        if (!chosen)
-            return false;
-        char* handedOut = host().memory.allocString(static_cast<int>(chosen->size()));
-        if (handedOut == nullptr)
-            return false;
-        std::memcpy(handedOut, chosen->c_str(), chosen->size());
-        *fileName = handedOut;
-        return true;
-    });
 }
 
 void ZorUtilHelp(const char* helpPath, bool /*goToId*/, int /*helpId*/)

@@ -1,6 +1,10 @@
 // Strings, arrays and sets that the host hands out and the add-on must free.
 // Freeing what the host did not hand out, or freeing twice, is counted as a
 // fault; what is still out is a leak.
+//
+// Freed strings and arrays are kept (a freed string's text overwritten)
+// until the model is destroyed, so that no later allocation can reuse an
+// address and hide a second free of the first.
 #ifndef ZORSIM_HANDED_OUT_MEMORY_H
 #define ZORSIM_HANDED_OUT_MEMORY_H
 
@@ -11,7 +15,7 @@ namespace zorsim {
 class HandedOutMemory {
 public:
     HandedOutMemory() = default;
-    // Frees whatever is still out, so that a reset host leaks nothing.
+    // Frees whatever is still out or kept, so that a reset host leaks nothing.
     ~HandedOutMemory();
     HandedOutMemory(const HandedOutMemory&) = delete;
     HandedOutMemory& operator=(const HandedOutMemory&) = delete;
@@ -35,13 +39,21 @@ public:
     std::size_t setsOut() const { return sets_.size(); }
     bool nothingOut() const { return strings_.empty() && arrays_.empty() && sets_.empty(); }
     int faults() const { return faults_; }
+    // The faults that freed a string or array a second time.
+    int doubleFrees() const { return doubleFrees_; }
 
 private:
+    // Moves `block` from `out` to `freed`; false (and a fault) when it was not out.
+    bool release(std::set<const void*>& out, std::set<const void*>& freed, const void* block);
+
     std::set<const void*> strings_;
     std::set<const void*> arrays_;
     std::set<const void*> sets_;
+    std::set<const void*> freedStrings_;
+    std::set<const void*> freedArrays_;
     bool failNextString_ = false;
     int faults_ = 0;
+    int doubleFrees_ = 0;
 };
 
 }  // namespace zorsim

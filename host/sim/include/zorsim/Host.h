@@ -9,6 +9,7 @@
 
 #include "zorsim/CallLog.h"
 #include "zorsim/DrawingModel.h"
+#include "zorsim/FileDialogModel.h"
 #include "zorsim/FrameModel.h"
 #include "zorsim/HandedOutMemory.h"
 #include "zorsim/IdleQueue.h"
@@ -39,6 +40,7 @@ public:
     StateChangeHub stateChanges;
     MacroModel macro;
     MessageModel messages;
+    FileDialogModel fileDialog;
     HandedOutMemory memory;
 };
 
