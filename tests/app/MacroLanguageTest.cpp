@@ -1,0 +1,176 @@
+#include "macro/MacroLanguage.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/Assertions.h"
+
+using namespace zorhost;
+
+namespace {
+
+MacroCommand parsed(const std::string& line)
+{
+    std::optional<MacroCommand> command = parseMacroLine(line, 7);
+    EXPECT_TRUE(command.has_value()) << line;
+    return command.value_or(MacroCommand{});
+}
+
+std::vector<MacroCommand> read(const std::string& text)
+{
+    std::istringstream in(text);
+    return readMacro(in);
+}
+
+// The MacroError of reading `text`, as "LINE: message".
+std::string errorOf(const std::string& text)
+{
+    try {
+        read(text);
+    } catch (const MacroError& error) {
+        return std::to_string(error.line()) + ": " + error.what();
+    }
+    return "no error";
+}
+
+}  // namespace
+
+TEST(MacroLanguageTest, ReadsNamesKeysAndWordsInUpperCase)
+{
+    const MacroCommand command = parsed("  $!rotate3d axis=psi   Angle =  -12.5e1 ");
+    EXPECT_EQ("ROTATE3D", command.name);
+    EXPECT_EQ(7, command.line);
+    ASSERT_EQ(2u, command.parameters.size());
+    EXPECT_EQ("AXIS", command.parameters[0].key);
+    EXPECT_EQ(MacroValue::Kind::Word, command.parameters[0].value.kind);
+    EXPECT_EQ("PSI", command.parameters[0].value.text);
+    EXPECT_EQ("ANGLE", command.parameters[1].key);
+    EXPECT_EQ(MacroValue::Kind::Number, command.parameters[1].value.kind);
+    EXPECT_DOUBLE_EQ(-125.0, command.parameters[1].value.number);
+}
+
+TEST(MacroLanguageTest, ReadsEachKindOfValue)
+{
+    struct Case {
+        std::string value;
+        MacroValue::Kind kind;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"30", MacroValue::Kind::Number, "30"},
+        {"0.5", MacroValue::Kind::Number, "0.5"},
+        {"true", MacroValue::Kind::Boolean, "TRUE"},
+        {"False", MacroValue::Kind::Boolean, "FALSE"},
+        {"256color", MacroValue::Kind::Word, "256COLOR"},
+        {"1.2.3", MacroValue::Kind::Word, "1.2.3"},
+        {"nan", MacroValue::Kind::Word, "NAN"},
+        {"\"Mixed Case\"", MacroValue::Kind::Text, "Mixed Case"},
+        {"\"\"", MacroValue::Kind::Text, ""},
+        {"\"say \\\"hi\\\"\"", MacroValue::Kind::Text, "say \"hi\""},
+        {"\"C:\\\\dir\\\\f\"", MacroValue::Kind::Text, "C:\\dir\\f"},
+        {"\"a\\nb\"", MacroValue::Kind::Text, "a\\nb"},
+        {"\"a = \\\"#b\\\" c\"", MacroValue::Kind::Text, "a = \"#b\" c"},
+    };
+    for (const Case& c : cases) {
+        const MacroCommand command = parsed("$!STYLE VALUE = " + c.value);
+        ASSERT_EQ(1u, command.parameters.size()) << c.value;
+        EXPECT_EQ(c.kind, command.parameters[0].value.kind) << c.value;
+        EXPECT_EQ(c.text, command.parameters[0].value.text) << c.value;
+    }
+}
+
+TEST(MacroLanguageTest, SkipsBlankLinesAndComments)
+{
+    EXPECT_FALSE(parseMacroLine("", 1));
+    EXPECT_FALSE(parseMacroLine(" \t\r", 1));
+    EXPECT_FALSE(parseMacroLine("# $!REDRAW", 1));
+    EXPECT_FALSE(parseMacroLine("   # indented", 1));
+    const std::vector<MacroCommand> commands = read("#!MC 1\n\n$!REDRAW\r\n  \n$!DELETEFRAME\n");
+    ASSERT_EQ(2u, commands.size());
+    EXPECT_EQ(3, commands[0].line);
+    EXPECT_EQ(5, commands[1].line);
+}
+
+TEST(MacroLanguageTest, RefusesMalformedLinesWithTheirFault)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"REDRAW", "expected a command: \"$!\" and its name, found \"REDRAW\""},
+        {"$!", "expected a command: \"$!\" and its name, found \"$!\""},
+        {"$! REDRAW", "expected a command: \"$!\" and its name, found \"$! REDRAW\""},
+        {"$!REDRAW,", "expected a blank after $!REDRAW, found \",\""},
+        {"$!ROTATE3D AXIS", "expected \"=\" after AXIS"},
+        {"$!ROTATE3D AXIS PSI", "expected \"=\" after AXIS"},
+        {"$!ROTATE3D AXIS =", "AXIS has no value"},
+        {"$!ROTATE3D AXIS = = 3", "AXIS has no value"},
+        {"$!ROTATE3D = PSI", "expected a parameter KEY = VALUE, found \"= PSI\""},
+        {"$!ROTATE3D 3 = PSI", "expected a parameter KEY = VALUE, found \"3 = PSI\""},
+        {"$!STYLE PATH = \"A B", "text is not closed by a double quote"},
+        {"$!STYLE PATH = \"A B\\\"", "text is not closed by a double quote"},
+        {"$!STYLE PATH = \"A\"B", "expected a blank after the value of PATH, found \"B\""},
+        {"$!STYLE VALUE = ab\"c\"", "expected a blank after the value of VALUE, found \"\"c\"\""},
+    };
+    for (const auto& [line, message] : cases)
+        EXPECT_THROW_MSG(parseMacroLine(line, 3), MacroError, message);
+}
+
+TEST(MacroLanguageTest, ChecksCommandsAgainstTheGrammar)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"$!FLY", "unknown command $!FLY"},
+        {"$!REDRAW FULL = TRUE", "$!REDRAW: unknown parameter FULL"},
+        {"$!ROTATE3D AXIS = PSI", "$!ROTATE3D: missing ANGLE"},
+        {"$!ROTATE3D AXIS = PSI ANGLE = ten", "$!ROTATE3D: ANGLE must be a number, not TEN"},
+        {"$!ROTATE3D AXIS = PSI ANGLE = \"10\"", "$!ROTATE3D: ANGLE must be a number, not \"10\""},
+        {"$!ROTATE3D AXIS = X ANGLE = 1", "$!ROTATE3D: AXIS must be one of PSI, THETA, ALPHA, not X"},
+        {"$!ROTATE3D AXIS = PSI ANGLE = 1 angle = 2", "$!ROTATE3D: ANGLE is given twice"},
+        {"$!NEWFRAME PLOTTYPE = \"XYLINE\"",
+         "$!NEWFRAME: PLOTTYPE must be one of CARTESIAN3D, CARTESIAN2D, XYLINE, POLAR, SKETCH, not \"XYLINE\""},
+        {"$!FRAMESETUP", "$!FRAMESETUP: missing PLOTTYPE"},
+        {"$!LOADSAMPLE NAME = RIPPLE", "$!LOADSAMPLE: NAME must be WAVE, not RIPPLE"},
+        {"$!LOADSAMPLE STEPS = 0", "$!LOADSAMPLE: STEPS must be a whole number of at least 1, not 0"},
+        {"$!LOADSAMPLE STEPS = 2.5", "$!LOADSAMPLE: STEPS must be a whole number of at least 1, not 2.5"},
+        {"$!STYLE PATH = GLOBALTHREED VALUE = 1", "$!STYLE: PATH must be text in double quotes, not GLOBALTHREED"},
+        {"$!STYLE VALUE = 1", "$!STYLE: missing PATH"},
+        {"$!SOLUTIONTIME TIME = TRUE", "$!SOLUTIONTIME: TIME must be a number, not TRUE"},
+        {"$!ADDONCOMMAND ADDON = \"Key Frame Animation\"", "$!ADDONCOMMAND: missing COMMAND"},
+        {"$!EXPORTSETUP", "$!EXPORTSETUP: expected one export setting KEYWORD = VALUE"},
+        {"$!EXPORTSETUP EXPORTFORMAT = AVI IMAGEWIDTH = 3",
+         "$!EXPORTSETUP: expected one export setting KEYWORD = VALUE"},
+        {"$!EXPORTSETUP QUALITY = 3", "$!EXPORTSETUP: unknown export keyword QUALITY"},
+        {"$!EXPORTSETUP EXPORTFORMAT = MOV",
+         "$!EXPORTSETUP: EXPORTFORMAT must be one of AVI, FLASH, FLV, JPEG, MPEG4, PNG, "
+         "RASTERMETAFILE, WMV, not MOV"},
+        {"$!EXPORTSETUP IMAGEWIDTH = 640.5", "$!EXPORTSETUP: IMAGEWIDTH must be a whole number, not 640.5"},
+        {"$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = 1",
+         "$!EXPORTSETUP: USESUPERSAMPLEANTIALIASING must be TRUE or FALSE, not 1"},
+        {"$!EXPORTSETUP EXPORTFNAME = movie.mp4",
+         "$!EXPORTSETUP: EXPORTFNAME must be text in double quotes, not MOVIE.MP4"},
+    };
+    for (const auto& [line, message] : cases)
+        EXPECT_EQ("2: " + message, errorOf("$!REDRAW\n" + line + "\n")) << line;
+}
+
+TEST(MacroLanguageTest, AcceptsEveryCommandInItsRecordedForm)
+{
+    const std::vector<MacroCommand> commands = read(
+        "$!NEWFRAME\n"
+        "$!NEWFRAME PLOTTYPE = xyline\n"
+        "$!FRAMESETUP PLOTTYPE = CARTESIAN3D\n"
+        "$!LOADSAMPLE NAME = WAVE STEPS = 5 TIMEMIN = -1 TIMEMAX = 1\n"
+        "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 50\n"
+        "$!ROTATE3D AXIS = THETA ANGLE = 30\n"
+        "$!SOLUTIONTIME TIME = 0.5\n"
+        "$!REDRAW\n"
+        "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
+        "$!EXPORTSETUP FLASHIMAGETYPE = 256COLOR\n"
+        "$!EXPORTSETUP ANIMATIONSPEED = 29.97\n"
+        "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = true\n"
+        "$!EXPORTSETUP EXPORTFNAME = \"out dir/movie.mp4\"\n"
+        "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=\\\"a b.keyframe\\\"\"\n"
+        "$!DELETEFRAME\n");
+    ASSERT_EQ(15u, commands.size());
+    EXPECT_EQ("OpenSettingsFile FileName=\"a b.keyframe\"", commands[13].find("COMMAND")->value.text);
+    EXPECT_EQ("out dir/movie.mp4", commands[12].find("EXPORTFNAME")->value.text);
+    EXPECT_EQ(nullptr, commands[13].find("FILENAME"));
+}
