@@ -158,6 +158,8 @@ const char* movieExtension(ExportFormat_e format)
 
 bool isAnimationFormat(int hostFormatValue)
 {
-    return std::any_of(ExportFormatKeywordTable.begin(), ExportFormatKeywordTable.end(),
-                       [hostFormatValue](const ValueText_s<ExportFormat_e>& row) { return row.value == hostFormatValue; });
+    const auto isValue = [hostFormatValue](const ValueText_s<ExportFormat_e>& row) {
+        return row.value == hostFormatValue;
+    };
+    return std::any_of(ExportFormatKeywordTable.begin(), ExportFormatKeywordTable.end(), isValue);
 }
