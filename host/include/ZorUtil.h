@@ -144,12 +144,14 @@ bool ZorUtilExportSetup(const char* attribute, const char* subAttribute,
                         double doubleValue, ZorArbParam intValue);
 
 /* Starts a movie with the current export values and takes the frame shown
- * now as its first frame. Fails when the format is not an animation format,
- * the file name is empty or the file cannot be created. */
+ * now as its first frame. Fails when a movie is already running, the format
+ * is not an animation format, the file name is empty or the file cannot be
+ * created. */
 bool ZorUtilExportStart(void);
-/* Appends the frame shown now to the running movie. */
+/* Appends the frame shown now to the running movie; false when none runs. */
 bool ZorUtilExportNextFrame(void);
-/* Completes the running movie and closes its file. */
+/* Completes the running movie and closes its file; false when none runs or
+ * the movie could not be completed (no file is left then). */
 bool ZorUtilExportFinish(void);
 /* Abandons the running movie and removes its partial file. */
 void ZorUtilExportCancel(void);

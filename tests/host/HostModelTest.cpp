@@ -32,3 +32,28 @@ TEST_F(HostModelTest, StyleValuesAreTypedWithDefaults)
     EXPECT_FALSE(StyleValue::returnCodeOk(light.get(unknown, StringList{"NOSUCHVALUE"})));
     EXPECT_EQ(3.0, unknown);
 }
+
+TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckOnly)
+{
+    host().status.cancelAtCheck(3);
+    ZorUtilStatusStartPercentDone("Working", true, true);
+    EXPECT_TRUE(ZorUtilStatusCheckPercentDone(10));
+    EXPECT_TRUE(ZorUtilStatusCheckPercentDone(20));
+    EXPECT_FALSE(ZorUtilStatusCheckPercentDone(30));
+    EXPECT_FALSE(ZorUtilStatusCheckPercentDone(40)) << "a cancel holds until the line finishes";
+    ZorUtilStatusFinishPercentDone();
+    ZorUtilStatusStartPercentDone("Again", true, true);
+    EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50)) << "a new line starts uncancelled";
+    ZorUtilStatusFinishPercentDone();
+}
+
+TEST_F(HostModelTest, RedrawsAreCountedOnlyWhileDrawing)
+{
+    ZorUtilRedraw(true);
+    ZorUtilRedraw(false);
+    ZorUtilDrawGraphics(false);
+    EXPECT_FALSE(ZorUtilRedraw(true));
+    ZorUtilDrawGraphics(true);
+    EXPECT_EQ(2, host().drawing.redraws());
+    EXPECT_EQ(1, host().drawing.fullRedraws());
+}

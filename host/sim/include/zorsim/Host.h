@@ -9,6 +9,7 @@
 
 #include "zorsim/CallLog.h"
 #include "zorsim/DrawingModel.h"
+#include "zorsim/ExportModel.h"
 #include "zorsim/FileDialogModel.h"
 #include "zorsim/FrameModel.h"
 #include "zorsim/HandedOutMemory.h"
@@ -42,6 +43,8 @@ public:
     MessageModel messages;
     FileDialogModel fileDialog;
     HandedOutMemory memory;
+    // After styles: it serves the "EXPORTSETUP" style values.
+    ExportModel exports{styles};
 };
 
 Host& host();
