@@ -14,7 +14,10 @@ Host*& theHost()
 
 }  // namespace
 
-Host::Host() = default;
+Host::Host()
+{
+    styles.mount("THREEDVIEW", &view);
+}
 
 Host& host()
 {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "ZorTypes.h"
+#include "zorsim/DataSet.h"
+#include "zorsim/ViewState.h"
 
 namespace zorsim {
 
@@ -18,6 +20,8 @@ struct Frame {
     double y = 0.5;
     double width = 8.0;
     double height = 6.0;
+    ViewState view{};
+    DataSet dataSet{};
 };
 
 class FrameModel {

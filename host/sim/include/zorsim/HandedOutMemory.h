@@ -31,6 +31,9 @@ public:
     // False (and a fault) when the set was not handed out.
     bool untrackSet(const void* set);
 
+    // A misuse of something handed out (a freed set walked, ...).
+    void countFault() { ++faults_; }
+
     // The next string allocation fails.
     void failNextStringAlloc() { failNextString_ = true; }
 

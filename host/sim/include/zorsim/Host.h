@@ -8,6 +8,7 @@
 #define ZORSIM_HOST_H
 
 #include "zorsim/CallLog.h"
+#include "zorsim/DataSetModel.h"
 #include "zorsim/DrawingModel.h"
 #include "zorsim/ExportModel.h"
 #include "zorsim/FileDialogModel.h"
@@ -21,6 +22,7 @@
 #include "zorsim/StateChangeHub.h"
 #include "zorsim/StatusModel.h"
 #include "zorsim/StyleModel.h"
+#include "zorsim/ViewModel.h"
 
 namespace zorsim {
 
@@ -45,6 +47,8 @@ public:
     HandedOutMemory memory;
     // After styles: it serves the "EXPORTSETUP" style values.
     ExportModel exports{styles};
+    ViewModel view{frames};
+    DataSetModel dataSet{frames, memory};
 };
 
 Host& host();
