@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "keyframes/ThreeDView.h"
 
 struct KeyFrame_s {
-    KeyFrame_s(const ThreeDView_s& view, std::string name, uint32_t frameCount, double solutionTime)
-        : view(view), name(std::move(name)), frameCount(frameCount), solutionTime(solutionTime)
+    KeyFrame_s(const ThreeDView_s& capturedView, std::string displayName, uint32_t framesToNext,
+               double time)
+        : view(capturedView), name(std::move(displayName)), frameCount(framesToNext), solutionTime(time)
     {
     }
 

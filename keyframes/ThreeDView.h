@@ -6,8 +6,9 @@
 
 struct ThreeDView_s {
     ThreeDView_s() = default;
-    ThreeDView_s(double x, double y, double z, double psi, double theta, double alpha, double width)
-        : x(x), y(y), z(z), psi(psi), theta(theta), alpha(alpha), width(width)
+    ThreeDView_s(double viewerX, double viewerY, double viewerZ, double psiAngle, double thetaAngle,
+                 double alphaAngle, double viewWidth)
+        : x(viewerX), y(viewerY), z(viewerZ), psi(psiAngle), theta(thetaAngle), alpha(alphaAngle), width(viewWidth)
     {
     }
 

@@ -127,8 +127,11 @@ ZorSetIndex DataSetModel::nextMember(ZorSet set, ZorSetIndex member) const
 
 void DataSetModel::freeSet(ZorSet set)
 {
-    if (memory_.untrackSet(set))
-        setsOut_.erase(set);
+    auto out = setsOut_.find(set);
+    if (!memory_.untrackSet(set) || out == setsOut_.end())
+        return;
+    setsFreed_[set] = std::move(out->second);
+    setsOut_.erase(out);
 }
 
 int DataSetModel::strandOf(int number) const

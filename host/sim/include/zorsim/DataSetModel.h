@@ -5,7 +5,7 @@
 // The control face (loadZones, addZone, setZoneEnabled, unload) sets up
 // data; the rest serves the host API. Sets handed out are tracked in the
 // host's HandedOutMemory, so a test sees one that was not freed or freed
-// twice; the model owns their storage and releases what is left with it.
+// twice; the model owns their storage and releases it when it is destroyed.
 #ifndef ZORSIM_DATA_SET_MODEL_H
 #define ZORSIM_DATA_SET_MODEL_H
 
@@ -69,6 +69,9 @@ private:
     FrameModel& frames_;
     HandedOutMemory& memory_;
     std::map<ZorSet, std::unique_ptr<ZorSet_s>> setsOut_;
+    // Freed sets are kept so that no later set reuses an address and hides a
+    // second free of the first.
+    std::map<ZorSet, std::unique_ptr<ZorSet_s>> setsFreed_;
 };
 
 }  // namespace zorsim

@@ -1,0 +1,16 @@
+#include "addon/SuspendGraphics.h"
+
+#include "ZorUtil.h"
+#include "addon/AddOnId.h"
+
+SuspendGraphics::SuspendGraphics()
+{
+    ZorUtilLockStart(AddOnId);
+    ZorUtilDrawGraphics(false);
+}
+
+SuspendGraphics::~SuspendGraphics()
+{
+    ZorUtilDrawGraphics(true);
+    ZorUtilLockFinish(AddOnId);
+}
