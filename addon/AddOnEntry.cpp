@@ -6,8 +6,6 @@
 #include "addon/AddOnNames.h"
 #include "macro/MacroCommandCallback.h"
 
-const char* const AddOnName = "Key Frame Animation";
-
 namespace {
 
 constexpr int hostInterfaceVersion = 110;

@@ -20,6 +20,9 @@ public:
     void requestCancel() { cancelRequested_ = true; }
     // The n-th check from now on (1: the next) answers "cancelled".
     void cancelAtCheck(int n) { cancelAtCheck_ = checks_ + n; }
+    // Later checks answer "go on" again, as a host may once it has reported
+    // a cancel.
+    void forgetCancel() { cancelled_ = false; }
 
     bool isShown() const { return shown_; }
     const std::string& text() const { return text_; }
