@@ -10,5 +10,5 @@ function(kfa_add_test name)
   target_link_libraries(${name} PRIVATE kfa_core zor zor_control kfa_test_support
                                         ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main kfa_options)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+                       PROPERTIES ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}" TIMEOUT 120)
 endfunction()
