@@ -1,0 +1,44 @@
+// Plain geometry the renderer draws: a structured surface and streamtraces.
+#ifndef ZORHOST_GEOMETRY_H
+#define ZORHOST_GEOMETRY_H
+
+#include <vector>
+
+namespace zorhost {
+
+struct Point3 {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+// A surface over a grid of columns x rows nodes, stored row after row.
+struct SurfaceMesh {
+    int columns = 0;
+    int rows = 0;
+    std::vector<Point3> nodes;
+
+    const Point3& node(int column, int row) const { return nodes[static_cast<std::size_t>(row * columns + column)]; }
+};
+
+// A streamtrace: points along the line and, for each, the time a particle
+// takes from the line's start to that point (ascending).
+struct Streamtrace {
+    std::vector<Point3> points;
+    std::vector<double> times;
+};
+
+// One zone as it is drawn.
+struct ZoneGeometry {
+    SurfaceMesh surface;
+    std::vector<Streamtrace> streamtraces;
+};
+
+struct Box {
+    Point3 min;
+    Point3 max;
+};
+
+}  // namespace zorhost
+
+#endif

@@ -1,0 +1,34 @@
+// Draws a scene into a picture. The OpenGL renderer is one implementation;
+// the rest of zorhost sees only this interface.
+#ifndef ZORHOST_RENDERER_H
+#define ZORHOST_RENDERER_H
+
+#include <memory>
+#include <stdexcept>
+
+#include "render/Image.h"
+#include "render/Scene.h"
+
+namespace zorhost {
+
+class RenderError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Renderer {
+public:
+    virtual ~Renderer() = default;
+    // A picture of scene.width x scene.height pixels; throws RenderError
+    // when it cannot be drawn.
+    virtual Image render(const Scene& scene) = 0;
+};
+
+// Draws with OpenGL off screen, without a display (EGL's surfaceless
+// platform, Mesa's software renderer unless LIBGL_ALWAYS_SOFTWARE is set
+// otherwise). Throws RenderError when no OpenGL context can be had.
+std::unique_ptr<Renderer> createGlRenderer();
+
+}  // namespace zorhost
+
+#endif
