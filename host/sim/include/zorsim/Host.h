@@ -23,6 +23,7 @@
 #include "zorsim/StatusModel.h"
 #include "zorsim/StyleModel.h"
 #include "zorsim/ViewModel.h"
+#include "zorsim/WidgetModel.h"
 
 namespace zorsim {
 
@@ -49,6 +50,7 @@ public:
     ExportModel exports{styles};
     ViewModel view{frames};
     DataSetModel dataSet{frames, memory};
+    WidgetModel widgets{lock};
 };
 
 Host& host();
