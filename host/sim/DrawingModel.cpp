@@ -22,6 +22,8 @@ bool DrawingModel::redraw(bool full)
     ++redraws_;
     if (full)
         ++fullRedraws_;
+    if (onRedraw)
+        onRedraw(full);
     return true;
 }
 

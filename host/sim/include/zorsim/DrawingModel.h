@@ -2,6 +2,8 @@
 #ifndef ZORSIM_DRAWING_MODEL_H
 #define ZORSIM_DRAWING_MODEL_H
 
+#include <functional>
+
 namespace zorsim {
 
 class DrawingModel {
@@ -17,6 +19,10 @@ public:
     bool redraw(bool full);
     int redraws() const { return redraws_; }
     int fullRedraws() const { return fullRedraws_; }
+
+    // Told of every redraw that drew (zorhost draws the frame; tests see
+    // what was shown at that moment). The argument is the full flag.
+    std::function<void(bool)> onRedraw;
 
 private:
     int offDepth_ = 0;

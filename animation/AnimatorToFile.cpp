@@ -1,0 +1,51 @@
+#include "animation/AnimatorToFile.h"
+
+#include "StyleValue.h"
+#include "ZorUtil.h"
+#include "addon/KeyFrameError.h"
+#include "export/EnumNames.h"
+
+namespace {
+
+// A format the host does not report is judged not to be a movie format.
+bool isHostFormatAnimation()
+{
+    int format = 0;
+    const StyleValue exportSetup(StringList{"EXPORTSETUP"});
+    return StyleValue::returnCodeOk(exportSetup.get(format, StringList{"EXPORTFORMAT"})) && isAnimationFormat(format);
+}
+
+}  // namespace
+
+AnimatorToFile::AnimatorToFile(const std::vector<KeyFrame_s>& keyFrames) : AnimatorAbstract(keyFrames, nullptr) {}
+
+AnimatorToFile::~AnimatorToFile()
+{
+    if (ZorUtilExportIsRecording())
+        ZorUtilExportFinish();
+}
+
+void AnimatorToFile::cancel()
+{
+    if (ZorUtilExportIsRecording())
+        ZorUtilExportCancel();
+}
+
+void AnimatorToFile::doAnimateFrame(uint32_t)
+{
+    if (exportPending_)
+        startExport();
+    else
+        ZorUtilExportNextFrame();
+}
+
+void AnimatorToFile::startExport()
+{
+    if (ZorUtilExportIsRecording())
+        throw KeyFrameError("Unable to start animation export. Another export is already in progress.");
+    if (!isHostFormatAnimation())
+        throw KeyFrameError("The export file format must be set to an animation format \nbefore animating to file.");
+    if (!ZorUtilExportStart())
+        throw KeyFrameError("Unable to start animation export.");
+    exportPending_ = false;
+}

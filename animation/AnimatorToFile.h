@@ -1,0 +1,33 @@
+// The innermost animator for an animation into a movie file through the
+// host's export, with the export settings the host holds.
+//
+// The first frame played starts the export (the frame shown then is the
+// movie's first frame); every later frame is appended. A cancel abandons the
+// movie; destruction finishes a movie still in progress, so an animation
+// that ends normally or through an error keeps what was exported.
+#ifndef KFA_ANIMATION_ANIMATOR_TO_FILE_H
+#define KFA_ANIMATION_ANIMATOR_TO_FILE_H
+
+#include <vector>
+
+#include "animation/AnimatorAbstract.h"
+
+class AnimatorToFile : public virtual AnimatorAbstract {
+public:
+    explicit AnimatorToFile(const std::vector<KeyFrame_s>& keyFrames);
+    ~AnimatorToFile() override;
+
+    // Abandons the movie in progress; there is no inner animator to tell.
+    void cancel() override;
+
+protected:
+    // Throws KeyFrameError when the export cannot be started.
+    void doAnimateFrame(uint32_t frameNumber) override;
+
+private:
+    void startExport();
+
+    bool exportPending_ = true;
+};
+
+#endif
