@@ -33,6 +33,14 @@ ZorMenu Registry::standardMenu(int number) const
     return standardMenus_.count(number) != 0 ? static_cast<ZorMenu>(1000 + number) : 0;
 }
 
+int Registry::standardMenuNumber(ZorMenu menu) const
+{
+    for (int number : standardMenus_)
+        if (standardMenu(number) == menu)
+            return number;
+    return 0;
+}
+
 ZorMenuOption Registry::insertOption(ZorMenu menu, int position, const std::string& label,
                                      ZorMenuCallback callback, ZorArbParam clientData)
 {
@@ -86,6 +94,14 @@ void Registry::addMacroCallback(const std::string& addOnName, ZorMacroCommandCal
 bool Registry::hasMacroCallback(const std::string& addOnName) const
 {
     return macroCallbacks_.count(addOnName) != 0;
+}
+
+std::vector<std::string> Registry::macroCallbackNames() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : macroCallbacks_)
+        names.push_back(entry.first);
+    return names;
 }
 
 MacroCommandResult Registry::playAddOnCommand(const std::string& addOnName, const std::string& command)

@@ -47,6 +47,8 @@ public:
     const std::vector<RegisteredAddOn>& addOns() const { return addOns_; }
 
     ZorMenu standardMenu(int number) const;
+    // The number of the standard menu `menu`; 0 when it is none of them.
+    int standardMenuNumber(ZorMenu menu) const;
     // A host without this standard menu answers 0 for it.
     void removeStandardMenu(int number) { standardMenus_.erase(number); }
     // While set, the host refuses every new menu option.
@@ -65,6 +67,8 @@ public:
 
     void addMacroCallback(const std::string& addOnName, ZorMacroCommandCallback callback);
     bool hasMacroCallback(const std::string& addOnName) const;
+    // The names that have a macro command callback, in alphabetical order.
+    std::vector<std::string> macroCallbackNames() const;
     // Hands `command` to the add-on's callback and takes over its error text.
     MacroCommandResult playAddOnCommand(const std::string& addOnName, const std::string& command);
 
