@@ -1,0 +1,34 @@
+// A fresh folder under the system's temporary folder, removed with all it
+// holds when the object goes.
+//
+//   TempFolder folder;
+//   writeFile(folder.path("a.keyframe"), "...");
+#ifndef KFA_TESTS_TEMP_FOLDER_H
+#define KFA_TESTS_TEMP_FOLDER_H
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The full name of `name` inside the folder.
+    std::string path(const std::string& name) const { return (root_ / name).string(); }
+    // The names of the entries the folder holds, sorted.
+    std::vector<std::string> entries() const;
+
+private:
+    std::filesystem::path root_;
+};
+
+// The whole content of a file; empty when it cannot be read.
+std::string readFile(const std::string& fileName);
+// Replaces the file's content by `text`, written byte for byte.
+void writeFile(const std::string& fileName, const std::string& text);
+
+#endif
