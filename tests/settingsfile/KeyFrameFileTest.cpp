@@ -1,0 +1,358 @@
+#include "settingsfile/KeyFrameFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FileSystemFaults.h"
+#include "TempFolder.h"
+#include "addon/KeyFrameError.h"
+#include "support/Assertions.h"
+
+namespace {
+
+// The file the writer makes of workedExampleSettings() and workedExampleKeyFrames().
+const char* const WorkedExample =
+    "#!KeyFrame 1\n"
+    "\n"
+    "%Settings\n"
+    " AnimateTime false\n"
+    " TimeAnimationOperation Forward\n"
+    " NumCycles 1\n"
+    " AnimateStreamtraces false\n"
+    " FadeIn true\n"
+    " FadeOut false\n"
+    "%Settings\n"
+    "\n"
+    "%KeyFrameView\n"
+    " Name \"View 1\"\n"
+    " Position 10.5 -3.25 8\n"
+    " Angle 60 30 0\n"
+    " Width 4.5\n"
+    " FrameCount 30\n"
+    " SolutionTime 0\n"
+    "%KeyFrameView\n"
+    "\n"
+    "%KeyFrameView\n"
+    " Name \"View 2\"\n"
+    " Position 12 -1 6.75\n"
+    " Angle 45 60 0\n"
+    " Width 3.2\n"
+    " FrameCount 30\n"
+    " SolutionTime 0.5\n"
+    "%KeyFrameView";
+
+const char* const Header = "#!KeyFrame 1\n";
+// A complete key frame section, ending with a line end.
+const char* const ViewSection = "%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n%KeyFrameView\n";
+
+AnimationSettings_s workedExampleSettings()
+{
+    AnimationSettings_s settings;
+    settings.fadeIn = true;
+    return settings;
+}
+
+std::vector<KeyFrame_s> workedExampleKeyFrames()
+{
+    return {
+        KeyFrame_s(ThreeDView_s(10.5, -3.25, 8, 60, 30, 0, 4.5), "View 1", 30, 0.0),
+        KeyFrame_s(ThreeDView_s(12, -1, 6.75, 45, 60, 0, 3.2), "View 2", 30, 0.5),
+    };
+}
+
+// Settings unlike the defaults in every field the file holds.
+AnimationSettings_s unusualSettings()
+{
+    AnimationSettings_s settings;
+    settings.animateTime = true;
+    settings.timeAnimationOperation = Bounce;
+    settings.numCycles = 7;
+    settings.destination = ToFile;
+    settings.animateStreamtraces = true;
+    settings.fadeIn = true;
+    settings.fadeOut = true;
+    return settings;
+}
+
+bool operator==(const AnimationSettings_s& a, const AnimationSettings_s& b)
+{
+    return a.animateTime == b.animateTime && a.timeAnimationOperation == b.timeAnimationOperation &&
+           a.numCycles == b.numCycles && a.destination == b.destination &&
+           a.animateStreamtraces == b.animateStreamtraces && a.fadeIn == b.fadeIn && a.fadeOut == b.fadeOut;
+}
+
+std::string framed(const std::string& message, int line)
+{
+    return "Error reading key frame settings file.\n\n" + message + "\n\nError occurred on line number " +
+           std::to_string(line) + ".";
+}
+
+std::string mismatch(int valuesRead)
+{
+    return "Mismatch between number of expected values and number of values that could be read.\n"
+           "Number of expected values: 3\nNumber of values read: " +
+           std::to_string(valuesRead);
+}
+
+}  // namespace
+
+// Key frames as readable text in failure messages.
+void PrintTo(const KeyFrame_s& keyFrame, std::ostream* out)
+{
+    const ThreeDView_s& view = keyFrame.view;
+    *out << '"' << keyFrame.name << "\" (" << view.x << ' ' << view.y << ' ' << view.z << ", " << view.psi << ' '
+         << view.theta << ' ' << view.alpha << ", " << view.width << ") " << keyFrame.frameCount << ' '
+         << keyFrame.solutionTime;
+}
+
+class KeyFrameFileTest : public ::testing::Test {
+protected:
+    // Reads `text` as a file into `settings` and `keyFrames`.
+    void readText(const std::string& text)
+    {
+        writeFile(fileName, text);
+        KeyFrameFile().read(fileName, settings, keyFrames);
+    }
+
+    std::string writeAndGetText()
+    {
+        KeyFrameFile().write(fileName, settings, keyFrames);
+        return readFile(fileName);
+    }
+
+    TempFolder folder;
+    const std::string fileName = folder.path("animation.keyframe");
+    AnimationSettings_s settings;
+    std::vector<KeyFrame_s> keyFrames;
+};
+
+TEST_F(KeyFrameFileTest, WritesTheWorkedExampleByteForByteAndReadsItBack)
+{
+    settings = workedExampleSettings();
+    keyFrames = workedExampleKeyFrames();
+    EXPECT_EQ(WorkedExample, writeAndGetText());
+    EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries()) << "no temporary file is left";
+
+    settings = unusualSettings();
+    keyFrames.clear();
+    KeyFrameFile().read(fileName, settings, keyFrames);
+    AnimationSettings_s expected = workedExampleSettings();
+    expected.destination = ToFile;
+    EXPECT_TRUE(expected == settings) << "every field but the destination comes from the file";
+    EXPECT_EQ(workedExampleKeyFrames(), keyFrames);
+}
+
+TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
+{
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const std::string settingsStart = std::string(Header) + "%Settings\n";
+    const std::string viewStart = std::string(Header) + "%KeyFrameView\n";
+    const std::string booleanText = "\nValue must be \"true\" or \"false\".";
+    const Case cases[] = {
+        {"", "Invalid file header."},
+        {"#!KeyFrame\n", "Invalid file header."},
+        {"KeyFrame 1\n", "Invalid file header."},
+        {"#!KeyFrame one\n", "Invalid file header."},
+        {"#!KeyFrame 2\n", "File created with a newer version of the Key Frame add-on."},
+        {"#!KeyFrame 1\n\n%Settings\n Loops 3\n", framed("Unrecognized setting entry.", 4)},
+        {"#!KeyFrame 1\n\n%Settings extra\n", framed("Unknown section header: %Settings extra", 3)},
+        {std::string(Header) + ViewSection + "\n\n Position 1 2 3\n",
+         framed("Unknown section header: Position 1 2 3", 8)},
+        {settingsStart + " FadeIn true\n%KeyFrameView\n", framed("Missing end marker for Settings section.", 4)},
+        {viewStart + " Position 1 2 3\n%Settings\n", framed("Missing end marker for KeyFrameView section.", 4)},
+        {viewStart + " Zoom 2\n", framed("Unrecognized KeyFrameItem entry.", 3)},
+        {settingsStart + " AnimateTime True\n", framed("Invalid value for AnimateTime setting." + booleanText, 3)},
+        {settingsStart + " fadeout 1\n", framed("Invalid value for FadeOut setting." + booleanText, 3)},
+        {settingsStart + " AnimateStreamtraces truely\n",
+         framed("Invalid value for AnimateStreamtraces setting." + booleanText, 3)},
+        {settingsStart + " FadeIn\n", framed("Invalid value for FadeIn setting." + booleanText, 3)},
+        {settingsStart + " TimeAnimationOperation Backward\n",
+         framed("Invalid value for TimeAnimationOperation setting.", 3)},
+        {settingsStart + " NumCycles 0\n",
+         framed("Invalid value for NumCycles setting.\nValue must be an integer greater than 1.", 3)},
+        {settingsStart + " NumCycles two\n",
+         framed("Invalid value for NumCycles setting.\nValue must be an integer greater than 1.", 3)},
+        {settingsStart + " NumCycles 2147483648\n",
+         framed("Invalid value for NumCycles setting.\nValue must be an integer greater than 1.", 3)},
+        {viewStart + " Name View 1\n", framed("View name must be surrounded in quotation marks.", 3)},
+        {viewStart + " Name \"View 1\n", framed("View name must be surrounded in quotation marks.", 3)},
+        {viewStart + " Name \"\"\n", framed("Unable to read view name.", 3)},
+        {viewStart + " Position 1 2\n", framed(mismatch(2), 3)},
+        {viewStart + " Angle 1 2 3 4\n", framed(mismatch(4), 3)},
+        {viewStart + " Position 1 2 x\n",
+         framed("Error reading item from file.\nUnable to convert input to appropriate value: x", 3)},
+        {viewStart + " Width wide\n", framed("Unable to read width value.", 3)},
+        {viewStart + " Width 1.0000001e150\n",
+         framed("Invalid width value. Width must be between -1e150 and 1e150", 3)},
+        {viewStart + " Width -1.0000001e150\n",
+         framed("Invalid width value. Width must be between -1e150 and 1e150", 3)},
+        {viewStart + " FrameCount 0\n", framed("Invalid frameCount value.", 3)},
+        {viewStart + " FrameCount -1\n", framed("Invalid frameCount value.", 3)},
+        {viewStart + " FrameCount 4294967296\n", framed("Invalid frameCount value.", 3)},
+        {viewStart + " FrameCount many\n", framed("Invalid frameCount value.", 3)},
+        {viewStart + " SolutionTime now\n", framed("Unable to read solution time value.", 3)},
+        {viewStart + " Angle 4 5 6\n\n%KeyFrameView\n", framed("Missing Position entry.", 5)},
+        {viewStart + " Position 1 2 3\n%KeyFrameView\n", framed("Missing Angle entry.", 4)},
+        // A section running to the end of a file that ends with a line end
+        // meets the failed read after the last line.
+        {settingsStart + " NumCycles 2\n", framed("Unrecognized setting entry.", 4)},
+        {viewStart + " Position 1 2 3\n Angle 4 5 6\n", framed("Unrecognized KeyFrameItem entry.", 5)},
+        // A refusal after complete sections takes none of them over.
+        {std::string(Header) + "%Settings\n NumCycles 4\n%Settings\n" + ViewSection + "%Bogus\n",
+         framed("Unknown section header: %Bogus", 9)},
+    };
+    for (const Case& c : cases) {
+        settings = unusualSettings();
+        keyFrames = workedExampleKeyFrames();
+        EXPECT_THROW_MSG(readText(c.text), KeyFrameError, c.message);
+        EXPECT_TRUE(unusualSettings() == settings) << c.text;
+        EXPECT_EQ(workedExampleKeyFrames(), keyFrames) << c.text;
+    }
+}
+
+TEST_F(KeyFrameFileTest, AFileThatCannotBeOpenedIsReportedWithoutFraming)
+{
+    EXPECT_THROW_MSG(KeyFrameFile().read(folder.path("missing.keyframe"), settings, keyFrames), KeyFrameError,
+                     "Unable to open file for reading.");
+}
+
+TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
+{
+    struct Case {
+        std::string text;
+        AnimationSettings_s settings;
+        std::vector<KeyFrame_s> keyFrames;
+    };
+    AnimationSettings_s bounceTwice;
+    bounceTwice.timeAnimationOperation = Bounce;
+    bounceTwice.numCycles = 2;
+    AnimationSettings_s fadeOut;
+    fadeOut.fadeOut = true;
+    AnimationSettings_s asCaptured;
+    asCaptured.timeAnimationOperation = AsCaptured;
+    const KeyFrame_s plain(ThreeDView_s(1, 2, 3, 4, 5, 6, 0), "", 0, 0.0);
+    const std::vector<KeyFrame_s> none;
+    const Case cases[] = {
+        {"\n  \n#!keyframe 1", {}, none},
+        {"#!KeyFrame 0 written by hand\n", {}, none},
+        {"#!KeyFrame -3", {}, none},
+        {"#!KeyFrame 1\n%settings\n numcycles 2\n timeAnimationOperation bounce\n%SETTINGS\n\n\n  \n",
+         bounceTwice, none},
+        {"#!KeyFrame 1\r\n\r\n\t%Settings \r\n\tFadeOut true\r\n%Settings\r\n", fadeOut, none},
+        {"#!KeyFrame 1\n%Settings\n TimeAnimationOperation AsCaptured\n%Settings with a word\n", asCaptured, none},
+        {"#!KeyFrame 1\n%Settings\n FadeOut true", fadeOut, none},
+        {"#!KeyFrame 1\n%Settings\n NumCycles 2\n%Settings\n%Settings\n TimeAnimationOperation Bounce\n"
+         " NumCycles 3 cycles\n NumCycles 2\n%Settings",
+         bounceTwice, none},
+        {std::string(Header) + ViewSection, {}, {plain}},
+        {std::string(Header) + "%KeyFrameView\n Angle 0 0 0\n Angle 4 5 6\n Position 1 2 3", {}, {plain}},
+        {std::string(Header) + "%KeyFrameView\n Name \"A\" B\" C\n Position 1 2 3\n Angle 4 5 6\n"
+         " Width -1e150 wide\n FrameCount 4294967295 frames\n SolutionTime -2.5e-300 s\n%KeyFrameView\n"
+         "%KeyFrameView\n Name x\"y\"z\n Position 0 0 0\n Angle 0 0 0\n Width 1E+150\n%KeyFrameView",
+         {},
+         {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, -1e150), "A", 4294967295U, -2.5e-300),
+          KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 1e150), "y", 0, 0.0)}},
+    };
+    for (const Case& c : cases) {
+        settings = AnimationSettings_s();
+        keyFrames = workedExampleKeyFrames();
+        ASSERT_NO_THROW(readText(c.text)) << c.text;
+        EXPECT_TRUE(c.settings == settings) << c.text;
+        EXPECT_EQ(c.keyFrames, keyFrames) << c.text;
+    }
+}
+
+TEST_F(KeyFrameFileTest, WritesNumbersWithSixSignificantDigits)
+{
+    keyFrames = {KeyFrame_s(ThreeDView_s(0.1234567, 2e6, 8.0, -0.00001, 123456.7, 1e-300, 0.5), "N", 4000000000U,
+                            -1234567.0)};
+    const std::string text = writeAndGetText();
+    EXPECT_NE(std::string::npos, text.find("\n Position 0.123457 2e+06 8\n"));
+    EXPECT_NE(std::string::npos, text.find("\n Angle -1e-05 123457 1e-300\n"));
+    EXPECT_NE(std::string::npos, text.find("\n Width 0.5\n"));
+    EXPECT_NE(std::string::npos, text.find("\n FrameCount 4000000000\n"));
+    EXPECT_NE(std::string::npos, text.find("\n SolutionTime -1.23457e+06\n"));
+
+    KeyFrameFile().read(fileName, settings, keyFrames);
+    const std::vector<KeyFrame_s> rounded = {
+        KeyFrame_s(ThreeDView_s(0.123457, 2e6, 8.0, -0.00001, 123457, 1e-300, 0.5), "N", 4000000000U, -1.23457e6)};
+    EXPECT_EQ(rounded, keyFrames);
+}
+
+TEST_F(KeyFrameFileTest, SettingsAndKeyFramesSurviveARoundTrip)
+{
+    const AnimationSettings_s original = unusualSettings();
+    const std::vector<KeyFrame_s> originalKeyFrames = {
+        KeyFrame_s(ThreeDView_s(-7, 0.25, 1e10, -180, 90, 180, 1e150), "first", 1, -3.5),
+        KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), " spaced  name ", 12, 1e-7),
+        KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "first", 2, 0),
+    };
+    for (TimeAnimationOperation_e operation : {Forward, Loop, Bounce, AsCaptured}) {
+        settings = original;
+        settings.timeAnimationOperation = operation;
+        keyFrames = originalKeyFrames;
+        KeyFrameFile().write(fileName, settings, keyFrames);
+        settings = AnimationSettings_s();
+        settings.destination = ToFile;
+        keyFrames.clear();
+        KeyFrameFile().read(fileName, settings, keyFrames);
+        AnimationSettings_s expected = original;
+        expected.timeAnimationOperation = operation;
+        EXPECT_TRUE(expected == settings) << operation;
+        EXPECT_EQ(originalKeyFrames, keyFrames);
+    }
+}
+
+TEST_F(KeyFrameFileTest, KeyFramesTheReaderWouldRefuseAreWrittenSoThatTheyReadBack)
+{
+    // An empty name and a frame count of 0 are what a section without
+    // these entries gives; written out as such they would be refused.
+    keyFrames = {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "", 0, 0.5)};
+    EXPECT_EQ(std::string(Header) +
+                  "\n%Settings\n AnimateTime false\n TimeAnimationOperation Forward\n NumCycles 1\n"
+                  " AnimateStreamtraces false\n FadeIn false\n FadeOut false\n%Settings\n"
+                  "\n%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n Width 7\n SolutionTime 0.5\n%KeyFrameView",
+              writeAndGetText());
+    const std::vector<KeyFrame_s> written = keyFrames;
+    keyFrames.clear();
+    KeyFrameFile().read(fileName, settings, keyFrames);
+    EXPECT_EQ(written, keyFrames);
+}
+
+TEST_F(KeyFrameFileTest, ANameWithQuotesIsWrittenUnchangedAndReadUpToItsSecondQuote)
+{
+    keyFrames = {KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0)};
+    EXPECT_NE(std::string::npos, writeAndGetText().find("\n Name \"A \"B\" C\"\n"));
+    KeyFrameFile().read(fileName, settings, keyFrames);
+    ASSERT_EQ(1U, keyFrames.size());
+    EXPECT_EQ("A ", keyFrames[0].name);
+}
+
+TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
+{
+    writeFile(fileName, WorkedExample);
+    EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
+                     "No Key Frames established.");
+    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_THROW_MSG(KeyFrameFile().write(folder.path("new.keyframe"), settings, keyFrames), KeyFrameError,
+                     "No Key Frames established.");
+    EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
+}
+
+TEST_F(KeyFrameFileTest, ASaveThatFailsOnAFullDiskKeepsTheOldFile)
+{
+    writeFile(fileName, WorkedExample);
+    keyFrames = {KeyFrame_s(ThreeDView_s(), "new", 5, 0)};
+    {
+        FileSizeLimit diskFull(100);
+        EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
+                         "Unable to write file.");
+    }
+    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
+}
