@@ -1,0 +1,158 @@
+#include "fuzz/KeyFrameFileProperty.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "addon/KeyFrameError.h"
+#include "settingsfile/KeyFrameFile.h"
+
+namespace {
+
+// Files of this process, in memory where the system offers a folder for it.
+std::string scratchFile(const char* name)
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", error)
+                                             ? std::filesystem::path("/dev/shm")
+                                             : std::filesystem::temp_directory_path();
+    return (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-" + name)).string();
+}
+
+// Removes the scratch files when the process ends normally.
+struct ScratchFiles {
+    ~ScratchFiles()
+    {
+        std::remove(input.c_str());
+        std::remove(rewritten.c_str());
+    }
+    const std::string input = scratchFile("input.keyframe");
+    const std::string rewritten = scratchFile("rewritten.keyframe");
+};
+
+const ScratchFiles& scratchFiles()
+{
+    static const ScratchFiles files;
+    return files;
+}
+
+// Differs from the defaults in every field, so that a change shows.
+AnimationSettings_s sentinelSettings()
+{
+    AnimationSettings_s settings;
+    settings.animateTime = true;
+    settings.timeAnimationOperation = AsCaptured;
+    settings.numCycles = 9;
+    settings.destination = ToFile;
+    settings.animateStreamtraces = true;
+    settings.fadeIn = true;
+    settings.fadeOut = true;
+    return settings;
+}
+
+std::vector<KeyFrame_s> sentinelKeyFrames()
+{
+    return {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "sentinel", 8, 9.5)};
+}
+
+bool sameSettings(const AnimationSettings_s& a, const AnimationSettings_s& b)
+{
+    return a.animateTime == b.animateTime && a.timeAnimationOperation == b.timeAnimationOperation &&
+           a.numCycles == b.numCycles && a.destination == b.destination &&
+           a.animateStreamtraces == b.animateStreamtraces && a.fadeIn == b.fadeIn && a.fadeOut == b.fadeOut;
+}
+
+// The value the text "%g" makes of `value` stands for.
+double roundedToSixDigits(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return std::strtod(text, nullptr);
+}
+
+std::vector<KeyFrame_s> roundedToSixDigits(std::vector<KeyFrame_s> keyFrames)
+{
+    for (KeyFrame_s& keyFrame : keyFrames) {
+        ThreeDView_s& view = keyFrame.view;
+        for (double* field : {&view.x, &view.y, &view.z, &view.psi, &view.theta, &view.alpha, &view.width})
+            *field = roundedToSixDigits(*field);
+        keyFrame.solutionTime = roundedToSixDigits(keyFrame.solutionTime);
+    }
+    return keyFrames;
+}
+
+std::string refusalViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
+{
+    if (!sameSettings(settings, sentinelSettings()))
+        return "a refused file changed the settings";
+    if (keyFrames != sentinelKeyFrames())
+        return "a refused file changed the key frames";
+    return {};
+}
+
+std::string emptyListViolation(const AnimationSettings_s& settings, const std::string& rewritten)
+{
+    try {
+        KeyFrameFile().write(rewritten, settings, {});
+    } catch (const KeyFrameError& error) {
+        if (std::string(error.what()) != "No Key Frames established.")
+            return std::string("writing no key frames failed with: ") + error.what();
+        if (std::filesystem::exists(rewritten))
+            return "writing no key frames left a file";
+        return {};
+    }
+    return "writing no key frames was not refused";
+}
+
+// Writes what was read and reads it back into other values.
+std::string roundTripViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
+{
+    const std::string& rewritten = scratchFiles().rewritten;
+    std::remove(rewritten.c_str());
+    if (keyFrames.empty())
+        return emptyListViolation(settings, rewritten);
+    AnimationSettings_s settingsBack;
+    std::vector<KeyFrame_s> keyFramesBack;
+    try {
+        KeyFrameFile().write(rewritten, settings, keyFrames);
+        KeyFrameFile().read(rewritten, settingsBack, keyFramesBack);
+    } catch (const KeyFrameError& error) {
+        return std::string("the rewritten file failed with: ") + error.what();
+    }
+    settingsBack.destination = settings.destination;
+    if (!sameSettings(settingsBack, settings))
+        return "the rewritten file gave other settings";
+    if (keyFramesBack != roundedToSixDigits(keyFrames))
+        return "the rewritten file gave other key frames";
+    return {};
+}
+
+}  // namespace
+
+std::string keyFrameFilePropertyViolation(const std::string& fileText)
+{
+    const std::string& input = scratchFiles().input;
+    {
+        std::ofstream file(input, std::ios::binary | std::ios::trunc);
+        file << fileText;
+        if (!file.flush())
+            return "cannot write the input file";
+    }
+    AnimationSettings_s settings = sentinelSettings();
+    std::vector<KeyFrame_s> keyFrames = sentinelKeyFrames();
+    try {
+        KeyFrameFile().read(input, settings, keyFrames);
+    } catch (const KeyFrameError&) {
+        return refusalViolation(settings, keyFrames);
+    } catch (const std::exception& error) {
+        return std::string("reading raised another error: ") + error.what();
+    }
+    if (settings.destination != ToFile)
+        return "reading changed the destination";
+    return roundTripViolation(settings, keyFrames);
+}
