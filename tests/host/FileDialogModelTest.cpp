@@ -15,7 +15,7 @@ protected:
     }
 };
 
-TEST_F(FileDialogModelTest, AnswersFromTheQueueAndRecordsWhatWasProposed)
+TEST_F(FileDialogModelTest, AnswersFromTheQueueThenCancels)
 {
     host().fileDialog.answerWith("/tmp/first.keyframe");
     host().fileDialog.answerCancel();
@@ -31,23 +31,9 @@ TEST_F(FileDialogModelTest, AnswersFromTheQueueAndRecordsWhatWasProposed)
     EXPECT_FALSE(runSaveDialog(&chosen));
     EXPECT_EQ(1, host().fileDialog.unanswered());
 
-    ASSERT_EQ(3U, host().fileDialog.requests().size());
-    const zorsim::FileDialogRequest& request = host().fileDialog.requests().front();
-    EXPECT_EQ(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, request.option);
-    EXPECT_EQ("Key Frame Animation", request.fileTypeName);
-    EXPECT_EQ("animation.keyframe", request.proposedName);
-    EXPECT_EQ("*.keyframe", request.filter);
+    EXPECT_EQ(3U, host().fileDialog.requests().size());
     EXPECT_TRUE(host().memory.nothingOut());
     EXPECT_EQ(0, host().memory.faults());
-}
-
-TEST_F(FileDialogModelTest, AChosenNameNotFreedIsStillOut)
-{
-    host().fileDialog.answerWith("kept.keyframe");
-    char* chosen = nullptr;
-    ASSERT_TRUE(runSaveDialog(&chosen));
-    EXPECT_EQ(1U, host().memory.stringsOut());
-    EXPECT_FALSE(host().memory.nothingOut());
 }
 
 TEST_F(FileDialogModelTest, ASecondFreeIsAFaultEvenAfterFurtherAllocations)
