@@ -86,11 +86,11 @@ std::vector<KeyFrame_s> roundedToSixDigits(std::vector<KeyFrame_s> keyFrames)
     return keyFrames;
 }
 
-std::string refusalViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
+std::string refusalViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
 {
     if (!sameSettings(settings, sentinelSettings()))
         return "a refused file changed the settings";
-    if (keyFrames != sentinelKeyFrames())
+    if (keyFrames.getKeyFrames() != sentinelKeyFrames())
         return "a refused file changed the key frames";
     return {};
 }
@@ -98,7 +98,7 @@ std::string refusalViolation(const AnimationSettings_s& settings, const std::vec
 std::string emptyListViolation(const AnimationSettings_s& settings, const std::string& rewritten)
 {
     try {
-        KeyFrameFile().write(rewritten, settings, {});
+        KeyFrameFile().write(rewritten, settings, ListModelKeyFrame());
     } catch (const KeyFrameError& error) {
         if (std::string(error.what()) != "No Key Frames established.")
             return std::string("writing no key frames failed with: ") + error.what();
@@ -110,14 +110,14 @@ std::string emptyListViolation(const AnimationSettings_s& settings, const std::s
 }
 
 // Writes what was read and reads it back into other values.
-std::string roundTripViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
+std::string roundTripViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
 {
     const std::string& rewritten = scratchFiles().rewritten;
     std::remove(rewritten.c_str());
-    if (keyFrames.empty())
+    if (keyFrames.getCount() == 0)
         return emptyListViolation(settings, rewritten);
     AnimationSettings_s settingsBack;
-    std::vector<KeyFrame_s> keyFramesBack;
+    ListModelKeyFrame keyFramesBack;
     try {
         KeyFrameFile().write(rewritten, settings, keyFrames);
         KeyFrameFile().read(rewritten, settingsBack, keyFramesBack);
@@ -127,7 +127,7 @@ std::string roundTripViolation(const AnimationSettings_s& settings, const std::v
     settingsBack.destination = settings.destination;
     if (!sameSettings(settingsBack, settings))
         return "the rewritten file gave other settings";
-    if (keyFramesBack != roundedToSixDigits(keyFrames))
+    if (keyFramesBack.getKeyFrames() != roundedToSixDigits(keyFrames.getKeyFrames()))
         return "the rewritten file gave other key frames";
     return {};
 }
@@ -144,7 +144,8 @@ std::string keyFrameFilePropertyViolation(const std::string& fileText)
             return "cannot write the input file";
     }
     AnimationSettings_s settings = sentinelSettings();
-    std::vector<KeyFrame_s> keyFrames = sentinelKeyFrames();
+    ListModelKeyFrame keyFrames;
+    keyFrames.setKeyFrames(sentinelKeyFrames());
     try {
         KeyFrameFile().read(input, settings, keyFrames);
     } catch (const KeyFrameError&) {

@@ -18,7 +18,6 @@ namespace {
 
 const int FileVersion = 1;
 const double WidthLimit = 1e150;
-const char* const NoKeyFramesText = "No Key Frames established.";
 
 // The value of `word` in E's table, letter case ignored; false when the
 // table has no such word.
@@ -99,8 +98,7 @@ std::ostream& beginEntry(std::ostream& file, const std::string& key)
 
 KeyFrameFile::~KeyFrameFile() = default;
 
-void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings,
-                        std::vector<KeyFrame_s>& keyFrames)
+void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings, ListModelKeyFrame& keyFrames)
 {
     std::ifstream file(fileName);
     if (!file.is_open())
@@ -124,7 +122,7 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
         raiseReadError("Error during file read.");
 
     // The list first: replacing it may fail, assigning the settings cannot.
-    keyFrames.swap(workingKeyFrames);
+    keyFrames.setKeyFrames(workingKeyFrames);
     settings = workingSettings;
 }
 
@@ -288,10 +286,10 @@ void KeyFrameFile::raiseReadError(const std::string& message) const
 }
 
 void KeyFrameFile::write(const std::string& fileName, const AnimationSettings_s& settings,
-                         const std::vector<KeyFrame_s>& keyFrames)
+                         const ListModelInterface<KeyFrame_s>& keyFrames)
 {
-    if (keyFrames.empty())
-        throw KeyFrameError(NoKeyFramesText);
+    if (keyFrames.getCount() == 0)
+        throw KeyFrameError(keyFrames.getEmptyListText());
     std::ostringstream file;
     file.imbue(std::locale::classic());
     file << std::boolalpha << KeyFrameFileHeader << ' ' << FileVersion;
@@ -313,10 +311,11 @@ void KeyFrameFile::writeSettingsSection(std::ostream& file, const AnimationSetti
     file << '\n' << header;
 }
 
-void KeyFrameFile::writeKeyFrameViewSections(std::ostream& file, const std::vector<KeyFrame_s>& keyFrames)
+void KeyFrameFile::writeKeyFrameViewSections(std::ostream& file, const ListModelInterface<KeyFrame_s>& keyFrames)
 {
     const std::string& header = nameOf(SectionId_KeyFrameView);
-    for (const KeyFrame_s& keyFrame : keyFrames) {
+    for (unsigned index = 0; index < keyFrames.getCount(); ++index) {
+        const KeyFrame_s& keyFrame = keyFrames.getItem(index);
         const ThreeDView_s& view = keyFrame.view;
         file << "\n\n" << header;
         // The reader refuses an empty name and a frame count of 0 but gives

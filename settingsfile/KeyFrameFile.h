@@ -16,7 +16,9 @@
 #include <vector>
 
 #include "animation/AnimationSettings.h"
+#include "gui/ListModelInterface.h"
 #include "keyframes/KeyFrame.h"
+#include "keyframes/ListModelKeyFrame.h"
 
 class KeyFrameFile {
 public:
@@ -25,14 +27,16 @@ public:
     KeyFrameFile(const KeyFrameFile&) = delete;
     KeyFrameFile& operator=(const KeyFrameFile&) = delete;
 
-    // Replaces all key frames and the settings the file holds (all but the
-    // destination); settings the file does not name keep their values.
-    void read(const std::string& fileName, AnimationSettings_s& settings, std::vector<KeyFrame_s>& keyFrames);
+    // Replaces all key frames (announced to the list's observers as one
+    // reset) and the settings the file holds (all but the destination);
+    // settings the file does not name keep their values.
+    void read(const std::string& fileName, AnimationSettings_s& settings, ListModelKeyFrame& keyFrames);
 
-    // Writes the settings and the key frames, in order. An empty list is
-    // refused and an existing file is only ever replaced by a complete one.
+    // Writes the settings and the key frames, in list order. An empty list
+    // is refused with its empty-list text, and an existing file is only ever
+    // replaced by a complete one.
     void write(const std::string& fileName, const AnimationSettings_s& settings,
-               const std::vector<KeyFrame_s>& keyFrames);
+               const ListModelInterface<KeyFrame_s>& keyFrames);
 
 private:
     // The next line that is not empty once trimmed; empty at the end of the
@@ -48,7 +52,7 @@ private:
     [[noreturn]] void raiseReadError(const std::string& message) const;
 
     static void writeSettingsSection(std::ostream& file, const AnimationSettings_s& settings);
-    static void writeKeyFrameViewSections(std::ostream& file, const std::vector<KeyFrame_s>& keyFrames);
+    static void writeKeyFrameViewSections(std::ostream& file, const ListModelInterface<KeyFrame_s>& keyFrames);
 
     uint32_t lineCounter_ = 0;
 };

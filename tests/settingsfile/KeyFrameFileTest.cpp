@@ -96,6 +96,13 @@ std::string mismatch(int valuesRead)
            std::to_string(valuesRead);
 }
 
+// Counts the changes a list model delivers.
+class ChangeCounter : public ListModelObserverInterface {
+public:
+    void modelChanged(const ListModelChange_s& change) override { changes.push_back(change.type); }
+    std::vector<ListModelChangeType_e> changes;
+};
+
 }  // namespace
 
 // Key frames as readable text in failure messages.
@@ -125,23 +132,27 @@ protected:
     TempFolder folder;
     const std::string fileName = folder.path("animation.keyframe");
     AnimationSettings_s settings;
-    std::vector<KeyFrame_s> keyFrames;
+    ListModelKeyFrame keyFrames;
 };
 
 TEST_F(KeyFrameFileTest, WritesTheWorkedExampleByteForByteAndReadsItBack)
 {
     settings = workedExampleSettings();
-    keyFrames = workedExampleKeyFrames();
+    keyFrames.setKeyFrames(workedExampleKeyFrames());
     EXPECT_EQ(WorkedExample, writeAndGetText());
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries()) << "no temporary file is left";
 
     settings = unusualSettings();
-    keyFrames.clear();
+    keyFrames.setKeyFrames({});
+    ChangeCounter observer;
+    keyFrames.addObserver(&observer);
     KeyFrameFile().read(fileName, settings, keyFrames);
+    keyFrames.removeObserver(&observer);
+    EXPECT_EQ(std::vector<ListModelChangeType_e>{Reset}, observer.changes);
     AnimationSettings_s expected = workedExampleSettings();
     expected.destination = ToFile;
     EXPECT_TRUE(expected == settings) << "every field but the destination comes from the file";
-    EXPECT_EQ(workedExampleKeyFrames(), keyFrames);
+    EXPECT_EQ(workedExampleKeyFrames(), keyFrames.getKeyFrames());
 }
 
 TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
@@ -206,13 +217,18 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
         {std::string(Header) + "%Settings\n NumCycles 4\n%Settings\n" + ViewSection + "%Bogus\n",
          framed("Unknown section header: %Bogus", 9)},
     };
+    ChangeCounter observer;
+    keyFrames.addObserver(&observer);
     for (const Case& c : cases) {
         settings = unusualSettings();
-        keyFrames = workedExampleKeyFrames();
+        keyFrames.setKeyFrames(workedExampleKeyFrames());
+        observer.changes.clear();
         EXPECT_THROW_MSG(readText(c.text), KeyFrameError, c.message);
         EXPECT_TRUE(unusualSettings() == settings) << c.text;
-        EXPECT_EQ(workedExampleKeyFrames(), keyFrames) << c.text;
+        EXPECT_EQ(workedExampleKeyFrames(), keyFrames.getKeyFrames()) << c.text;
+        EXPECT_TRUE(observer.changes.empty()) << c.text;
     }
+    keyFrames.removeObserver(&observer);
 }
 
 TEST_F(KeyFrameFileTest, AFileThatCannotBeOpenedIsReportedWithoutFraming)
@@ -260,17 +276,17 @@ TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
     };
     for (const Case& c : cases) {
         settings = AnimationSettings_s();
-        keyFrames = workedExampleKeyFrames();
+        keyFrames.setKeyFrames(workedExampleKeyFrames());
         ASSERT_NO_THROW(readText(c.text)) << c.text;
         EXPECT_TRUE(c.settings == settings) << c.text;
-        EXPECT_EQ(c.keyFrames, keyFrames) << c.text;
+        EXPECT_EQ(c.keyFrames, keyFrames.getKeyFrames()) << c.text;
     }
 }
 
 TEST_F(KeyFrameFileTest, WritesNumbersWithSixSignificantDigits)
 {
-    keyFrames = {KeyFrame_s(ThreeDView_s(0.1234567, 2e6, 8.0, -0.00001, 123456.7, 1e-300, 0.5), "N", 4000000000U,
-                            -1234567.0)};
+    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(0.1234567, 2e6, 8.0, -0.00001, 123456.7, 1e-300, 0.5), "N",
+                                       4000000000U, -1234567.0)});
     const std::string text = writeAndGetText();
     EXPECT_NE(std::string::npos, text.find("\n Position 0.123457 2e+06 8\n"));
     EXPECT_NE(std::string::npos, text.find("\n Angle -1e-05 123457 1e-300\n"));
@@ -281,7 +297,7 @@ TEST_F(KeyFrameFileTest, WritesNumbersWithSixSignificantDigits)
     KeyFrameFile().read(fileName, settings, keyFrames);
     const std::vector<KeyFrame_s> rounded = {
         KeyFrame_s(ThreeDView_s(0.123457, 2e6, 8.0, -0.00001, 123457, 1e-300, 0.5), "N", 4000000000U, -1.23457e6)};
-    EXPECT_EQ(rounded, keyFrames);
+    EXPECT_EQ(rounded, keyFrames.getKeyFrames());
 }
 
 TEST_F(KeyFrameFileTest, SettingsAndKeyFramesSurviveARoundTrip)
@@ -295,16 +311,16 @@ TEST_F(KeyFrameFileTest, SettingsAndKeyFramesSurviveARoundTrip)
     for (TimeAnimationOperation_e operation : {Forward, Loop, Bounce, AsCaptured}) {
         settings = original;
         settings.timeAnimationOperation = operation;
-        keyFrames = originalKeyFrames;
+        keyFrames.setKeyFrames(originalKeyFrames);
         KeyFrameFile().write(fileName, settings, keyFrames);
         settings = AnimationSettings_s();
         settings.destination = ToFile;
-        keyFrames.clear();
+        keyFrames.setKeyFrames({});
         KeyFrameFile().read(fileName, settings, keyFrames);
         AnimationSettings_s expected = original;
         expected.timeAnimationOperation = operation;
         EXPECT_TRUE(expected == settings) << operation;
-        EXPECT_EQ(originalKeyFrames, keyFrames);
+        EXPECT_EQ(originalKeyFrames, keyFrames.getKeyFrames());
     }
 }
 
@@ -312,25 +328,25 @@ TEST_F(KeyFrameFileTest, KeyFramesTheReaderWouldRefuseAreWrittenSoThatTheyReadBa
 {
     // An empty name and a frame count of 0 are what a section without
     // these entries gives; written out as such they would be refused.
-    keyFrames = {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "", 0, 0.5)};
+    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "", 0, 0.5)});
     EXPECT_EQ(std::string(Header) +
                   "\n%Settings\n AnimateTime false\n TimeAnimationOperation Forward\n NumCycles 1\n"
                   " AnimateStreamtraces false\n FadeIn false\n FadeOut false\n%Settings\n"
                   "\n%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n Width 7\n SolutionTime 0.5\n%KeyFrameView",
               writeAndGetText());
-    const std::vector<KeyFrame_s> written = keyFrames;
-    keyFrames.clear();
+    const std::vector<KeyFrame_s> written = keyFrames.getKeyFrames();
+    keyFrames.setKeyFrames({});
     KeyFrameFile().read(fileName, settings, keyFrames);
-    EXPECT_EQ(written, keyFrames);
+    EXPECT_EQ(written, keyFrames.getKeyFrames());
 }
 
 TEST_F(KeyFrameFileTest, ANameWithQuotesIsWrittenUnchangedAndReadUpToItsSecondQuote)
 {
-    keyFrames = {KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0)};
+    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0)});
     EXPECT_NE(std::string::npos, writeAndGetText().find("\n Name \"A \"B\" C\"\n"));
     KeyFrameFile().read(fileName, settings, keyFrames);
-    ASSERT_EQ(1U, keyFrames.size());
-    EXPECT_EQ("A ", keyFrames[0].name);
+    ASSERT_EQ(1U, keyFrames.getCount());
+    EXPECT_EQ("A ", keyFrames.getName(0));
 }
 
 TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
@@ -347,7 +363,7 @@ TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 TEST_F(KeyFrameFileTest, ASaveThatFailsOnAFullDiskKeepsTheOldFile)
 {
     writeFile(fileName, WorkedExample);
-    keyFrames = {KeyFrame_s(ThreeDView_s(), "new", 5, 0)};
+    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "new", 5, 0)});
     {
         FileSizeLimit diskFull(100);
         EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
