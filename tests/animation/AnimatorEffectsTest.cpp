@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "addon/KeyFrameError.h"
 #include "animation/AnimatorFade.h"
 #include "animation/AnimatorStreams.h"
 #include "animation/AnimationTestSupport.h"
@@ -108,16 +107,6 @@ TEST_F(AnimatorEffectsTest, StreamsAdvanceTheAnchorOncePerPlayedFrame)
         EXPECT_NEAR(2.3, anchors[2], 1e-12);
     }
     EXPECT_EQ(2.0, host().styles.doubleValue(TimeAnchor));
-}
-
-TEST_F(AnimatorEffectsTest, EveryAnimatorNeedsTwoKeyFrames)
-{
-    const std::vector<KeyFrame_s> one = {keyFrameAt(0.0, 10)};
-    EXPECT_THROW_MSG(AnimatorStreams(one, nullptr), KeyFrameError,
-                     "At least two keyFrame views must be established to perform an animation.");
-    EXPECT_THROW_MSG(AnimatorFade(one, fadeSettings(true, true), nullptr), KeyFrameError,
-                     "At least two keyFrame views must be established to perform an animation.");
-    EXPECT_TRUE(host().styles.boolValue(FrameAxis)) << "a fade that was not built changed nothing";
 }
 
 }  // namespace

@@ -66,14 +66,6 @@ TEST_F(AnimatorKeyFrameTest, PositionsMoveInEqualStepsAndKeyFramesAreShownExactl
     expectShows(keyFrames[2].view, views[5], 5);
 }
 
-TEST_F(AnimatorKeyFrameTest, NeighbouringFramesNeedNoRotation)
-{
-    const std::vector<zorsim::ViewState> views = viewsShown({keyFrameWithPsi(10.0, 1), keyFrameWithPsi(80.0, 1)});
-    ASSERT_EQ(2U, views.size());
-    EXPECT_EQ(0, host().calls.count("ZorUtilViewRotate3D"));
-    EXPECT_EQ(80.0, views[1].psi);
-}
-
 TEST_F(AnimatorKeyFrameTest, AnglesTurnTheShortWayInEqualSteps)
 {
     struct Case {
@@ -136,13 +128,6 @@ TEST_F(AnimatorKeyFrameTest, CancelWhileComputingStopsAfterTheViewInHand)
     EXPECT_EQ(2, host().status.checks());
     EXPECT_FALSE(host().status.isShown());
     EXPECT_EQ("Creating interpolated views.... Press [Esc] or click [Stop] to cancel.", host().status.texts().at(0));
-}
-
-TEST_F(AnimatorKeyFrameTest, ComputingNeedsA3DCartesianFrame)
-{
-    host().frames.setPlotType(ZOR_PLOT_XYLINE);
-    EXPECT_THROW_MSG(AnimatorKeyFrame(listOfFrames(3), nullptr), KeyFrameError,
-                     "The current frame must be in 3D Cartesian mode.");
 }
 
 }  // namespace

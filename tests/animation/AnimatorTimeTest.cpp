@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -84,13 +83,6 @@ TEST_F(AnimatorTimeTest, OperationsGiveEveryFrameItsTime)
         for (std::size_t frame = 0; frame < times.size(); ++frame)
             EXPECT_NEAR(c.expected[frame], times[frame], 1e-12) << c.what << ", frame " << frame;
     }
-}
-
-TEST_F(AnimatorTimeTest, AFrameBeyondTheListIsARangeError)
-{
-    AnimationSettings_s settings;
-    AnimatorTime animator(listOfFrames(4), settings, nullptr);
-    EXPECT_THROW(animator.animateFrame(4), std::out_of_range);
 }
 
 }  // namespace

@@ -46,14 +46,3 @@ TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckOnly)
     EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50)) << "a new line starts uncancelled";
     ZorUtilStatusFinishPercentDone();
 }
-
-TEST_F(HostModelTest, RedrawsAreCountedOnlyWhileDrawing)
-{
-    ZorUtilRedraw(true);
-    ZorUtilRedraw(false);
-    ZorUtilDrawGraphics(false);
-    EXPECT_FALSE(ZorUtilRedraw(true));
-    ZorUtilDrawGraphics(true);
-    EXPECT_EQ(2, host().drawing.redraws());
-    EXPECT_EQ(1, host().drawing.fullRedraws());
-}
