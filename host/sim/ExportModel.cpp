@@ -1,5 +1,7 @@
 #include "zorsim/ExportModel.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -48,9 +50,24 @@ bool ExportModel::setup(const std::string& keyword, double doubleValue, std::int
     return text != nullptr && values_.set(keyword, std::string(text));
 }
 
-bool ExportModel::canStart() const
+std::string ExportModel::refusal() const
 {
-    return !refuseStarts_ && !recording_ && isAnimationFormat(values_.format()) && !values_.fileName().empty();
+    if (refuseStarts_)
+        return "the host refuses to start movies";
+    if (recording_)
+        return "a movie is already being written";
+    if (!isAnimationFormat(values_.format()))
+        return "the export format is not a movie format";
+    if (values_.fileName().empty())
+        return "no export file name is set";
+    return std::string();
+}
+
+bool ExportModel::refuse(const std::string& reason)
+{
+    if (onStartFailed)
+        onStartFailed(reason);
+    return false;
 }
 
 bool ExportModel::createTemporaryFile()
@@ -65,15 +82,15 @@ bool ExportModel::createTemporaryFile()
 
 bool ExportModel::start()
 {
-    if (!canStart())
-        return false;
+    if (const std::string reason = refusal(); !reason.empty())
+        return refuse(reason);
     targetPath_ = values_.fileName();
     if (!createTemporaryFile())
-        return false;
+        return refuse("cannot create the movie file " + targetPath_ + ": " + std::strerror(errno));
     if (sink_ != nullptr && !sink_->beginMovie(values_, temporaryPath_)) {
         removeQuietly(temporaryPath_);
         temporaryPath_.clear();
-        return false;
+        return refuse("cannot write the movie " + targetPath_);
     }
     recording_ = true;
     ++starts_;

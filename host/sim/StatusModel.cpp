@@ -26,6 +26,8 @@ bool StatusModel::check(int percent)
 {
     ++checks_;
     percents_.push_back(percent);
+    if (pollCancel && pollCancel())
+        cancelRequested_ = true;
     if (cancelRequested_ || (cancelAtCheck_ != 0 && checks_ >= cancelAtCheck_)) {
         cancelled_ = true;
         cancelRequested_ = false;

@@ -9,6 +9,7 @@
 #define ZORSIM_EXPORT_MODEL_H
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "zorsim/ExportValues.h"
@@ -51,6 +52,8 @@ public:
     const ExportValues& values() const { return values_; }
     // The sink that receives the frames (not owned; null: none).
     void setSink(FrameSink* sink) { sink_ = sink; }
+    // Told why a start failed, in words (zorhost prints it).
+    std::function<void(const std::string& reason)> onStartFailed;
     // Fault injection: every start fails while set.
     void refuseStarts(bool refuse) { refuseStarts_ = refuse; }
 
@@ -67,7 +70,9 @@ public:
     StyleReturnCode_e set(const StylePath& rest, const StyleData& value) override;
 
 private:
-    bool canStart() const;
+    // Why a movie cannot start now, or empty when it can.
+    std::string refusal() const;
+    bool refuse(const std::string& reason);
     bool createTemporaryFile();
     void addFrame();
     void endRecording();

@@ -37,6 +37,9 @@ public:
 
     // Told of every start, check and finish (zorhost draws the line).
     std::function<void(const StatusModel&)> onChange;
+    // Asked at every check whether the user asked to cancel since the last
+    // one (zorhost: Ctrl-C); true makes this check answer "cancelled".
+    std::function<bool()> pollCancel;
 
 private:
     void changed();
