@@ -1,0 +1,155 @@
+#include "player/FrameRecorder.h"
+
+#include <variant>
+
+#include "player/HostScene.h"
+#include "zorsim/Host.h"
+
+namespace zorhost {
+
+namespace {
+
+int intOf(const zorsim::ExportValues& values, const std::string& keyword)
+{
+    return std::get<int>(values.value(keyword));
+}
+
+// The contact sheet's tiles are drawn at their own size when no movie
+// needs the full picture.
+constexpr int sheetTileWidth = 200;
+
+}  // namespace
+
+MovieSettings movieSettingsOf(const zorsim::ExportValues& values)
+{
+    MovieSettings settings;
+    settings.format = static_cast<MovieFormat>(values.format());
+    settings.aviCompression = static_cast<AviCompression>(intOf(values, "AVICOMPRESSION"));
+    settings.flashImageType = static_cast<FlashImageType>(intOf(values, "FLASHIMAGETYPE"));
+    settings.flashCompression = static_cast<FlashCompression>(intOf(values, "FLASHCOMPRESSIONTYPE"));
+    settings.framesPerSecond = std::get<double>(values.value("ANIMATIONSPEED"));
+    return settings;
+}
+
+FrameRecorder::FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
+                             Reporter report)
+    : host_(host), samples_(samples), log_(log), sheet_(sheet), report_(std::move(report))
+{
+}
+
+FrameRecorder::~FrameRecorder()
+{
+    if (host_.exports.isRecording())
+        host_.exports.cancel();
+    host_.exports.setSink(nullptr);
+    host_.drawing.onRedraw = nullptr;
+}
+
+void FrameRecorder::attach()
+{
+    host_.exports.setSink(this);
+    host_.drawing.onRedraw = [this](bool full) {
+        if (full)
+            redrawn();
+    };
+}
+
+Renderer* FrameRecorder::renderer()
+{
+    if (renderer_ == nullptr && !rendererFailed_) {
+        try {
+            renderer_ = createGlRenderer();
+        } catch (const RenderError& error) {
+            rendererFailed_ = true;
+            report_(std::string("cannot draw: ") + error.what());
+        }
+    }
+    return renderer_.get();
+}
+
+void FrameRecorder::addToSheet(const Image& picture)
+{
+    if (sheet_ != nullptr)
+        sheet_->addFrame(log_ != nullptr ? log_->rows() - 1 : sheet_->frames(), picture);
+}
+
+void FrameRecorder::redrawn()
+{
+    if (log_ != nullptr)
+        log_->write(currentFrameLogRow(host_, "redraw"));
+    if (sheet_ == nullptr || renderer() == nullptr)
+        return;
+    Scene scene = currentScene(host_, samples_);
+    scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
+    scene.width = sheetTileWidth;
+    scene.supersample = 1;
+    try {
+        addToSheet(renderer_->render(scene));
+    } catch (const RenderError& error) {
+        report_(std::string("cannot draw: ") + error.what());
+    }
+}
+
+bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::string& path)
+{
+    movieFailed_ = false;
+    if (renderer() == nullptr)
+        return false;
+    try {
+        movie_ = openMovie(movieSettingsOf(values), path);
+    } catch (const MovieError& error) {
+        report_(error.what());
+        return false;
+    }
+    return true;
+}
+
+void FrameRecorder::failMovie(const std::string& message)
+{
+    if (!movieFailed_)
+        report_("cannot write the movie: " + message);
+    movieFailed_ = true;
+    if (movie_ != nullptr)
+        movie_->abandon();
+    movie_.reset();
+}
+
+bool FrameRecorder::addFrame(int index)
+{
+    if (log_ != nullptr)
+        log_->write(currentFrameLogRow(host_, index == 0 ? "exportstart" : "exportnext"));
+    if (movie_ == nullptr)
+        return false;
+    try {
+        const Image picture = renderer_->render(currentScene(host_, samples_));
+        movie_->addFrame(picture);
+        addToSheet(picture);
+        return true;
+    } catch (const std::exception& error) {
+        failMovie(error.what());
+    }
+    return false;
+}
+
+bool FrameRecorder::endMovie()
+{
+    if (movie_ == nullptr)
+        return false;
+    try {
+        movie_->finish();
+        movie_.reset();
+        return true;
+    } catch (const MovieError& error) {
+        failMovie(error.what());
+    }
+    return false;
+}
+
+void FrameRecorder::abandonMovie()
+{
+    if (movie_ != nullptr)
+        movie_->abandon();
+    movie_.reset();
+}
+
+}  // namespace zorhost

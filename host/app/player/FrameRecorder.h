@@ -1,0 +1,69 @@
+// Everything zorhost does with a frame drawn for the user: a row in the
+// frame log, a picture for the contact sheet, and, while a movie is
+// exported, the picture encoded into the movie. It is the host model's
+// frame sink and hears its full redraws.
+#ifndef ZORHOST_FRAME_RECORDER_H
+#define ZORHOST_FRAME_RECORDER_H
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "log/FrameLog.h"
+#include "movie/MovieWriter.h"
+#include "player/SampleStore.h"
+#include "render/Renderer.h"
+#include "sheet/ContactSheet.h"
+#include "zorsim/FrameSink.h"
+
+namespace zorsim {
+class Host;
+}
+
+namespace zorhost {
+
+// The movie settings that the export values give.
+MovieSettings movieSettingsOf(const zorsim::ExportValues& values);
+
+class FrameRecorder : public zorsim::FrameSink {
+public:
+    using Reporter = std::function<void(const std::string& message)>;
+
+    // `log` and `sheet` may be null (not kept); none is owned and all must
+    // outlive the recorder. `report` hears every failure, in words.
+    FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
+                  Reporter report);
+    ~FrameRecorder() override;
+    FrameRecorder(const FrameRecorder&) = delete;
+    FrameRecorder& operator=(const FrameRecorder&) = delete;
+
+    // Plugs the recorder into the host: its export sink and redraw observer.
+    void attach();
+    // A full redraw happened.
+    void redrawn();
+
+    bool beginMovie(const zorsim::ExportValues& values, const std::string& path) override;
+    bool addFrame(int index) override;
+    bool endMovie() override;
+    void abandonMovie() override;
+
+private:
+    // The renderer, made on first use; null when OpenGL is not available.
+    Renderer* renderer();
+    void addToSheet(const Image& picture);
+    void failMovie(const std::string& message);
+
+    zorsim::Host& host_;
+    const SampleStore& samples_;
+    FrameLog* log_;
+    ContactSheet* sheet_;
+    Reporter report_;
+    std::unique_ptr<Renderer> renderer_;
+    bool rendererFailed_ = false;
+    std::unique_ptr<MovieWriter> movie_;
+    bool movieFailed_ = false;
+};
+
+}  // namespace zorhost
+
+#endif

@@ -1,0 +1,35 @@
+// The geometry of the sample data loaded into each frame. The host model
+// holds a frame's zones (strand, solution time, enabled); their surfaces and
+// streamtraces live here, under the frame's identifier.
+#ifndef ZORHOST_SAMPLE_STORE_H
+#define ZORHOST_SAMPLE_STORE_H
+
+#include <map>
+
+#include "ZorTypes.h"
+#include "sample/SampleData.h"
+
+namespace zorsim {
+class Host;
+}
+
+namespace zorhost {
+
+class SampleStore {
+public:
+    // Loads WAVE into the host's current frame: its zones into the frame's
+    // data set, the current solution time to the first step, and the view
+    // reset to show the whole data. Throws std::out_of_range when there is
+    // no frame.
+    void loadWave(zorsim::Host& host, int steps, double timeMin, double timeMax);
+
+    // The data loaded into frame `frame`, or null.
+    const SampleDataSet* find(ZorUniqueId frame) const;
+
+private:
+    std::map<ZorUniqueId, SampleDataSet> samples_;
+};
+
+}  // namespace zorhost
+
+#endif

@@ -1,0 +1,43 @@
+// What zorhost does once the add-on is loaded: play the macro files against
+// the host model, with the progress line on the terminal, and write the
+// frame log, the contact sheet and the recorded macro asked for.
+#ifndef ZORHOST_HOST_PROGRAM_H
+#define ZORHOST_HOST_PROGRAM_H
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zorsim {
+class Host;
+}
+
+namespace zorhost {
+
+constexpr int exitOk = 0;
+constexpr int exitFailed = 1;
+constexpr int exitUsage = 2;
+
+struct ProgramOptions {
+    std::vector<std::string> macroFiles;
+    // Empty: not written.
+    std::string recordFile;
+    std::string frameLogFile;
+    std::string contactSheetFile;
+    bool showProgress = true;
+};
+
+// Turns macro recording on when a record file is asked for; call it before
+// the add-on is loaded so that recording is on from the start.
+void prepareHost(zorsim::Host& host, const ProgramOptions& options);
+
+// Plays every macro file in order and returns the exit status: exitOk when
+// every command succeeded; exitFailed after "MACROFILE:LINE: text" on
+// `errors` for the first command that failed (nothing after it is played);
+// exitUsage when a macro file cannot be read or an output file cannot be
+// created. Every macro file is read and checked before anything is played.
+int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostream& errors);
+
+}  // namespace zorhost
+
+#endif

@@ -1,0 +1,53 @@
+// The percent-done line on a terminal: its text, a bar and the percent,
+// redrawn in place on one line, and Ctrl-C as the line's stop button.
+#ifndef ZORHOST_PROGRESS_BAR_H
+#define ZORHOST_PROGRESS_BAR_H
+
+#include <cstdio>
+#include <string>
+
+namespace zorhost {
+
+// "Animating.... [#######.............]  35%" for a bar of `barWidth` cells;
+// the percent is clamped into 0 to 100.
+std::string progressLine(const std::string& text, int percent, int barWidth);
+
+class ProgressBar {
+public:
+    explicit ProgressBar(std::FILE* terminal, int barWidth = 30) : terminal_(terminal), barWidth_(barWidth) {}
+
+    // The line is shown (or shown anew) with this text and percent; nothing
+    // is written when neither changed.
+    void show(const std::string& text, int percent);
+    // The line goes away.
+    void clear();
+
+private:
+    std::FILE* terminal_;
+    int barWidth_;
+    std::string shown_;
+};
+
+// While installed, Ctrl-C (SIGINT) asks the running percent-done line to
+// cancel instead of ending the program; when no line runs, Ctrl-C ends the
+// program as usual.
+//
+//   InterruptCancel interrupts;          // installs the handler
+//   interrupts.setLineRunning(true);     // a percent-done line starts
+//   if (interrupts.takeRequest()) ...    // at each check
+class InterruptCancel {
+public:
+    InterruptCancel();
+    // Restores the handler that was there before.
+    ~InterruptCancel();
+    InterruptCancel(const InterruptCancel&) = delete;
+    InterruptCancel& operator=(const InterruptCancel&) = delete;
+
+    void setLineRunning(bool running);
+    // True once after each Ctrl-C that came while a line ran.
+    bool takeRequest();
+};
+
+}  // namespace zorhost
+
+#endif
