@@ -1,0 +1,198 @@
+#include "player/MacroPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "log/FrameLog.h"
+#include "player/FrameRecorder.h"
+#include "player/HostScene.h"
+#include "progress/ProgressBar.h"
+#include "support/Assertions.h"
+#include "zorsim/Host.h"
+
+using namespace zorhost;
+
+namespace {
+
+class MacroPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override { zorsim::resetHost(); }
+
+    static zorsim::Host& host() { return zorsim::host(); }
+
+    void play(const std::string& text)
+    {
+        std::istringstream in(text);
+        MacroPlayer(host(), samples_).play(readMacro(in));
+    }
+
+    // "LINE: message" of the failure of playing `text`.
+    std::string failureOf(const std::string& text)
+    {
+        try {
+            play(text);
+        } catch (const MacroError& error) {
+            return std::to_string(error.line()) + ": " + error.what();
+        }
+        return "no failure";
+    }
+
+    SampleStore samples_;
+};
+
+}  // namespace
+
+TEST_F(MacroPlayerTest, LoadsTheSampleAsAStrandOfTimeSteps)
+{
+    play("$!NEWFRAME\n$!LOADSAMPLE STEPS = 5 TIMEMIN = 1 TIMEMAX = 3\n");
+    const zorsim::DataSet& data = host().dataSet.current();
+    ASSERT_EQ(5u, data.zones.size());
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(1, data.zones[i].strand);
+        EXPECT_DOUBLE_EQ(1.0 + 0.5 * i, data.zones[i].solutionTime);
+    }
+    EXPECT_DOUBLE_EQ(1.0, host().dataSet.solutionTime());
+    const SampleDataSet* sample = samples_.find(host().frames.current().id);
+    ASSERT_NE(nullptr, sample);
+    EXPECT_EQ(5u, sample->zones.size());
+
+    // The view turns about the data's centre and shows all of it.
+    const zorsim::ViewState& view = host().view.current();
+    EXPECT_NEAR(0.0, view.rotationOrigin[0], 1e-6);
+    EXPECT_NEAR(0.0, view.rotationOrigin[1], 1e-6);
+    EXPECT_GT(view.width, 14.0);
+
+    play("$!LOADSAMPLE STEPS = 1\n");
+    ASSERT_EQ(1u, host().dataSet.current().zones.size());
+    EXPECT_EQ(0, host().dataSet.current().zones[0].strand);
+}
+
+TEST_F(MacroPlayerTest, PlaysFrameViewTimeAndStyleCommands)
+{
+    play("$!NEWFRAME PLOTTYPE = XYLINE\n"
+         "$!NEWFRAME\n"
+         "$!LOADSAMPLE\n"
+         "$!ROTATE3D AXIS = THETA ANGLE = 15\n"
+         "$!SOLUTIONTIME TIME = 0.75\n"
+         "$!STYLE PATH = \"globalthreed lightsource intensity\" VALUE = 40\n"
+         "$!STYLE PATH = \"THREEDAXIS FRAMEAXIS SHOW\" VALUE = FALSE\n"
+         "$!STYLE PATH = \"THREEDVIEW DRAWINPERSPECTIVE\" VALUE = TRUE\n"
+         "$!EXPORTSETUP EXPORTFORMAT = FLASH\n"
+         "$!EXPORTSETUP ANIMATIONSPEED = 12.5\n"
+         "$!EXPORTSETUP EXPORTFNAME = \"a \\\"b\\\".swf\"\n");
+    EXPECT_EQ(2, host().frames.count());
+    EXPECT_DOUBLE_EQ(45.0, host().view.current().theta);
+    EXPECT_DOUBLE_EQ(0.75, host().dataSet.solutionTime());
+    EXPECT_DOUBLE_EQ(40.0, host().styles.doubleValue("GLOBALTHREED LIGHTSOURCE INTENSITY"));
+    EXPECT_FALSE(host().styles.boolValue("THREEDAXIS FRAMEAXIS SHOW"));
+    EXPECT_TRUE(host().view.current().perspective);
+    EXPECT_EQ(17, host().exports.values().format());
+    EXPECT_EQ("a \"b\".swf", host().exports.values().fileName());
+    EXPECT_EQ(12.5, std::get<double>(host().exports.values().value("ANIMATIONSPEED")));
+
+    play("$!FRAMESETUP PLOTTYPE = SKETCH\n$!DELETEFRAME\n");
+    ASSERT_EQ(1, host().frames.count());
+    EXPECT_EQ(ZOR_PLOT_XYLINE, host().frames.current().plotType);
+}
+
+TEST_F(MacroPlayerTest, ReportsTheFailingLineAndPlaysNothingAfterIt)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"$!DELETEFRAME\n", "there is no frame"},
+        {"$!LOADSAMPLE\n", "there is no frame"},
+        {"$!NEWFRAME PLOTTYPE = POLAR\n$!ROTATE3D AXIS = PSI ANGLE = 3\n",
+         "the current frame has no 3D view to rotate"},
+        {"$!NEWFRAME\n$!STYLE PATH = \"GLOBALTHREED SHADOWS\" VALUE = 1\n",
+         "unknown style value \"GLOBALTHREED SHADOWS\""},
+        {"$!NEWFRAME\n$!STYLE PATH = \"THREEDAXIS FRAMEAXIS SHOW\" VALUE = 3\n",
+         "\"THREEDAXIS FRAMEAXIS SHOW\" does not take the value 3"},
+        {"$!NEWFRAME\n$!ADDONCOMMAND ADDON = \"Nobody\" COMMAND = \"x\"\n",
+         "no add-on named \"Nobody\" takes macro commands"},
+    };
+    for (const auto& [text, message] : cases) {
+        zorsim::resetHost();
+        const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+        EXPECT_EQ(std::to_string(lines) + ": " + message, failureOf(text + "$!NEWFRAME\n")) << text;
+        EXPECT_LE(host().frames.count(), 1) << text;
+    }
+}
+
+TEST_F(MacroPlayerTest, RecordsTheHostCommandsItPlaysInAFormItReadsBack)
+{
+    host().macro.setRecording(true);
+    // A command that failed is not recorded.
+    EXPECT_THROW(play("$!newframe plottype=cartesian3d\n"
+                      "$!STYLE PATH = \"A \\\\ B\" VALUE = \"x\\\"y\"\n"),
+                 MacroError);
+    ASSERT_EQ(1u, host().macro.lines().size());
+    EXPECT_EQ("$!NEWFRAME PLOTTYPE = CARTESIAN3D", host().macro.lines()[0]);
+
+    play("$!EXPORTSETUP EXPORTFNAME = \"C:\\\\out \\\"1\\\".mp4\"\n$!SOLUTIONTIME TIME = 1E-3\n");
+    ASSERT_EQ(3u, host().macro.lines().size());
+    EXPECT_EQ("$!EXPORTSETUP EXPORTFNAME = \"C:\\\\out \\\"1\\\".mp4\"", host().macro.lines()[1]);
+    EXPECT_EQ("$!SOLUTIONTIME TIME = 1E-3", host().macro.lines()[2]);
+
+    std::istringstream recorded(host().macro.lines()[1]);
+    const std::vector<MacroCommand> again = readMacro(recorded);
+    ASSERT_EQ(1u, again.size());
+    EXPECT_EQ("C:\\out \"1\".mp4", again[0].parameters[0].value.text);
+}
+
+TEST_F(MacroPlayerTest, LogsEveryFullRedrawWithTheStateDrawn)
+{
+    std::ostringstream out;
+    FrameLog log(out);
+    FrameRecorder recorder(host(), samples_, &log, nullptr, [](const std::string&) {});
+    recorder.attach();
+    play("$!NEWFRAME\n"
+         "$!LOADSAMPLE STEPS = 3\n"
+         "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING TIMEANCHOR\" VALUE = 0.123456789012\n"
+         "$!REDRAW\n"
+         "$!SOLUTIONTIME TIME = 1\n"
+         "$!STYLE PATH = \"THREEDAXIS FRAMEAXIS SHOW\" VALUE = FALSE\n"
+         "$!REDRAW\n");
+    ASSERT_EQ(2, log.rows());
+    std::istringstream lines(out.str());
+    std::string heading, first, second;
+    std::getline(lines, heading);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(FrameLog::heading(), heading);
+    const zorsim::ViewState& view = host().view.current();
+    std::ostringstream expected;
+    expected.precision(10);
+    expected << "0,redraw," << view.position[0] << ',' << view.position[1] << ',' << view.position[2]
+             << ",60,30,0," << view.width << ",75,25,true,0.123456789,0";
+    EXPECT_EQ(expected.str(), first);
+    EXPECT_EQ("1,redraw,", second.substr(0, 9));
+    EXPECT_EQ(",false,0.123456789,1", second.substr(second.size() - 20));
+}
+
+TEST_F(MacroPlayerTest, PictureSizeFollowsTheExportRegionAndWidth)
+{
+    play("$!NEWFRAME\n$!EXPORTSETUP IMAGEWIDTH = 640\n");
+    host().frames.current().width = 8.0;
+    host().frames.current().height = 5.0;
+    int width = 0;
+    int height = 0;
+    exportPictureSize(host(), width, height);
+    EXPECT_EQ(640, width);
+    EXPECT_EQ(400, height);
+
+    host().frames.workAreaWidth = 1600;
+    host().frames.workAreaHeight = 900;
+    play("$!EXPORTSETUP EXPORTREGION = WORKAREA\n");
+    exportPictureSize(host(), width, height);
+    EXPECT_EQ(360, height);
+
+    play("$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = TRUE\n$!EXPORTSETUP SUPERSAMPLEFACTOR = 4\n");
+    EXPECT_EQ(4, currentScene(host(), samples_).supersample);
+}
+
+TEST(ProgressBarTest, ShowsTextBarAndPercent)
+{
+    EXPECT_EQ("Animating.... [###.......]  35%", progressLine("Animating....", 35, 10));
+    EXPECT_EQ("x [..........]   0%", progressLine("x", -5, 10));
+    EXPECT_EQ("x [##########] 100%", progressLine("x", 250, 10));
+}
