@@ -1,5 +1,6 @@
 // zorhost: the stand-in Zorvan host program. Loads the add-on module into
-// the host model and, on request, shows what it registered.
+// the host model, plays macro files against it, draws the frames and writes
+// the movies, and on request shows what the add-on registered.
 #include <CLI/CLI.hpp>
 
 #include <exception>
@@ -8,36 +9,51 @@
 
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
+#include "program/HostProgram.h"
 #include "zorsim/Host.h"
 
 namespace {
 
-constexpr int exitOk = 0;
-constexpr int exitFailed = 1;
-constexpr int exitUsage = 2;
+using zorhost::exitFailed;
+using zorhost::exitOk;
+using zorhost::exitUsage;
 
 struct Options {
     std::string addOnPath = ZORHOST_DEFAULT_ADDON;
     bool describeAddOn = false;
+    bool noProgress = false;
+    zorhost::ProgramOptions program;
 };
 
-int run(const Options& options)
+int run(Options& options)
 {
+    options.program.showProgress = !options.noProgress;
+    zorhost::prepareHost(zorsim::host(), options.program);
     zorhost::AddOnLoader addOn(options.addOnPath);
     if (options.describeAddOn)
         std::cout << zorhost::describeAddOns(zorsim::host());
-    return exitOk;
+    return zorhost::playMacroFiles(zorsim::host(), options.program, std::cerr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"Loads the key frame animation add-on into the stand-in Zorvan host."};
+    CLI::App app{"Loads the key frame animation add-on into the stand-in Zorvan host and plays the macro files."};
     Options options;
     app.set_version_flag("--version", std::string("zorhost ") + ZORHOST_VERSION);
     app.add_option("--addon", options.addOnPath, "The add-on module to load")->capture_default_str();
     app.add_flag("--describe-addon", options.describeAddOn, "Print what the add-on registered with the host");
+    app.add_option("--record", options.program.recordFile,
+                   "Record a macro from the start and write it to FILE when the program ends")
+        ->option_text("FILE");
+    app.add_option("--frame-log", options.program.frameLogFile, "Write a CSV row for every frame drawn to FILE")
+        ->option_text("FILE");
+    app.add_option("--contact-sheet", options.program.contactSheetFile,
+                   "Write a PNG of up to 16 of the drawn frames to FILE")
+        ->option_text("FILE");
+    app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
+    app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
