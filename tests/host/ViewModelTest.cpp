@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 class ViewModelTest : public HostFixture {
 protected:
     void SetUp() override
@@ -79,24 +77,6 @@ TEST_F(ViewModelTest, RotationByZeroOrAboutAnotherAxisChangesNothing)
     EXPECT_EQ(before.psi, view().psi);
 }
 
-TEST_F(ViewModelTest, AnglesAreHandedOutInRadiansOnlyFor3DFrames)
-{
-    view().psi = 90.0;
-    view().theta = -45.0;
-    view().alpha = 180.0;
-    double psi = 0.0, theta = 0.0, alpha = 0.0;
-    ZorUtilThreeDViewGetViewerAngle(&psi, &theta, &alpha);
-    EXPECT_DOUBLE_EQ(pi / 2, psi);
-    EXPECT_DOUBLE_EQ(-pi / 4, theta);
-    EXPECT_DOUBLE_EQ(pi, alpha);
-
-    host().frames.setPlotType(ZOR_PLOT_XYLINE);
-    double x = -1.0, y = -1.0, z = -1.0;
-    ZorUtilThreeDViewGetViewerPos(&x, &y, &z);
-    EXPECT_EQ(-1.0, x);
-    EXPECT_EQ(-1.0, z);
-}
-
 TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
 {
     StyleValue threeDView(StringList{"THREEDVIEW"});
@@ -145,15 +125,6 @@ TEST_F(ViewModelTest, WidthIsRefusedInPerspectiveAndKeptAcrossIt)
     double width = 0.0;
     ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.get(width, StringList{"VIEWWIDTH"})));
     EXPECT_EQ(4.0, width);
-}
-
-TEST_F(ViewModelTest, EachFrameKeepsItsOwnView)
-{
-    view().psi = 33.0;
-    addFrame(ZOR_PLOT_CARTESIAN3D);
-    EXPECT_NE(33.0, view().psi);
-    host().frames.deleteCurrentFrame();
-    EXPECT_EQ(33.0, view().psi);
 }
 
 }  // namespace

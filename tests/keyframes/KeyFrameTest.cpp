@@ -19,12 +19,6 @@ TEST(KeyFrameTest, ViewsAreEqualOnlyWhenEveryFieldIsExactlyEqual)
     }
 }
 
-TEST(KeyFrameTest, DivisionDividesEveryField)
-{
-    EXPECT_EQ(ThreeDView_s(0.5, 1.0, 1.5, 20.0, 25.0, 30.0, 3.5), someView / 2.0);
-    EXPECT_EQ(ThreeDView_s(), ThreeDView_s(0, 0, 0, 0, 0, 0, 0));
-}
-
 TEST(KeyFrameTest, KeyFramesCompareNameCaseFrameCountAndTime)
 {
     const KeyFrame_s frame(someView, "Front", 10, 0.5);

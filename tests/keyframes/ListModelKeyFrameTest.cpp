@@ -122,17 +122,6 @@ TEST_F(ListModelKeyFrameTest, PositionsPastTheEndAreRefusedAndChangeNothing)
     EXPECT_TRUE(observer.changes.empty());
 }
 
-TEST_F(ListModelKeyFrameTest, IndexOfComparesWholeKeyFrames)
-{
-    model.setKeyFrames(keyFrames({"a", "b", "a"}));
-    EXPECT_EQ(0u, model.getIndexOf(keyFrame("a")));
-    EXPECT_EQ(1u, model.getIndexOf(keyFrame("b")));
-    EXPECT_EQ(4u, model.getIndexOf(keyFrame("A")));
-    KeyFrame_s otherCount = keyFrame("b");
-    otherCount.frameCount = 11;
-    EXPECT_EQ(model.getInvalidIndex(), model.getIndexOf(otherCount));
-}
-
 TEST_F(ListModelKeyFrameTest, AViewOfTheEmptyModelShowsItsTextGreyedOut)
 {
     ZorUtilLockStart(1);
