@@ -102,8 +102,10 @@ void WidgetModel::dropDialog(int dialogId)
 
 bool WidgetModel::isDialogUp(int dialogId)
 {
-    const Dialog* dialog = dialogFor("ZorGUIDialogIsUp", dialogId);
-    return dialog != nullptr && dialog->up;
+    // Asking about a dialog not yet created is a fair question: no.
+    checkLock("ZorGUIDialogIsUp");
+    auto found = dialogs_.find(dialogId);
+    return found != dialogs_.end() && found->second.up;
 }
 
 void WidgetModel::setSensitivity(int id, bool isSensitive)

@@ -82,6 +82,7 @@ public:
     // Shows the dialog and runs its init callback (again at each launch).
     void launchDialog(int dialogId);
     void dropDialog(int dialogId);
+    // False for an id that names no dialog (not a refusal).
     bool isDialogUp(int dialogId);
     void setSensitivity(int id, bool isSensitive);
 
