@@ -66,8 +66,8 @@ int ZorGUIToggleAdd(int parentDialog, int x, int y, int width, int height,
 bool ZorGUIToggleGet(int toggleId);
 void ZorGUIToggleSet(int toggleId, bool isOn);
 
-/* Up to five items; null labels end the list. `callback` gets the chosen
- * position. */
+/* Up to five items; null labels end the list. Item 1 is chosen at first.
+ * `callback` gets the chosen position. */
 int ZorGUIRadioBoxAdd(int parentDialog, int x, int y, int width, int height,
                       const char* label1, const char* label2, const char* label3,
                       const char* label4, const char* label5, ZorGUIIntCallback callback);
@@ -76,11 +76,13 @@ void ZorGUIRadioBoxSetToggle(int radioBoxId, int position);
 
 /* ---- Option menus ------------------------------------------------------------ */
 
-/* `items` is a comma-separated list of the first items. `callback` gets the
- * chosen position. */
+/* `items` is a comma-separated list of the first items; item 1 is chosen at
+ * first. `callback` gets the chosen position. */
 int ZorGUIOptionMenuAdd(int parentDialog, int x, int y, int width, int height,
                         const char* items, ZorGUIIntCallback callback);
+/* Leaves the menu empty with nothing chosen. */
 void ZorGUIOptionMenuDeleteAllItems(int optionMenuId);
+/* Appends an item; it is chosen when nothing was. */
 void ZorGUIOptionMenuAppendItem(int optionMenuId, const char* item);
 /* Position of the selected item; 0 when none is selected. */
 int ZorGUIOptionMenuGet(int optionMenuId);

@@ -49,10 +49,19 @@ Dialog* WidgetModel::dialogFor(const char* call, int dialogId)
 
 Control* WidgetModel::listFor(const char* call, int listId)
 {
+    return controlFor(call, listId, {ControlKind::List});
+}
+
+Control* WidgetModel::controlFor(const char* call, int id, std::initializer_list<ControlKind> kinds)
+{
     checkLock(call);
-    auto found = controls_.find(listId);
-    if (found == controls_.end() || found->second.kind != ControlKind::List) {
-        refuse(call, "no list " + std::to_string(listId));
+    auto found = controls_.find(id);
+    if (found == controls_.end()) {
+        refuse(call, "no control " + std::to_string(id));
+        return nullptr;
+    }
+    if (std::find(kinds.begin(), kinds.end(), found->second.kind) == kinds.end()) {
+        refuse(call, "control " + std::to_string(id) + " is a " + kindName(found->second.kind));
         return nullptr;
     }
     return &found->second;
@@ -62,7 +71,7 @@ bool WidgetModel::inRange(const char* call, const Control& list, int position)
 {
     if (position >= 1 && position <= static_cast<int>(list.items.size()))
         return true;
-    refuse(call, "no position " + std::to_string(position) + " in list " + std::to_string(list.id));
+    refuse(call, "no position " + std::to_string(position) + " in control " + std::to_string(list.id));
     return false;
 }
 
@@ -87,6 +96,8 @@ void WidgetModel::launchDialog(int dialogId)
     if (dialog == nullptr)
         return;
     dialog->up = true;
+    launchOrder_.erase(std::remove(launchOrder_.begin(), launchOrder_.end(), dialogId), launchOrder_.end());
+    launchOrder_.push_back(dialogId);
     changed(dialogId);
     run(dialog->callbacks.init);
 }
@@ -97,6 +108,7 @@ void WidgetModel::dropDialog(int dialogId)
     if (dialog == nullptr)
         return;
     dialog->up = false;
+    launchOrder_.erase(std::remove(launchOrder_.begin(), launchOrder_.end(), dialogId), launchOrder_.end());
     changed(dialogId);
 }
 
@@ -126,6 +138,8 @@ int WidgetModel::addControl(const Control& control)
         return ZOR_NO_CONTROL;
     Control added = control;
     added.id = nextId_++;
+    if ((added.kind == ControlKind::RadioBox || added.kind == ControlKind::OptionMenu) && !added.items.empty())
+        added.chosen = 1;
     controls_[added.id] = added;
     changed(added.id);
     return added.id;
@@ -254,25 +268,9 @@ std::vector<int> WidgetModel::dialogsTitled(const std::string& title) const
     return ids;
 }
 
-void WidgetModel::closeDialog(int dialogId)
-{
-    Dialog& closing = dialogs_.at(dialogId);
-    if (!closing.up)
-        throw std::logic_error("dialog " + std::to_string(dialogId) + " is not up");
-    closing.up = false;
-    changed(dialogId);
-    run(closing.callbacks.close);
-}
-
 Control& WidgetModel::clickable(int listId, int position)
 {
-    Control& list = controls_.at(listId);
-    if (list.kind != ControlKind::List)
-        throw std::logic_error("control " + std::to_string(listId) + " is not a list");
-    if (!dialogs_.at(list.parent).up)
-        throw std::logic_error("the dialog of list " + std::to_string(listId) + " is not up");
-    if (!list.sensitive)
-        throw std::logic_error("list " + std::to_string(listId) + " is insensitive");
+    Control& list = usable(listId, {ControlKind::List});
     if (position < 1 || position > static_cast<int>(list.items.size()))
         throw std::logic_error("list " + std::to_string(listId) + " has no line " + std::to_string(position));
     return list;

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ZorGUI.h"
+#include "ZorUtil.h"
+#include "support/HostFixture.h"
+
+namespace {
+
+// What the callbacks heard, in order, as "name value".
+std::vector<std::string> heard;
+int textAnswer = 1;
+
+void onButton() { heard.push_back("button"); }
+void onUp() { heard.push_back("up"); }
+void onDown() { heard.push_back("down"); }
+void onOk() { heard.push_back("ok"); }
+void onCancel() { heard.push_back("cancel"); }
+void onHelp() { heard.push_back("help"); }
+void onInt(const int* value) { heard.push_back("int " + std::to_string(*value)); }
+int onText(const char* text)
+{
+    heard.push_back(std::string("text ") + text);
+    return textAnswer;
+}
+
+using zorsim::ControlKind;
+
+class WidgetControlsTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        heard.clear();
+        textAnswer = 1;
+        ZorUtilLockStart(1);
+        main = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 900, 700, "Main", nullptr, nullptr, onHelp);
+        button = ZorGUIButtonAdd(main, 10, 20, 300, 100, "&Go", onButton);
+        label = ZorGUILabelAdd(main, 5, 6, "Count:");
+        field = ZorGUITextFieldAdd(main, 1, 2, 3, 4, onText);
+        spin = ZorGUISpinTextFieldAdd(main, 1, 2, 3, 4, onText, onUp, onDown);
+        toggle = ZorGUIToggleAdd(main, 1, 2, 3, 4, "&Fade", onInt);
+        radio = ZorGUIRadioBoxAdd(main, 1, 2, 3, 4, "&A", "&B", "&C", nullptr, "never", onInt);
+        menu = ZorGUIOptionMenuAdd(main, 1, 2, 3, 4, "x,y", onInt);
+        bar = ZorGUIMenuBarAdd(main);
+        options = ZorGUIMenuAdd(bar, "&Options");
+        item = ZorGUIMenuAddItem(options, "&Time...", "Time options", onButton);
+        ZorGUIMenuAddSeparator(options);
+        menuToggle = ZorGUIMenuAddToggle(options, "&Loop", "Loop it", onInt);
+        modal = ZorGUIDialogCreateModal(main, 500, 200, "Modal", nullptr, onOk, nullptr, onCancel, nullptr);
+        ZorGUIDialogLaunch(main);
+    }
+    void TearDown() override
+    {
+        ZorUtilLockFinish(1);
+        HostFixture::TearDown();
+    }
+
+    static zorsim::WidgetModel& widgets() { return host().widgets; }
+    static const zorsim::Control& control(int id) { return widgets().control(id); }
+
+    int main = 0, button = 0, label = 0, field = 0, spin = 0, toggle = 0, radio = 0, menu = 0;
+    int bar = 0, options = 0, item = 0, menuToggle = 0, modal = 0;
+};
+
+TEST_F(WidgetControlsTest, ControlsKeepWhatTheHostCallsGave)
+{
+    EXPECT_EQ(ControlKind::Button, control(button).kind);
+    EXPECT_EQ((std::vector<int>{10, 20, 300, 100}),
+              (std::vector<int>{control(button).x, control(button).y, control(button).width, control(button).height}));
+    EXPECT_EQ(main, control(button).parent);
+    EXPECT_EQ((std::vector<std::string>{"&A", "&B", "&C"}), control(radio).items);
+    EXPECT_EQ(1, ZorGUIRadioBoxGetToggle(radio));
+    EXPECT_EQ((std::vector<std::string>{"x", "y"}), control(menu).items);
+    EXPECT_EQ(1, ZorGUIOptionMenuGet(menu));
+    EXPECT_EQ(bar, ZorGUIMenuBarAdd(main));
+    EXPECT_EQ(main, control(menuToggle).parent);
+    EXPECT_EQ("Loop it", control(menuToggle).statusText);
+    EXPECT_EQ((std::vector<int>{item}), widgets().controlsOf(main, ControlKind::MenuItem));
+    EXPECT_EQ(menuToggle, widgets().menuEntry(options, "&Loop"));
+    EXPECT_EQ(radio, widgets().controlWithText(main, "&B"));
+    EXPECT_EQ(ControlKind::MenuSeparator, control(item + 1).kind);
+
+    ZorGUILabelSetText(label, "Count: 3");
+    ZorGUITextFieldSetString(spin, "7");
+    ZorGUIToggleSet(toggle, true);
+    ZorGUIRadioBoxSetToggle(radio, 3);
+    ZorGUIMenuSetToggle(menuToggle, true);
+    ZorGUISetToolTip(button, "Starts it");
+    EXPECT_EQ("Count: 3", control(label).text);
+    EXPECT_EQ("7", control(spin).text);
+    EXPECT_TRUE(ZorGUIToggleGet(toggle));
+    EXPECT_EQ(3, ZorGUIRadioBoxGetToggle(radio));
+    EXPECT_TRUE(control(menuToggle).on);
+    EXPECT_EQ("Starts it", control(button).toolTip);
+
+    ZorGUIOptionMenuSet(menu, 2);
+    ZorGUIOptionMenuDeleteAllItems(menu);
+    EXPECT_EQ(0, ZorGUIOptionMenuGet(menu));
+    ZorGUIOptionMenuAppendItem(menu, "p");
+    ZorGUIOptionMenuAppendItem(menu, "q");
+    EXPECT_EQ(1, ZorGUIOptionMenuGet(menu));
+    EXPECT_TRUE(widgets().refusedCalls().empty());
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(WidgetControlsTest, MisusedCallsAreRefusedCountedAndChangeNothing)
+{
+    ZorGUILabelSetText(field, "wrong kind");
+    ZorGUITextFieldSetString(label, "wrong kind");
+    ZorGUIToggleSet(menuToggle, true);
+    ZorGUIMenuSetToggle(toggle, true);
+    ZorGUIRadioBoxSetToggle(radio, 4);
+    ZorGUIRadioBoxSetToggle(radio, 0);
+    ZorGUIOptionMenuSet(menu, 3);
+    ZorGUIOptionMenuAppendItem(radio, "z");
+    ZorGUISetToolTip(999, "nobody");
+    EXPECT_FALSE(ZorGUIToggleGet(radio));
+    EXPECT_EQ(0, ZorGUIOptionMenuGet(999));
+    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAddItem(bar, "not in a bar", "", nullptr));
+    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAdd(button, "not in a button"));
+    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUILabelAdd(999, 0, 0, "no dialog"));
+    EXPECT_EQ(14u, widgets().refusedCalls().size());
+    EXPECT_EQ("ZorGUILabelSetText: control " + std::to_string(field) + " is a TextField",
+              widgets().refusedCalls().front());
+
+    EXPECT_EQ("", control(field).text);
+    EXPECT_EQ("Count:", control(label).text);
+    EXPECT_FALSE(control(menuToggle).on);
+    EXPECT_FALSE(control(toggle).on);
+    EXPECT_EQ(1, control(radio).chosen);
+    EXPECT_EQ((std::vector<std::string>{"&A", "&B", "&C"}), control(radio).items);
+    EXPECT_EQ(1, control(menu).chosen);
+}
+
+TEST_F(WidgetControlsTest, UserActionsReachTheCallbacks)
+{
+    widgets().pressButton(button);
+    EXPECT_EQ(1, widgets().typeText(field, "12"));
+    EXPECT_EQ("12", control(field).text);
+    textAnswer = 0;
+    EXPECT_EQ(0, widgets().typeText(field, "bad"));
+    EXPECT_EQ("12", control(field).text);
+    widgets().spinUp(spin);
+    widgets().spinDown(spin);
+    widgets().clickToggle(toggle);
+    widgets().clickToggle(toggle);
+    widgets().choose(radio, 2);
+    widgets().choose(menu, 2);
+    widgets().pickMenuEntry(item);
+    widgets().pickMenuEntry(menuToggle);
+    widgets().pressHelp(main);
+    EXPECT_EQ((std::vector<std::string>{"button", "text 12", "text bad", "up", "down", "int 1", "int 0", "int 2",
+                                        "int 2", "button", "int 1", "help"}),
+              heard);
+    EXPECT_EQ(2, control(radio).chosen);
+    EXPECT_TRUE(control(menuToggle).on);
+}
+
+TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
+{
+    EXPECT_THROW(widgets().choose(radio, 4), std::logic_error);
+    EXPECT_THROW(widgets().pressButton(label), std::logic_error);
+    EXPECT_THROW(widgets().pressOk(main), std::logic_error);
+    EXPECT_THROW(widgets().pickMenuEntry(item + 1), std::logic_error);
+    ZorGUISetSensitivity(options, false);
+    EXPECT_THROW(widgets().pickMenuEntry(item), std::logic_error);
+    ZorGUISetSensitivity(options, true);
+    ZorGUISetSensitivity(spin, false);
+    EXPECT_THROW(widgets().spinUp(spin), std::logic_error);
+
+    EXPECT_THROW(widgets().pressOk(modal), std::logic_error);
+    ZorGUIDialogLaunch(modal);
+    EXPECT_EQ((std::vector<int>{main, modal}), widgets().dialogsUp());
+    EXPECT_THROW(widgets().pressButton(button), std::logic_error);
+    EXPECT_THROW(widgets().closeDialog(modal), std::logic_error);
+    EXPECT_THROW(widgets().pressHelp(modal), std::logic_error);
+    widgets().pressCancel(modal);
+    widgets().pressOk(modal);
+    ZorGUIDialogDrop(modal);
+    widgets().pressButton(button);
+    EXPECT_EQ((std::vector<std::string>{"cancel", "ok", "button"}), heard);
+}
+
+TEST_F(WidgetControlsTest, ObserversHearEveryKindOfChange)
+{
+    struct Recorder : zorsim::WidgetObserver {
+        void widgetChanged(int id) override { ids.push_back(id); }
+        std::vector<int> ids;
+    } recorder;
+    widgets().addObserver(&recorder);
+    ZorGUILabelSetText(label, "x");
+    ZorGUIOptionMenuAppendItem(menu, "z");
+    widgets().choose(radio, 3);
+    widgets().clickToggle(toggle);
+    ZorGUIDialogLaunch(modal);
+    widgets().removeObserver(&recorder);
+    EXPECT_EQ((std::vector<int>{label, menu, radio, toggle, modal}), recorder.ids);
+}
+
+}  // namespace
