@@ -89,6 +89,15 @@ std::string invalidSettingText(SettingId_e setting)
     return "Invalid value for " + nameOf(setting) + " setting.";
 }
 
+// The name as written. The reader takes the text up to the first double
+// quote inside the name, so one that begins with quotes would read as empty
+// and the whole file be refused: those quotes are left out.
+std::string writtenName(const std::string& name)
+{
+    const std::string::size_type start = name.find_first_not_of('"');
+    return start == std::string::npos ? std::string() : name.substr(start);
+}
+
 std::ostream& beginEntry(std::ostream& file, const std::string& key)
 {
     return file << "\n " << key << ' ';
@@ -317,12 +326,13 @@ void KeyFrameFile::writeKeyFrameViewSections(std::ostream& file, const ListModel
     for (unsigned index = 0; index < keyFrames.getCount(); ++index) {
         const KeyFrame_s& keyFrame = keyFrames.getItem(index);
         const ThreeDView_s& view = keyFrame.view;
+        const std::string name = writtenName(keyFrame.name);
         file << "\n\n" << header;
         // The reader refuses an empty name and a frame count of 0 but gives
         // exactly these to a section without the entry: leaving the entry
         // out keeps such a key frame readable.
-        if (!keyFrame.name.empty())
-            beginEntry(file, nameOf(KeyFrameItemId_Name)) << '"' << keyFrame.name << '"';
+        if (!name.empty())
+            beginEntry(file, nameOf(KeyFrameItemId_Name)) << '"' << name << '"';
         beginEntry(file, nameOf(KeyFrameItemId_Position)) << view.x << ' ' << view.y << ' ' << view.z;
         beginEntry(file, nameOf(KeyFrameItemId_Angle)) << view.psi << ' ' << view.theta << ' ' << view.alpha;
         beginEntry(file, nameOf(KeyFrameItemId_Width)) << view.width;

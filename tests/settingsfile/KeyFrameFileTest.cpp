@@ -340,13 +340,18 @@ TEST_F(KeyFrameFileTest, KeyFramesTheReaderWouldRefuseAreWrittenSoThatTheyReadBa
     EXPECT_EQ(written, keyFrames.getKeyFrames());
 }
 
-TEST_F(KeyFrameFileTest, ANameWithQuotesIsWrittenUnchangedAndReadUpToItsSecondQuote)
+TEST_F(KeyFrameFileTest, ANameWithQuotesIsReadUpToItsSecondQuote)
 {
-    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0)});
-    EXPECT_NE(std::string::npos, writeAndGetText().find("\n Name \"A \"B\" C\"\n"));
+    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0),
+                            KeyFrame_s(ThreeDView_s(), "\"Top\" view", 1, 0), KeyFrame_s(ThreeDView_s(), "\"\"", 1, 0)});
+    const std::string text = writeAndGetText();
+    EXPECT_NE(std::string::npos, text.find("\n Name \"A \"B\" C\"\n")) << "written unchanged";
+    EXPECT_NE(std::string::npos, text.find("\n Name \"Top\" view\"\n")) << "leading quotes would read as empty";
     KeyFrameFile().read(fileName, settings, keyFrames);
-    ASSERT_EQ(1U, keyFrames.getCount());
+    ASSERT_EQ(3U, keyFrames.getCount());
     EXPECT_EQ("A ", keyFrames.getName(0));
+    EXPECT_EQ("Top", keyFrames.getName(1));
+    EXPECT_EQ("", keyFrames.getName(2));
 }
 
 TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
