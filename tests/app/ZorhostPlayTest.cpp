@@ -1,0 +1,179 @@
+// zorhost playing macros of its own, end to end: exit statuses and messages,
+// the frame log, recording and playing back, and the pictures drawn.
+#include <gtest/gtest.h>
+
+#include <png.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ProgramRun {
+    int status;
+    std::string output;
+};
+
+class ZorhostPlayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/zorhost-play-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        folder_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string file(const std::string& name) const { return folder_ + "/" + name; }
+
+    std::string writeMacro(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(file(name)) << text;
+        return file(name);
+    }
+
+    static std::string read(const std::string& path)
+    {
+        std::ifstream in(path);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // Runs zorhost in the test's folder; the output holds both streams.
+    ProgramRun zorhost(const std::string& arguments) const
+    {
+        const std::string command = "cd '" + folder_ + "' && '" + ZORHOST_PATH + "' --no-progress " + arguments + " 2>&1";
+        ProgramRun run{-1, ""};
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr)
+            return run;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+            run.output += buffer;
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return run;
+    }
+
+    std::string folder_;
+};
+
+// Mean brightness of each tile of a contact sheet's first row, outside the
+// label in the tile's corner.
+std::vector<double> tileBrightness(const std::string& path, int tiles)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return {};
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+        return {};
+    const int width = static_cast<int>(image.width);
+    const int tileWidth = (width - 4) / tiles - 4;
+    std::vector<double> means;
+    for (int tile = 0; tile < tiles; ++tile) {
+        double sum = 0.0;
+        int count = 0;
+        for (int y = 4 + 20; y < 4 + 100; ++y)
+            for (int x = 4 + tile * (tileWidth + 4) + 20; x < 4 + tile * (tileWidth + 4) + tileWidth; ++x)
+                for (int c = 0; c < 3; ++c, ++count)
+                    sum += pixels[static_cast<std::size_t>((y * width + x) * 3 + c)];
+        means.push_back(sum / count);
+    }
+    return means;
+}
+
+const char* const sampleMacro =
+    "$!NEWFRAME\n"
+    "$!LOADSAMPLE STEPS = 3\n"
+    "$!EXPORTSETUP IMAGEWIDTH = 200\n";
+
+}  // namespace
+
+TEST_F(ZorhostPlayTest, MacroErrorsNameFileAndLineAndStopPlaying)
+{
+    // A fault the reader finds: nothing is played at all.
+    const std::string broken = writeMacro("broken.mcr", std::string(sampleMacro) + "$!REDRAW\n$!ROTATE3D AXIS = PSI\n");
+    ProgramRun run = zorhost("--frame-log log.csv " + broken);
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(broken + ":5: $!ROTATE3D: missing ANGLE\n", run.output);
+    EXPECT_EQ(std::string::npos, read(file("log.csv")).find("redraw"));
+
+    // A command that fails when played: what came before it was played.
+    const std::string failing =
+        writeMacro("failing.mcr", std::string(sampleMacro) + "$!REDRAW\n$!DELETEFRAME\n$!DELETEFRAME\n$!REDRAW\n");
+    run = zorhost("--frame-log log.csv " + failing);
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(failing + ":6: there is no frame\n", run.output);
+    const std::string log = read(file("log.csv"));
+    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
+
+    // An add-on command the add-on refuses: the text its callback returned.
+    const std::string refused = writeMacro(
+        "refused.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Fly Speed=3\"\n");
+    run = zorhost(refused);
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(0u, run.output.find(refused + ":1: Key Frame Animation error:\n")) << run.output;
+
+    // Macro files that cannot be read, and usage errors.
+    EXPECT_EQ(2, zorhost(file("missing.mcr")).status);
+    EXPECT_EQ(2, zorhost("--frame-log no/such/folder/log.csv " + failing).status);
+    EXPECT_EQ(2, zorhost("--record").status);
+}
+
+TEST_F(ZorhostPlayTest, PlaysSeveralFilesInOrderAndSucceeds)
+{
+    const std::string first = writeMacro("first.mcr", sampleMacro);
+    const std::string second = writeMacro("second.mcr", "# only a redraw\n\n$!REDRAW\n");
+    const ProgramRun run = zorhost("--frame-log log.csv " + first + " " + second);
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_EQ("", run.output);
+    EXPECT_NE(std::string::npos, read(file("log.csv")).find("\n0,redraw,"));
+}
+
+TEST_F(ZorhostPlayTest, ARecordedMacroPlaysBackToTheSameFrameLog)
+{
+    const std::string original = writeMacro(
+        "original.mcr", std::string(sampleMacro) +
+                            "$!rotate3d axis = theta angle = 25\n"
+                            "$!REDRAW\n"
+                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 30\n"
+                            "$!SOLUTIONTIME TIME = 1.5\n"
+                            "$!EXPORTSETUP EXPORTFNAME = \"a \\\"quoted\\\" name.mp4\"\n"
+                            "$!REDRAW\n");
+    ProgramRun run = zorhost("--record recorded.mcr --frame-log first.csv " + original);
+    ASSERT_EQ(0, run.status) << run.output;
+    run = zorhost("--frame-log second.csv recorded.mcr");
+    ASSERT_EQ(0, run.status) << run.output;
+    EXPECT_EQ(read(file("first.csv")), read(file("second.csv")));
+    EXPECT_NE(std::string::npos, read(file("recorded.mcr")).find("$!ROTATE3D AXIS = THETA ANGLE = 25\n"));
+}
+
+TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
+{
+    const std::string macro = writeMacro(
+        "light.mcr", std::string(sampleMacro) +
+                         "$!REDRAW\n"
+                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
+                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 0\n"
+                         "$!REDRAW\n"
+                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 40\n"
+                         "$!REDRAW\n");
+    const ProgramRun run = zorhost("--contact-sheet sheet.png " + macro);
+    ASSERT_EQ(0, run.status) << run.output;
+    const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
+    ASSERT_EQ(3u, brightness.size());
+    EXPECT_GT(brightness[0], 30.0);
+    EXPECT_EQ(0.0, brightness[1]);
+    EXPECT_GT(brightness[2], 10.0);
+    EXPECT_LT(brightness[2], brightness[0]);
+}
