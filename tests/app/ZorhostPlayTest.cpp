@@ -177,3 +177,19 @@ TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
     EXPECT_GT(brightness[2], 10.0);
     EXPECT_LT(brightness[2], brightness[0]);
 }
+
+TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
+{
+    const std::string anchor = "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING TIMEANCHOR\" VALUE = ";
+    const std::string macro = writeMacro(
+        "markers.mcr", std::string(sampleMacro) +
+                           "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
+                           "$!REDRAW\n" + anchor + "0.25\n$!REDRAW\n" + anchor + "0.5\n$!REDRAW\n");
+    const ProgramRun run = zorhost("--contact-sheet sheet.png " + macro);
+    ASSERT_EQ(0, run.status) << run.output;
+    const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
+    ASSERT_EQ(3u, brightness.size());
+    EXPECT_NE(brightness[0], brightness[1]);
+    // A whole delta time later the markers sit where they began.
+    EXPECT_NEAR(brightness[0], brightness[2], 0.05);
+}
