@@ -1,9 +1,12 @@
 #include "addon/AddOnEntry.h"
 
+#include <exception>
+
 #include "ZorUtil.h"
 #include "addon/AddOnId.h"
 #include "addon/AddOnLock.h"
 #include "addon/AddOnNames.h"
+#include "gui/DialogMain.h"
 #include "macro/MacroCommandCallback.h"
 
 namespace {
@@ -42,7 +45,15 @@ bool menuOptionSensitivity(ZorArbParam /*clientData*/)
     return ZorUtilFrameGetCount() > 0 && ZorUtilFrameGetPlotType() == ZOR_PLOT_CARTESIAN3D;
 }
 
+// The dialog is built at the first call and reused; it is modeless, so the
+// launch returns while the dialog stays up.
 void menuOptionCallback(ZorArbParam /*clientData*/)
 {
     AddOnLock lock;
+    try {
+        DialogMain::get().launch();
+    } catch (const std::exception& error) {
+        ZorUtilDialogErrMsg(error.what());
+    } catch (...) {
+    }
 }

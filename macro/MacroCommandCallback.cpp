@@ -1,34 +1,45 @@
 #include "macro/MacroCommandCallback.h"
 
 #include <cstdio>
-#include <sstream>
+#include <exception>
+#include <memory>
 #include <string>
 
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
 #include "addon/AddOnNames.h"
+#include "addon/KeyFrameError.h"
+#include "macro/CommandExecuterAbstractFactory.h"
+#include "macro/MacroCommandManager.h"
 
 namespace {
 
-// The host's error text: the add-on's name, " error:", a line end and the
-// message. The length is bounded by what the host allocated.
+// Room for the add-on's name, " error:" and the line end around a message.
+constexpr std::size_t errorFrameLength = 29;
+
+// Hands the host "<add-on name> error:\n<message>" in a string of its own.
+// The string has room for the message plus errorFrameLength characters,
+// and the formatting is bounded by that room: a longer add-on name would
+// shorten the text, never write past the string.
 void handOutErrorText(const std::string& message, char** errorText)
 {
     AddOnLock lock;
-    const std::string text = std::string(AddOnName) + " error:\n" + message;
-    char* handedOut = ZorUtilStringAlloc(static_cast<int>(text.size()), nullptr);
+    const std::size_t room = message.size() + errorFrameLength;
+    char* handedOut = ZorUtilStringAlloc(static_cast<int>(room), nullptr);
     if (handedOut == nullptr)
         return;
-    std::snprintf(handedOut, text.size() + 1, "%s", text.c_str());
+    std::snprintf(handedOut, room + 1, "%s error:\n%s", AddOnName, message.c_str());
     *errorText = handedOut;
 }
 
-std::string firstWord(const char* commandText)
+void execute(const char* commandText)
 {
-    std::istringstream words(commandText == nullptr ? "" : commandText);
-    std::string word;
-    words >> word;
-    return word;
+    Command_e command = OpenSettingsFile;
+    AddOnMacroCommandManager::ParameterList parameters;
+    macroCommandManager().parse(commandText == nullptr ? "" : commandText, command, parameters);
+    const std::unique_ptr<CommandExecuterAbstract> executer = CommandExecuterAbstractFactory::create(command);
+    if (executer)
+        executer->execute(parameters);
 }
 
 }  // namespace
@@ -36,11 +47,13 @@ std::string firstWord(const char* commandText)
 bool macroCommandCallback(const char* commandText, char** errorText)
 {
     try {
-        const std::string command = firstWord(commandText);
-        handOutErrorText(command.empty() ? "Invalid macro command string." : "Unknown macro command: " + command,
-                         errorText);
+        execute(commandText);
+        return true;
+    } catch (const KeyFrameError& error) {
+        handOutErrorText(error.what(), errorText);
+    } catch (const std::exception& error) {
+        handOutErrorText(error.what(), errorText);
     } catch (...) {
-        return false;
     }
     return false;
 }
