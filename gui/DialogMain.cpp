@@ -456,9 +456,11 @@ void DialogMain::timeAnimationOptions()
     });
 }
 
+// The destination menu shows a new destination at the next refresh.
 void DialogMain::setSettings(const AnimationSettings_s& settings)
 {
     settings_ = settings;
+    queueUpdateControls();
     syncOptionToggles();
 }
 

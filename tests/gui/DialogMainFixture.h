@@ -110,12 +110,14 @@ protected:
         return accepted;
     }
 
-    // Picks "&File" / "&Open Animation File..." and the like.
-    static void pick(const std::string& menu, const std::string& entry)
+    // Picks "&File" / "&Open Animation File..." and the like. A modal
+    // dialog that the entry opens holds the lock until it is dropped.
+    static void pick(const std::string& menu, const std::string& entry, bool opensModalDialog = false)
     {
         const int menuBar = widgets().controlsOf(dialog(), zorsim::ControlKind::MenuBar).at(0);
         widgets().pickMenuEntry(widgets().menuEntry(widgets().menuEntry(menuBar, menu), entry));
-        expectBalanced(entry);
+        if (!opensModalDialog)
+            expectBalanced(entry);
         idle();
     }
 

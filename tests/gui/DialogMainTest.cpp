@@ -258,6 +258,12 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
     EXPECT_TRUE(DialogMain::get().getSettings().fadeIn);
     EXPECT_FALSE(DialogMain::get().getSettings().fadeOut);
     EXPECT_TRUE(isToggleOn("Fade &In"));
+    pick("&Options", "Animate &Time Concurrently");
+    EXPECT_FALSE(isToggleOn("Animate &Time Concurrently"));
+    pick("&Options", "Time &Animation Options...", true);
+    widgets().pressOk(widgets().dialogsTitled("Time Animation Options").at(0));
+    expectBalanced("time animation options OK");
+    EXPECT_TRUE(isToggleOn("Animate &Time Concurrently"));
 
     appendView(10.0);
     appendView(20.0);
