@@ -534,11 +534,7 @@ void DialogMain::animateSelected()
 void DialogMain::openSettingsFile(const std::string& fileName, ListModelKeyFrame& keyFrames,
                                   AnimationSettings_s& settings)
 {
-    std::vector<KeyFrame_s> readKeyFrames = keyFrames.getKeyFrames();
-    AnimationSettings_s readSettings = settings;
-    KeyFrameFile().read(fileName, readSettings, readKeyFrames);
-    keyFrames.setKeyFrames(readKeyFrames);
-    settings = readSettings;
+    KeyFrameFile().read(fileName, settings, keyFrames);
     get().fileOpened(fileName);
     macroCommandManager().recordCommand(OpenSettingsFile, {{FileName, fileName}});
 }
@@ -585,5 +581,5 @@ void DialogMain::saveAs()
 
 void DialogMain::writeSettingsFile()
 {
-    KeyFrameFile().write(fileNameSelector_.getFileName(), settings_, keyFrameModel_.getKeyFrames());
+    KeyFrameFile().write(fileNameSelector_.getFileName(), settings_, keyFrameModel_);
 }

@@ -9,6 +9,7 @@
 #include "ZorUtil.h"
 #include "gui/DialogMain.h"
 #include "gui/DialogMainFixture.h"
+#include "keyframes/ListModelKeyFrame.h"
 #include "settingsfile/KeyFrameFile.h"
 
 namespace {
@@ -45,7 +46,9 @@ protected:
         const std::string path = file(name);
         AnimationSettings_s settings;
         settings.fadeIn = true;
-        KeyFrameFile().write(path, settings, threeKeyFrames());
+        ListModelKeyFrame keyFrames;
+        keyFrames.setKeyFrames(threeKeyFrames());
+        KeyFrameFile().write(path, settings, keyFrames);
         return path;
     }
 
