@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The main job: builds what is missing, then loads the add-on into the
-# stand-in host and shows what it registered.
+# The main job: builds what is missing, then plays the fly-through demo in
+# the stand-in host, writing an MPEG-4 movie and a contact sheet of it.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
-./build/host/app/zorhost --describe-addon
+mkdir -p out
+./build/host/app/zorhost --contact-sheet out/flythrough.png examples/flythrough.mcr
+echo "Movie:         $(pwd)/out/flythrough.mp4"
+echo "Contact sheet: $(pwd)/out/flythrough.png"
