@@ -20,6 +20,15 @@ struct AnimationSettings_s {
     bool animateStreamtraces = false;
     bool fadeIn = false;
     bool fadeOut = false;
+
+    // Exact comparison of every field.
+    bool operator==(const AnimationSettings_s& other) const
+    {
+        return animateTime == other.animateTime && timeAnimationOperation == other.timeAnimationOperation &&
+               numCycles == other.numCycles && destination == other.destination &&
+               animateStreamtraces == other.animateStreamtraces && fadeIn == other.fadeIn && fadeOut == other.fadeOut;
+    }
+    bool operator!=(const AnimationSettings_s& other) const { return !(*this == other); }
 };
 
 #endif

@@ -60,13 +60,6 @@ std::vector<KeyFrame_s> sentinelKeyFrames()
     return {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "sentinel", 8, 9.5)};
 }
 
-bool sameSettings(const AnimationSettings_s& a, const AnimationSettings_s& b)
-{
-    return a.animateTime == b.animateTime && a.timeAnimationOperation == b.timeAnimationOperation &&
-           a.numCycles == b.numCycles && a.destination == b.destination &&
-           a.animateStreamtraces == b.animateStreamtraces && a.fadeIn == b.fadeIn && a.fadeOut == b.fadeOut;
-}
-
 // The value the text "%g" makes of `value` stands for.
 double roundedToSixDigits(double value)
 {
@@ -88,7 +81,7 @@ std::vector<KeyFrame_s> roundedToSixDigits(std::vector<KeyFrame_s> keyFrames)
 
 std::string refusalViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
 {
-    if (!sameSettings(settings, sentinelSettings()))
+    if (settings != sentinelSettings())
         return "a refused file changed the settings";
     if (keyFrames.getKeyFrames() != sentinelKeyFrames())
         return "a refused file changed the key frames";
@@ -125,7 +118,7 @@ std::string roundTripViolation(const AnimationSettings_s& settings, const ListMo
         return std::string("the rewritten file failed with: ") + error.what();
     }
     settingsBack.destination = settings.destination;
-    if (!sameSettings(settingsBack, settings))
+    if (settingsBack != settings)
         return "the rewritten file gave other settings";
     if (keyFramesBack.getKeyFrames() != roundedToSixDigits(keyFrames.getKeyFrames()))
         return "the rewritten file gave other key frames";

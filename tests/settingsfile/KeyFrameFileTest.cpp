@@ -76,13 +76,6 @@ AnimationSettings_s unusualSettings()
     return settings;
 }
 
-bool operator==(const AnimationSettings_s& a, const AnimationSettings_s& b)
-{
-    return a.animateTime == b.animateTime && a.timeAnimationOperation == b.timeAnimationOperation &&
-           a.numCycles == b.numCycles && a.destination == b.destination &&
-           a.animateStreamtraces == b.animateStreamtraces && a.fadeIn == b.fadeIn && a.fadeOut == b.fadeOut;
-}
-
 std::string framed(const std::string& message, int line)
 {
     return "Error reading key frame settings file.\n\n" + message + "\n\nError occurred on line number " +
