@@ -23,12 +23,15 @@ std::string callText(const char* name, const Args&... args)
 }
 
 // Records `call`, runs `body` and returns its result; returns `fallback`
-// when the model throws.
+// when the model throws or a test made the call fail.
 template <typename Result, typename Body>
 Result guarded(const std::string& call, Result fallback, Body&& body)
 {
+    const HostCallScope inside;
     try {
         host().calls.record(call);
+        if (host().calls.fails(call))
+            return fallback;
         return body();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "host model: %s failed: %s\n", call.c_str(), error.what());

@@ -11,6 +11,8 @@ bool startsWith(const std::string& text, const std::string& prefix)
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
+thread_local int hostCallDepth = 0;
+
 }  // namespace
 
 std::vector<std::string> CallLog::matching(const std::string& prefix) const
@@ -26,6 +28,26 @@ int CallLog::count(const std::string& prefix) const
     return static_cast<int>(std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) {
         return startsWith(call, prefix);
     }));
+}
+
+bool CallLog::fails(const std::string& call) const
+{
+    return !failing_.empty() && failing_.count(call.substr(0, call.find(' '))) > 0;
+}
+
+bool isInsideHostCall()
+{
+    return hostCallDepth > 0;
+}
+
+HostCallScope::HostCallScope()
+{
+    ++hostCallDepth;
+}
+
+HostCallScope::~HostCallScope()
+{
+    --hostCallDepth;
 }
 
 }  // namespace zorsim

@@ -93,17 +93,19 @@ bool ExportModel::start()
         return refuse("cannot write the movie " + targetPath_);
     }
     recording_ = true;
+    frameLost_ = false;
     ++starts_;
     movieFrames_ = 0;
     addFrame();
     return true;
 }
 
-void ExportModel::addFrame()
+bool ExportModel::addFrame()
 {
-    if (sink_ != nullptr)
-        sink_->addFrame(movieFrames_);
+    const bool added = sink_ == nullptr || sink_->addFrame(movieFrames_);
+    frameLost_ = frameLost_ || !added;
     ++movieFrames_;
+    return added;
 }
 
 bool ExportModel::nextFrame()
@@ -111,8 +113,7 @@ bool ExportModel::nextFrame()
     if (!recording_)
         return false;
     ++nextFrames_;
-    addFrame();
-    return true;
+    return addFrame();
 }
 
 bool ExportModel::finish()
@@ -120,7 +121,8 @@ bool ExportModel::finish()
     if (!recording_)
         return false;
     ++finishes_;
-    bool complete = sink_ == nullptr || sink_->endMovie();
+    // A movie that lost a frame is not complete, whatever the sink says.
+    bool complete = !frameLost_ && (sink_ == nullptr || sink_->endMovie());
     if (complete) {
         std::error_code error;
         std::filesystem::rename(temporaryPath_, targetPath_, error);

@@ -3,6 +3,7 @@
 #ifndef ZORSIM_CALL_LOG_H
 #define ZORSIM_CALL_LOG_H
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,29 @@ public:
     int count(const std::string& prefix) const;
     void clear() { calls_.clear(); }
 
+    // Fault injection: calls of the function `name` fail as if the host
+    // could not serve them; they return their failure value and leave
+    // their outputs untouched.
+    void failCalls(const std::string& name) { failing_.insert(name); }
+    // True when `call` ("name arg ...") is to fail.
+    bool fails(const std::string& call) const;
+
 private:
     std::vector<std::string> calls_;
+    std::set<std::string> failing_;
+};
+
+// True while a host API call runs on this thread, callbacks it makes into
+// the add-on included: memory allocated now is the host's.
+bool isInsideHostCall();
+
+// Marks a host API call for isInsideHostCall while it lives.
+class HostCallScope {
+public:
+    HostCallScope();
+    ~HostCallScope();
+    HostCallScope(const HostCallScope&) = delete;
+    HostCallScope& operator=(const HostCallScope&) = delete;
 };
 
 }  // namespace zorsim

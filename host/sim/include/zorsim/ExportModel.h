@@ -38,10 +38,11 @@ public:
     // animation format, an empty file name, a file that cannot be created,
     // a sink that refuses, or while starts are refused.
     bool start();
-    // False when no movie runs.
+    // False when no movie runs or the sink lost the frame.
     bool nextFrame();
     // Completes the movie and renames it to its target. False when no movie
-    // runs or it could not be completed (nothing is left behind then).
+    // runs, a frame was lost or it could not be completed (nothing is left
+    // behind then).
     bool finish();
     // Abandons the running movie and removes its file; no-op when none runs.
     void cancel();
@@ -74,13 +75,15 @@ private:
     std::string refusal() const;
     bool refuse(const std::string& reason);
     bool createTemporaryFile();
-    void addFrame();
+    // False when the sink lost the frame.
+    bool addFrame();
     void endRecording();
 
     ExportValues values_;
     FrameSink* sink_ = nullptr;
     bool refuseStarts_ = false;
     bool recording_ = false;
+    bool frameLost_ = false;
     std::string targetPath_;
     std::string temporaryPath_;
     int starts_ = 0;
