@@ -56,6 +56,7 @@ void buildPlayAndRecord(const std::vector<KeyFrame_s>& keyFrames, std::size_t fi
         ZorUtilRedraw(true);
         throw KeyFrameError("Animation canceled.");
     }
+    manager.finish();
     if (macroOption == Record)
         recordAnimation(settings);
 }

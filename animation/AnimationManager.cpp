@@ -29,3 +29,8 @@ void AnimationManager::cancel()
 {
     animator_->cancel();
 }
+
+void AnimationManager::finish()
+{
+    animator_->finish();
+}

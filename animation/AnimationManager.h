@@ -30,6 +30,8 @@ public:
     bool hasNextFrame() const { return currentFrame_ != lastFrame_; }
     void animateNextFrame();
     void cancel();
+    // After the last frame: restores the host and completes the output.
+    void finish();
 
 private:
     std::unique_ptr<AnimatorInterface> animator_;

@@ -33,3 +33,10 @@ void AnimatorAbstract::cancel()
     if (inner_)
         inner_->cancel();
 }
+
+void AnimatorAbstract::finish()
+{
+    restoreHost();
+    if (inner_)
+        inner_->finish();
+}

@@ -23,6 +23,8 @@ public:
     void animateFrame(uint32_t frameNumber) override;
     // Forwards to the inner animator.
     void cancel() override;
+    // Restores this animator's host settings, then forwards.
+    void finish() override;
 
     uint32_t getNumFrames() const { return numFrames_; }
 
@@ -34,6 +36,9 @@ protected:
 
     // This animator's own work for one frame.
     virtual void doAnimateFrame(uint32_t frameNumber) = 0;
+    // Puts back what this animator changed in the host; called by finish
+    // and by the destructors, so it must do its work once only.
+    virtual void restoreHost() {}
 
 private:
     std::unique_ptr<AnimatorInterface> inner_;

@@ -3,10 +3,37 @@
 namespace {
 
 const StringList FrameAxisShow{"THREEDAXIS", "FRAMEAXIS", "SHOW"};
+const StringList Intensity{"INTENSITY"};
+const StringList BackgroundLight{"BACKGROUNDLIGHT"};
 
 uint32_t fadeLength(uint32_t numFrames)
 {
     return numFrames > 90 ? 30 : numFrames / 10;
+}
+
+// The value at `subPath`, or nothing when the host does not report it.
+template <typename T>
+std::optional<T> readValue(const StyleValue& style, const StringList& subPath)
+{
+    T value{};
+    if (StyleValue::returnCodeOk(style.get(value, subPath)))
+        return value;
+    return std::nullopt;
+}
+
+// Sets `subPath` to `factor` times the saved value; nothing when none was saved.
+void setScaled(StyleValue& style, const StringList& subPath, const std::optional<double>& saved, double factor)
+{
+    if (saved)
+        style.set(factor * *saved, subPath);
+}
+
+template <typename T>
+void restore(StyleValue& style, const StringList& subPath, std::optional<T>& saved)
+{
+    if (saved)
+        style.set(*saved, subPath);
+    saved.reset();
 }
 
 }  // namespace
@@ -19,18 +46,25 @@ AnimatorFade::AnimatorFade(const std::vector<KeyFrame_s>& keyFrames, const Anima
       fadeOutFrames_(settings.fadeOut ? fadeLength(getNumFrames()) : 0),
       lightSource_(StringList{"GLOBALTHREED", "LIGHTSOURCE"})
 {
-    lightSource_.get(savedIntensity_, StringList{"INTENSITY"});
-    lightSource_.get(savedBackgroundLight_, StringList{"BACKGROUNDLIGHT"});
+    savedIntensity_ = readValue<double>(lightSource_, Intensity);
+    savedBackgroundLight_ = readValue<double>(lightSource_, BackgroundLight);
     StyleValue frameAxis(FrameAxisShow);
-    frameAxis.get(savedShowFrameAxis_);
-    frameAxis.set(false, StringList());
+    savedShowFrameAxis_ = readValue<bool>(frameAxis, StringList());
+    if (savedShowFrameAxis_)
+        frameAxis.set(false, StringList());
 }
 
 AnimatorFade::~AnimatorFade()
 {
-    lightSource_.set(savedIntensity_, StringList{"INTENSITY"});
-    lightSource_.set(savedBackgroundLight_, StringList{"BACKGROUNDLIGHT"});
-    StyleValue(FrameAxisShow).set(savedShowFrameAxis_, StringList());
+    restoreHost();
+}
+
+void AnimatorFade::restoreHost()
+{
+    restore(lightSource_, Intensity, savedIntensity_);
+    restore(lightSource_, BackgroundLight, savedBackgroundLight_);
+    StyleValue frameAxis(FrameAxisShow);
+    restore(frameAxis, StringList(), savedShowFrameAxis_);
 }
 
 void AnimatorFade::doAnimateFrame(uint32_t frameNumber)
@@ -45,6 +79,6 @@ void AnimatorFade::doAnimateFrame(uint32_t frameNumber)
 
 void AnimatorFade::setLight(double factor)
 {
-    lightSource_.set(factor * savedIntensity_, StringList{"INTENSITY"});
-    lightSource_.set(factor * savedBackgroundLight_, StringList{"BACKGROUNDLIGHT"});
+    setScaled(lightSource_, Intensity, savedIntensity_, factor);
+    setScaled(lightSource_, BackgroundLight, savedBackgroundLight_, factor);
 }

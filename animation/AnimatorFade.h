@@ -6,10 +6,12 @@
 // The fade lasts a tenth of the list's frames (rounded down), and 30 frames
 // for lists longer than 90 frames. Frames between the two fades keep the
 // light the last faded frame set; the fade-in wins where both would apply.
+// A value the host does not report is left alone: it could not be put back.
 #ifndef KFA_ANIMATION_ANIMATOR_FADE_H
 #define KFA_ANIMATION_ANIMATOR_FADE_H
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "StyleValue.h"
@@ -24,6 +26,7 @@ public:
 
 protected:
     void doAnimateFrame(uint32_t frameNumber) override;
+    void restoreHost() override;
 
 private:
     void setLight(double factor);
@@ -31,9 +34,10 @@ private:
     bool fadeIn_;
     uint32_t fadeInFrames_;
     uint32_t fadeOutFrames_;
-    double savedIntensity_ = 0.0;
-    double savedBackgroundLight_ = 0.0;
-    bool savedShowFrameAxis_ = false;
+    // Empty when the host did not report the value, and once restored.
+    std::optional<double> savedIntensity_;
+    std::optional<double> savedBackgroundLight_;
+    std::optional<bool> savedShowFrameAxis_;
     StyleValue lightSource_;
 };
 

@@ -12,6 +12,10 @@ public:
     virtual void animateFrame(uint32_t frameNumber) = 0;
     // The user cancelled the animation; the chain is destroyed next.
     virtual void cancel() = 0;
+    // The animation played to its end: puts back what the chain changed in
+    // the host, outermost animator first, and completes the output. Throws
+    // KeyFrameError when the output cannot be completed.
+    virtual void finish() = 0;
     virtual ~AnimatorInterface() = default;
 };
 

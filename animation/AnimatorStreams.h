@@ -1,10 +1,12 @@
 // Advances the time anchor of the streamtrace markers and dashes by a fifth
 // of the streamtraces' delta time for every frame played, whatever its
-// number. Destruction puts the anchor back where it was.
+// number. Destruction puts the anchor back where it was; an anchor the host
+// does not report is left alone, since it could not be put back.
 #ifndef KFA_ANIMATION_ANIMATOR_STREAMS_H
 #define KFA_ANIMATION_ANIMATOR_STREAMS_H
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "StyleValue.h"
@@ -17,9 +19,11 @@ public:
 
 protected:
     void doAnimateFrame(uint32_t frameNumber) override;
+    void restoreHost() override;
 
 private:
-    double savedTimeAnchor_ = 0.0;
+    // Empty when the host did not report the anchor, and once restored.
+    std::optional<double> savedTimeAnchor_;
     double timeAnchor_ = 0.0;
     double anchorStep_ = 0.0;
     StyleValue streamTiming_;

@@ -31,6 +31,12 @@ void AnimatorToFile::cancel()
         ZorUtilExportCancel();
 }
 
+void AnimatorToFile::finish()
+{
+    if (ZorUtilExportIsRecording() && !ZorUtilExportFinish())
+        throw KeyFrameError("Unable to finish animation export. The movie file could not be written.");
+}
+
 void AnimatorToFile::doAnimateFrame(uint32_t)
 {
     if (exportPending_)

@@ -3,8 +3,9 @@
 //
 // The first frame played starts the export (the frame shown then is the
 // movie's first frame); every later frame is appended. A cancel abandons the
-// movie; destruction finishes a movie still in progress, so an animation
-// that ends normally or through an error keeps what was exported.
+// movie; finish completes it at the normal end and says when that failed;
+// destruction finishes a movie still in progress, so an animation that ends
+// through an error keeps what was exported.
 #ifndef KFA_ANIMATION_ANIMATOR_TO_FILE_H
 #define KFA_ANIMATION_ANIMATOR_TO_FILE_H
 
@@ -19,6 +20,9 @@ public:
 
     // Abandons the movie in progress; there is no inner animator to tell.
     void cancel() override;
+    // Completes the movie; throws KeyFrameError when the host could not
+    // (the host then keeps no part of it under the movie's name).
+    void finish() override;
 
 protected:
     // Throws KeyFrameError when the export cannot be started.
