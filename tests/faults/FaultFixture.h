@@ -1,0 +1,68 @@
+// The main dialog up on a 3D frame with a transient data set, three key
+// frames and every effect switched on, ready to animate on screen or into a
+// movie; each fault test breaks one thing and checks the host afterwards.
+#ifndef KFA_TESTS_FAULTS_FAULT_FIXTURE_H
+#define KFA_TESTS_FAULTS_FAULT_FIXTURE_H
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "faults/HostUnchanged.h"
+#include "gui/DialogMainFixture.h"
+
+class FaultFixture : public DialogMainFixture {
+protected:
+    void SetUp() override
+    {
+        DialogMainFixture::SetUp();
+        host().dataSet.addZone(1, 0.0);
+        host().dataSet.addZone(1, 2.0);
+        host().styles.setValue("STREAMATTRIBUTES STREAMTIMING SHOWMARKERS", true);
+        host().styles.setValue("GLOBALTHREED LIGHTSOURCE INTENSITY", 60.0);
+        host().styles.setValue("STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 0.25);
+        openDialog();
+        for (const char* entry : {"Animate &Time Concurrently", "Animate &Streamtraces Concurrently", "Fade &In",
+                                  "Fade &Out"})
+            pick("&Options", entry);
+    }
+
+    // Three key frames, `frameCount` frames apart.
+    void appendKeyFrames(int frameCount)
+    {
+        appendView(10.0, 0.0);
+        appendView(40.0, 1.0);
+        appendView(80.0, 2.0);
+        select({0, 1, 2});
+        typeInto(frameCountField(), std::to_string(frameCount));
+    }
+
+    static void animateOnScreen() { press(dialog_main::AnimateAll); }
+
+    // Animate All into an AVI movie named `movie`, through the export
+    // options; an existing movie is overwritten.
+    void animateToFile(const std::string& movie)
+    {
+        chooseDestination(2);
+        widgets().pressButton(control(dialog_main::AnimateAll));
+        const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
+        const int formatMenu = widgets().controlWithText(exportDialog, "AVI");
+        const std::vector<std::string>& formats = widgets().control(formatMenu).items;
+        widgets().choose(formatMenu, 1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") -
+                                                          formats.begin()));
+        host().fileDialog.answerWith(movie);
+        host().messages.answerQuestion(true);
+        widgets().pressOk(exportDialog);
+        expectBalanced("export options OK");
+        idle();
+    }
+
+    // The last error shown, or none.
+    static std::string lastError()
+    {
+        const std::vector<std::string>& errors = host().messages.errors();
+        return errors.empty() ? std::string() : errors.back();
+    }
+};
+
+#endif

@@ -1,0 +1,68 @@
+// Host queries that fail: the add-on goes on with its presets and never
+// writes back a value it could not read.
+#include <vector>
+
+#include "faults/FaultFixture.h"
+#include "gui/DialogMain.h"
+
+namespace {
+
+class HostQueryFaultTest : public FaultFixture {};
+
+TEST_F(HostQueryFaultTest, LightAxisAndAnchorThatCannotBeReadAreLeftAsTheyWere)
+{
+    appendKeyFrames(20);
+    for (const char* path : {"GLOBALTHREED LIGHTSOURCE INTENSITY", "GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT",
+                             "THREEDAXIS FRAMEAXIS SHOW", "STREAMATTRIBUTES STREAMTIMING TIMEANCHOR"}) {
+        host().styles.failGets(path);
+        const HostUnchanged before;
+        animateOnScreen();
+        EXPECT_EQ("", lastError()) << path;
+        EXPECT_TRUE(before.unchanged()) << path << " cannot be read";
+    }
+}
+
+TEST_F(HostQueryFaultTest, AViewQueryThatFailsCapturesItsPresets)
+{
+    const struct {
+        const char* call;
+        std::vector<double ThreeDView_s::*> fields;
+    } cases[] = {
+        {"ZorUtilThreeDViewGetViewerPos", {&ThreeDView_s::x, &ThreeDView_s::y, &ThreeDView_s::z}},
+        {"ZorUtilThreeDViewGetViewerAngle", {&ThreeDView_s::psi, &ThreeDView_s::theta, &ThreeDView_s::alpha}},
+        {"ZorUtilThreeDViewGetProjection", {&ThreeDView_s::width}},
+    };
+    for (const auto& c : cases) {
+        host().calls.failCalls(c.call);
+        const HostUnchanged before;
+        press(dialog_main::Append);
+        const ThreeDView_s& captured = DialogMain::get().getKeyFrames().back().view;
+        for (double ThreeDView_s::*field : c.fields)
+            EXPECT_EQ(0.0, captured.*field) << c.call;
+        EXPECT_TRUE(before.unchanged()) << c.call;
+    }
+}
+
+TEST_F(HostQueryFaultTest, DataSetAndStreamtraceQueriesThatFailSwitchTheEffectsOffWithANotice)
+{
+    appendKeyFrames(5);
+    host().calls.failCalls("ZorUtilZoneGetSolutionTime");
+    host().dataSet.setSolutionTime(1.5);
+    animateOnScreen();
+    EXPECT_EQ(0.0, host().dataSet.solutionTime()) << "the range of times read is 0 to 0";
+
+    host().calls.failCalls("ZorUtilDataSetIsAvailable");
+    host().styles.failGets("STREAMATTRIBUTES STREAMTIMING SHOWMARKERS");
+    const HostUnchanged before;
+    animateOnScreen();
+    ASSERT_EQ(2u, host().messages.messageBoxes().size());
+    EXPECT_EQ("The current data set is not transient.\nConcurrent time animation will be disabled.",
+              host().messages.messageBoxes()[0].text);
+    EXPECT_EQ("Neither streamtrace markers nor dashes are enabled.\nConcurrent streamtrace animation will be disabled.",
+              host().messages.messageBoxes()[1].text);
+    EXPECT_FALSE(DialogMain::get().getSettings().animateTime);
+    EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
+    EXPECT_TRUE(before.unchanged());
+}
+
+}  // namespace

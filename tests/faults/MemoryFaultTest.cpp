@@ -1,0 +1,94 @@
+// Memory running out while the animation stores its views and solution
+// times: this program replaces operator new so that the n-th allocation of
+// at least 1 KiB made by the add-on (not by the host model) fails.
+#include <cstdlib>
+#include <new>
+
+#include "faults/FaultFixture.h"
+
+namespace {
+
+constexpr std::size_t Large = 1024;
+// 0: no allocation fails.
+long failingAllocation = 0;
+long largeAllocations = 0;
+
+// Makes the n-th large allocation of the add-on fail while it lives.
+class FailingAllocation {
+public:
+    explicit FailingAllocation(long n)
+    {
+        largeAllocations = 0;
+        failingAllocation = n;
+    }
+    ~FailingAllocation() { failingAllocation = 0; }
+    FailingAllocation(const FailingAllocation&) = delete;
+    FailingAllocation& operator=(const FailingAllocation&) = delete;
+
+    static bool failed() { return largeAllocations >= failingAllocation; }
+};
+
+bool mustFail(std::size_t size)
+{
+    return failingAllocation > 0 && size >= Large && !zorsim::isInsideHostCall() &&
+           ++largeAllocations == failingAllocation;
+}
+
+}  // namespace
+
+// The replacements pair malloc with free, as the standard ones do; the
+// compiler cannot see that they belong together.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+void* operator new(std::size_t size)
+{
+    if (mustFail(size))
+        throw std::bad_alloc();
+    if (void* block = std::malloc(size == 0 ? 1 : size))
+        return block;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+
+#pragma GCC diagnostic pop
+
+namespace {
+
+const char* const NotEnoughMemory =
+    "Not enough memory to produce the animation.\nTry reducing the number of total frames in the animation.";
+
+class MemoryFaultTest : public FaultFixture {};
+
+TEST_F(MemoryFaultTest, EveryLargeAllocationThatFailsShowsTheMemoryMessageAndRestoresTheHost)
+{
+    appendKeyFrames(100);
+    long n = 1;
+    for (bool failed = true; failed; ++n) {
+        const std::size_t errorsBefore = host().messages.errors().size();
+        const HostUnchanged before;
+        {
+            const FailingAllocation failing(n);
+            animateOnScreen();
+            failed = FailingAllocation::failed();
+        }
+        if (failed) {
+            EXPECT_EQ(NotEnoughMemory, lastError()) << "allocation " << n;
+            EXPECT_TRUE(before.unchanged()) << "allocation " << n;
+        } else {
+            EXPECT_EQ(errorsBefore, host().messages.errors().size()) << lastError();
+        }
+    }
+    EXPECT_GE(n, 4) << "views and solution times are stored in large blocks";
+}
+
+}  // namespace
