@@ -6,20 +6,21 @@
 //
 // Names are found without regard to the letter case of ASCII letters; blanks
 // are not trimmed. Both lookups raise std::out_of_range with
-// "Enumeration out of range." for a value or name the table does not hold.
+// "Enumeration out of range." for a value or name the table does not hold;
+// findEnum answers false instead, for callers to whom a miss is ordinary.
 #ifndef KFA_EXPORT_ENUM_NAME_MAP_H
 #define KFA_EXPORT_ENUM_NAME_MAP_H
 
 #include <algorithm>
-#include <cctype>
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
-// Orders names by their characters put through tolower. Each character is
-// passed as an unsigned char, the only values tolower is defined for.
+// Orders names by their characters with ASCII capitals lowered. Done here
+// rather than by tolower, which asks the locale for every character and
+// would lower other letters in some locales.
 struct CaseBlindLess {
     bool operator()(const std::string& left, const std::string& right) const
     {
@@ -28,7 +29,11 @@ struct CaseBlindLess {
     }
 
 private:
-    static int lowered(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+    static unsigned char lowered(char c)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+    }
 };
 
 template <typename E>
@@ -54,10 +59,21 @@ public:
 
     E toEnum(const std::string& name) const
     {
+        E value{};
+        if (!findEnum(name, value))
+            throw std::out_of_range(outOfRangeText);
+        return value;
+    }
+
+    // Sets `value` to the value named `name`; false (and `value` unchanged)
+    // when the table has no such name.
+    bool findEnum(const std::string& name, E& value) const
+    {
         const auto found = inverse_.find(name);
         if (found == inverse_.end())
-            throw std::out_of_range(outOfRangeText);
-        return found->second;
+            return false;
+        value = found->second;
+        return true;
     }
 
 private:

@@ -20,16 +20,12 @@ const int FileVersion = 1;
 const double WidthLimit = 1e150;
 
 // The value of `word` in E's table, letter case ignored; false when the
-// table has no such word.
+// table has no such word. Every entry line is first looked up as a section
+// header, so a miss is the common case and raises nothing.
 template <typename E>
 bool lookUp(const std::string& word, E& value)
 {
-    try {
-        value = enumNameMap<E>().toEnum(word);
-        return true;
-    } catch (const std::out_of_range&) {
-        return false;
-    }
+    return enumNameMap<E>().findEnum(word, value);
 }
 
 template <typename E>
@@ -39,10 +35,29 @@ const std::string& nameOf(E value)
 }
 
 // A stream over one line that reads numbers the same wherever the host runs.
+// A section reads all its lines through one such stream: making a stream
+// and giving it its locale costs more than reading a line.
 class EntryStream : public std::istringstream {
 public:
-    explicit EntryStream(const std::string& line) : std::istringstream(line) { imbue(std::locale::classic()); }
+    explicit EntryStream(const std::string& line = std::string()) : std::istringstream(line)
+    {
+        imbue(std::locale::classic());
+    }
+
+    // Starts over on `line`, with the state cleared.
+    EntryStream& over(const std::string& line)
+    {
+        str(line);
+        clear();
+        return *this;
+    }
 };
+
+// The blanks trimmed off a line; a plain test, made for every character.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 std::string firstWord(std::istream& entry)
 {
@@ -141,7 +156,7 @@ std::string KeyFrameFile::getNextLine(std::istream& file)
     while (file.good()) {
         std::getline(file, line);
         ++lineCounter_;
-        boost::algorithm::trim_if(line, boost::algorithm::is_any_of(" \t\r\n\v\f"));
+        boost::algorithm::trim_if(line, isBlank);
         if (!line.empty())
             break;
     }
@@ -162,8 +177,9 @@ void KeyFrameFile::readHeader(std::istream& file)
 
 void KeyFrameFile::readSettingsSection(std::istream& file, AnimationSettings_s& settings)
 {
+    EntryStream entry;
     while (!file.fail() && !file.eof()) {
-        EntryStream entry(getNextLine(file));
+        entry.over(getNextLine(file));
         const std::string key = firstWord(entry);
         SectionId_e section = SectionId_Settings;
         if (lookUp(key, section)) {
@@ -217,9 +233,10 @@ KeyFrame_s KeyFrameFile::readKeyFrameViewSection(std::istream& file)
     std::string name;
     uint32_t frameCount = 0;
     double solutionTime = 0.0;
+    EntryStream entry;
     while (!file.fail() && !file.eof()) {
         const std::string line = getNextLine(file);
-        EntryStream entry(line);
+        entry.over(line);
         const std::string key = firstWord(entry);
         SectionId_e section = SectionId_KeyFrameView;
         if (lookUp(key, section)) {
