@@ -1,0 +1,48 @@
+#include "BenchHost.h"
+
+#include "ZorUtil.h"
+#include "addon/AddOnEntry.h"
+#include "keyframes/ViewCapture.h"
+#include "zorsim/Host.h"
+
+void freshHostWithAddOn()
+{
+    zorsim::resetHost();
+    InitZorAddOn113();
+    zorsim::host().frames.addFrame(ZOR_PLOT_CARTESIAN3D);
+    forgetHostCalls();
+}
+
+void forgetHostCalls()
+{
+    zorsim::host().calls = zorsim::CallLog();
+}
+
+std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
+{
+    const ThreeDView_s first = captureCurrentView();
+    ZorUtilViewRotate3D(ZOR_ROTATE_ALPHA, 15.0, 0.0, 0.0, 0.0, 0);
+    ZorUtilViewRotate3D(ZOR_ROTATE_PSI, -20.0, 0.0, 0.0, 0.0, 0);
+    ZorUtilViewRotate3D(ZOR_ROTATE_THETA, 120.0, 0.0, 0.0, 0.0, 0);
+    ThreeDView_s last = captureCurrentView();
+    last.x *= 0.8;
+    last.y *= 0.8;
+    last.z *= 0.8;
+    last.width *= 0.6;
+    applyView(first);
+    forgetHostCalls();
+    return {KeyFrame_s(first, "From", numFrames - 1, 0.0), KeyFrame_s(last, "To", 1, 0.0)};
+}
+
+ThreeDView_s viewBetween(const ThreeDView_s& from, const ThreeDView_s& to, double fraction)
+{
+    const auto at = [fraction](double a, double b) { return a + (b - a) * fraction; };
+    return {at(from.x, to.x),         at(from.y, to.y),           at(from.z, to.z),        at(from.psi, to.psi),
+            at(from.theta, to.theta), at(from.alpha, to.alpha), at(from.width, to.width)};
+}
+
+ThreeDView_s difference(const ThreeDView_s& from, const ThreeDView_s& to)
+{
+    return {to.x - from.x,         to.y - from.y,         to.z - from.z,        to.psi - from.psi,
+            to.theta - from.theta, to.alpha - from.alpha, to.width - from.width};
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Measures what the add-on costs, each time against a baseline measured in
+# the same run, and prints one line per ratio with its target, e.g.
+#   view precomputation overhead: 1.17x host calls (target <= 1.5x) HOLDS
+#
+#   bench/run.sh    builds what is missing in build/, then runs everything
+#                   (about three minutes on two cores)
+#
+# Google Benchmark's tables and the movie timings go to build/bench/logs/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build
+logs=$build/bench/logs
+benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench)
+# The movie is timed this many times; the fastest run counts.
+rounds=2
+
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target "${benchmarks[@]}" zorhost -j2 >/dev/null
+mkdir -p "$logs"
+
+for benchmark in "${benchmarks[@]}"; do
+  "$build/bench/$benchmark" --benchmark_color=false 2>"$logs/$benchmark.txt"
+done
+
+# The movie: 300 frames of the fly-through's key frames, 800 pixels wide.
+# The raw frames go to memory when it can hold them (432 MB).
+work=$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}" )/kfa-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# movie_macro FORMAT FILE: a macro that animates the key frames into FILE.
+movie_macro() {
+  cat <<MACRO
+\$!NEWFRAME PLOTTYPE = CARTESIAN3D
+\$!LOADSAMPLE NAME = WAVE STEPS = 21 TIMEMIN = 0 TIMEMAX = 2
+\$!STYLE PATH = "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS" VALUE = TRUE
+\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "OpenSettingsFile FileName=bench/movie/movie.keyframe"
+\$!EXPORTSETUP EXPORTFORMAT = $1
+\$!EXPORTSETUP EXPORTREGION = CURRENTFRAME
+\$!EXPORTSETUP IMAGEWIDTH = 800
+\$!EXPORTSETUP ANIMATIONSPEED = 30
+\$!EXPORTSETUP EXPORTFNAME = "$2"
+\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "Animate AnimationDestination=ToFile"
+MACRO
+}
+movie_macro MPEG4 "$work/zorhost.mp4" >"$work/mpeg4.mcr"
+movie_macro RASTERMETAFILE "$work/frames.ppm" >"$work/raster.mcr"
+
+now() { date +%s.%N; }
+# seconds COMMAND...: how long the command took, in seconds.
+seconds() {
+  local start
+  start=$(now)
+  "$@" >>"$logs/movie.txt" 2>&1
+  awk -v a="$start" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'
+}
+fastest() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
+
+zorhost=$build/host/app/zorhost
+# The same encoder and settings as zorhost's MPEG-4 export.
+encode_with_ffmpeg() {
+  ffmpeg -v error -y -f image2pipe -c:v ppm -framerate 30 -i "$work/frames.ppm" \
+    -c:v libx264 -preset veryfast -crf 20 -pix_fmt yuv420p -g 60 "$work/ffmpeg.mp4"
+}
+
+: >"$logs/movie.txt"
+movie="" drawing="" encoder=""
+for _ in $(seq "$rounds"); do
+  movie=$(fastest "$movie" "$(seconds "$zorhost" --no-progress "$work/mpeg4.mcr")")
+  drawing=$(fastest "$drawing" "$(seconds "$zorhost" --no-progress "$work/raster.mcr")")
+  encoder=$(fastest "$encoder" "$(seconds encode_with_ffmpeg)")
+done
+echo "movie ${movie}s, drawing alone ${drawing}s, ffmpeg ${encoder}s" >>"$logs/movie.txt"
+
+# judge LABEL VALUE UNIT TARGET
+judge() {
+  awk -v label="$1" -v value="$2" -v unit="$3" -v target="$4" 'BEGIN {
+    printf "%s: %.2fx %s (target <= %gx) %s\n", label, value, unit, target, value <= target ? "HOLDS" : "DOES NOT HOLD" }'
+}
+judge "movie encoding" "$(awk -v m="$movie" -v d="$drawing" -v e="$encoder" 'BEGIN { print (m - d) / e }')" \
+  "ffmpeg's own encoder on the same frames" 1.25
+judge "movie writing" "$(awk -v m="$movie" -v d="$drawing" 'BEGIN { print m / d }')" "drawing alone" 2
