@@ -43,6 +43,19 @@ TEST_F(HostQueryFaultTest, AViewQueryThatFailsCapturesItsPresets)
     }
 }
 
+TEST_F(HostQueryFaultTest, AFrameQueryThatFailsMeasuresNothing)
+{
+    appendKeyFrames(3);
+    host().calls.failCalls("ZorUtilFrameGetPosAndSize");
+    const HostUnchanged before;
+    chooseDestination(2);
+    widgets().pressButton(control(dialog_main::AnimateAll));
+    const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
+    EXPECT_NO_THROW(widgets().controlWithText(exportDialog, "Dimensions: 0 x 0"));
+    widgets().pressCancel(exportDialog);
+    EXPECT_TRUE(before.unchanged());
+}
+
 TEST_F(HostQueryFaultTest, DataSetAndStreamtraceQueriesThatFailSwitchTheEffectsOffWithANotice)
 {
     appendKeyFrames(5);

@@ -13,21 +13,6 @@ constexpr std::size_t Large = 1024;
 long failingAllocation = 0;
 long largeAllocations = 0;
 
-// Makes the n-th large allocation of the add-on fail while it lives.
-class FailingAllocation {
-public:
-    explicit FailingAllocation(long n)
-    {
-        largeAllocations = 0;
-        failingAllocation = n;
-    }
-    ~FailingAllocation() { failingAllocation = 0; }
-    FailingAllocation(const FailingAllocation&) = delete;
-    FailingAllocation& operator=(const FailingAllocation&) = delete;
-
-    static bool failed() { return largeAllocations >= failingAllocation; }
-};
-
 bool mustFail(std::size_t size)
 {
     return failingAllocation > 0 && size >= Large && !zorsim::isInsideHostCall() &&
@@ -76,11 +61,11 @@ TEST_F(MemoryFaultTest, EveryLargeAllocationThatFailsShowsTheMemoryMessageAndRes
     for (bool failed = true; failed; ++n) {
         const std::size_t errorsBefore = host().messages.errors().size();
         const HostUnchanged before;
-        {
-            const FailingAllocation failing(n);
-            animateOnScreen();
-            failed = FailingAllocation::failed();
-        }
+        largeAllocations = 0;
+        failingAllocation = n;
+        animateOnScreen();
+        failingAllocation = 0;
+        failed = largeAllocations >= n;
         if (failed) {
             EXPECT_EQ(NotEnoughMemory, lastError()) << "allocation " << n;
             EXPECT_TRUE(before.unchanged()) << "allocation " << n;
