@@ -1,36 +1,12 @@
 // A settings file that cannot be written completely: the old file stays and
 // the user is told.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <fstream>
 #include <string>
 
 #include "faults/FaultFixture.h"
+#include "settingsfile/FileSystemFaults.h"
 
 namespace {
-
-// Files written while it lives cannot grow past `bytes`, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limit{bytes, old_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int);
-};
 
 class SettingsWriteFaultTest : public FaultFixture {};
 
