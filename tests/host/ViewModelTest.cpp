@@ -52,17 +52,6 @@ TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndWraps)
     EXPECT_DOUBLE_EQ(-5.0, view().alpha);
 }
 
-TEST_F(ViewModelTest, RotationBackRestoresThePosition)
-{
-    const zorsim::Vector3 start = view().position;
-    ASSERT_TRUE(rotate(ZOR_ROTATE_THETA, 40.0));
-    ASSERT_TRUE(rotate(ZOR_ROTATE_PSI, -15.0));
-    ASSERT_TRUE(rotate(ZOR_ROTATE_PSI, 15.0));
-    ASSERT_TRUE(rotate(ZOR_ROTATE_THETA, -40.0));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_NEAR(start[i], view().position[i], 1e-9);
-}
-
 TEST_F(ViewModelTest, RotationByZeroOrAboutAnotherAxisChangesNothing)
 {
     const zorsim::ViewState before = view();

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <vector>
 
 #include "ZorGUI.h"
@@ -138,31 +137,8 @@ TEST_F(WidgetModelTest, ClicksSelectAndReachTheCallback)
     EXPECT_EQ((std::vector<int>{2, 4, 1, 2, 4}), clickedPositions);
 }
 
-TEST_F(WidgetModelTest, UserCannotClickWhereNothingIsShown)
+TEST_F(WidgetModelTest, CallsWithoutTheLockAreNoted)
 {
-    EXPECT_THROW(widgets().clickListItem(multi, 6), std::logic_error);
-    ZorGUISetSensitivity(multi, false);
-    EXPECT_FALSE(list(multi).sensitive);
-    EXPECT_THROW(widgets().clickListItem(multi, 1), std::logic_error);
-    ZorGUIDialogDrop(dialog);
-    EXPECT_FALSE(ZorGUIDialogIsUp(dialog));
-    EXPECT_THROW(widgets().clickListItem(single, 1), std::logic_error);
-    EXPECT_TRUE(clickedPositions.empty());
-}
-
-TEST_F(WidgetModelTest, ObserversHearChangesAndCallsWithoutTheLockAreNoted)
-{
-    struct Recorder : zorsim::WidgetObserver {
-        void widgetChanged(int id) override { ids.push_back(id); }
-        std::vector<int> ids;
-    } recorder;
-    widgets().addObserver(&recorder);
-    ZorGUIListAppendItem(multi, "f");
-    ZorGUISetSensitivity(single, false);
-    widgets().removeObserver(&recorder);
-    ZorGUIListAppendItem(multi, "g");
-    EXPECT_EQ((std::vector<int>{multi, single}), recorder.ids);
-
     EXPECT_TRUE(widgets().unlockedCalls().empty());
     ZorUtilLockFinish(1);
     ZorGUIListDeleteAllItems(multi);
