@@ -47,10 +47,8 @@ TEST_F(FileNameSelectorTest, ExtensionRules)
     const Case cases[] = {
         {"anim", "", "anim.keyframe"},
         {"anim.txt", "txt", "anim.keyframe"},
-        {"anim.", "", "anim.keyframe"},
         {"anim.tar.gz", "gz", "anim.tar.keyframe"},
         {"/data/run.2/anim", "", "/data/run.2/anim.keyframe"},
-        {"/data/run.2/anim.txt", "txt", "/data/run.2/anim.keyframe"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.extension, FileNameSelector::extensionOf(c.name)) << c.name;
@@ -91,15 +89,6 @@ TEST_F(FileNameSelectorTest, CancelChangesNothingAndPassesTheDialogItsSettings)
     EXPECT_TRUE(questions().empty());
 }
 
-TEST_F(FileNameSelectorTest, ANameWithoutExtensionGetsTheDefaultWithoutAQuestion)
-{
-    host().fileDialog.answerWith(folder.path("walk"));
-    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
-    EXPECT_EQ(folder.path("walk.keyframe"), selector.getFileName());
-    EXPECT_TRUE(selector.isConfirmed());
-    EXPECT_TRUE(questions().empty());
-}
-
 TEST_F(FileNameSelectorTest, AnotherExtensionIsQuestionedWhenOpeningToo)
 {
     const std::string chosen = folder.path("walk.KEYFRAME");
@@ -117,22 +106,6 @@ TEST_F(FileNameSelectorTest, AnotherExtensionIsQuestionedWhenOpeningToo)
     host().messages.answerQuestion(true);
     ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
     EXPECT_EQ(folder.path("walk.txt"), selector.getFileName()) << "Yes keeps the chosen extension";
-}
-
-TEST_F(FileNameSelectorTest, TheDialogAndTheQuestionRunUnderTheLock)
-{
-    host().fileDialog.answerWith(folder.path("walk.txt"));
-    host().messages.answerQuestion(true);
-    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
-    const std::vector<std::string> expected = {
-        "ZorUtilLockStart",
-        "ZorUtilDialogGetFileName 0 animation.keyframe",
-        "ZorUtilStringDealloc",
-        "ZorUtilDialogMessageBox 4 " + std::string(OtherExtensionQuestion) + folder.path("walk.txt") +
-            "\nClick \"No\" to restore the default file extension.",
-        "ZorUtilLockFinish",
-    };
-    EXPECT_EQ(expected, host().calls.all());
 }
 
 TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSaving)

@@ -56,15 +56,6 @@ TEST_F(ReplaceFileContentTest, ReplacesTheContentKeepingPermissionsAndLinks)
     EXPECT_TRUE(fs::exists(folder.path("new.keyframe")));
 }
 
-TEST_F(ReplaceFileContentTest, AFullDiskKeepsTheOldFile)
-{
-    {
-        FileSizeLimit diskFull(100);
-        EXPECT_THROW_MSG(replaceFileContent(oldFile, NewContent), KeyFrameError, "Unable to write file.");
-    }
-    expectOldFileUntouched();
-}
-
 TEST_F(ReplaceFileContentTest, AFolderWhereNoFileCanBeCreatedKeepsTheOldFile)
 {
     NoPermissionOverride asUser;
