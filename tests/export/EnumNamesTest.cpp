@@ -104,17 +104,4 @@ TEST(ExportTablesTest, ExactlyTheSixMovieFormatsAreAnimationFormats)
         EXPECT_TRUE(isAnimationFormat(value)) << value;
 }
 
-TEST(ExportTablesTest, DisplayNamesMayDifferFromKeywords)
-{
-    EXPECT_STREQ("True Color", FlashImageTypeDisplayTable[0].displayName);
-    EXPECT_STREQ("LOSSLESS", hostKeyword(FlashImageTypeDisplayTable[0].value));
-    EXPECT_STREQ("256COLOR", hostKeyword(FlashImageType_256Color));
-    EXPECT_STREQ("Active Frame", ExportRegionDisplayTable[0].displayName);
-    EXPECT_STREQ("CURRENTFRAME", hostKeyword(ExportRegion_CurrentFrame));
-    EXPECT_STREQ("LOSSLESSUNCOMPRESSED", hostKeyword(AVICompressionDisplayTable[2].value));
-    EXPECT_STREQ("SMALLESTSIZE", hostKeyword(FlashCompressionType_SmallestSize));
-    EXPECT_STREQ("To File", DestinationDisplayTable[ToFile].displayName);
-    EXPECT_THROW_MSG(hostKeyword(static_cast<ExportRegion_e>(3)), std::out_of_range, OutOfRange);
-}
-
 }  // namespace

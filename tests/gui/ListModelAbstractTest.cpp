@@ -80,14 +80,4 @@ TEST(ListModelAbstractTest, AResetNobodyHeardDoesNotSilenceLaterEdits)
     EXPECT_EQ(expected, view.changes);
 }
 
-TEST(ListModelAbstractTest, IndexOfFindsTheFirstEqualItem)
-{
-    LineListModel model({"a", "b", "a"});
-    EXPECT_EQ(0u, model.getIndexOf("a"));
-    EXPECT_EQ(1u, model.getIndexOf("b"));
-    EXPECT_EQ(4u, model.getIndexOf("A"));
-    EXPECT_EQ(model.getInvalidIndex(), model.getIndexOf("z"));
-    EXPECT_EQ("No items available.", model.getEmptyListText());
-}
-
 }  // namespace
