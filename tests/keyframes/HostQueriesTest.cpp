@@ -60,16 +60,6 @@ TEST_F(HostQueriesTest, TimeRangeCoversTheEnabledZones)
     EXPECT_EQ(3.0, maximum);
 }
 
-TEST_F(HostQueriesTest, TimeRangeOfOneZoneIsThatTimeWhateverThePresets)
-{
-    host().dataSet.addZone(1, 5.0);
-    double minimum = 100.0;
-    double maximum = -100.0;
-    getSolutionTimeRange(minimum, maximum);
-    EXPECT_EQ(5.0, minimum);
-    EXPECT_EQ(5.0, maximum);
-}
-
 TEST_F(HostQueriesTest, TimeRangeWithoutEnabledZonesKeepsThePresets)
 {
     double minimum = -4.0;
