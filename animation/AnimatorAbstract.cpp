@@ -30,6 +30,8 @@ void AnimatorAbstract::animateFrame(uint32_t frameNumber)
 
 void AnimatorAbstract::cancel()
 {
+    // The host is put back before the redraw that follows a cancel.
+    restoreHost();
     if (inner_)
         inner_->cancel();
 }

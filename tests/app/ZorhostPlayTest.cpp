@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <csignal>
 #include <sstream>
 #include <string>
 
@@ -192,4 +193,42 @@ TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
     EXPECT_NE(brightness[0], brightness[1]);
     // A whole delta time later the markers sit where they began.
     EXPECT_NEAR(brightness[0], brightness[2], 0.05);
+}
+
+TEST_F(ZorhostPlayTest, CtrlCCancelsAMovieAndLeavesNothingBehind)
+{
+    const std::string macro = writeMacro(
+        "cancel.mcr", std::string(sampleMacro) +
+                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
+                          KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
+                          "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
+                          "$!EXPORTSETUP IMAGEWIDTH = 640\n"
+                          "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
+                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
+                          "$!REDRAW\n");
+    const std::string output = file("output.txt");
+    const pid_t child = fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        if (chdir(folder_.c_str()) == 0 && std::freopen(output.c_str(), "w", stderr) != nullptr)
+            execl(ZORHOST_PATH, ZORHOST_PATH, "--no-progress", "--frame-log", "log.csv", macro.c_str(), nullptr);
+        _exit(127);
+    }
+    // Once a movie file is there, the animation is running.
+    const auto filesBesideTheMacro = [this] {
+        return std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()) - 3;
+    };
+    for (int wait = 0; wait < 2000 && filesBesideTheMacro() <= 0; ++wait)
+        usleep(5000);
+    usleep(50000);
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status)) << "zorhost ended by the signal";
+    EXPECT_EQ(1, WEXITSTATUS(status));
+    EXPECT_NE(std::string::npos, read(output).find("Animation canceled.")) << read(output);
+    EXPECT_EQ(0, filesBesideTheMacro());
+    // The redraw after the cancel shows the light, frame axis and anchor as they were.
+    const std::string log = read(file("log.csv"));
+    EXPECT_NE(std::string::npos, log.find(",redraw,12.6743,-21.9525,14.65,60,30,0,15.7,75,25,true,0,")) << log;
 }
