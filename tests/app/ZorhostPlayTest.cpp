@@ -232,3 +232,73 @@ TEST_F(ZorhostPlayTest, CtrlCCancelsAMovieAndLeavesNothingBehind)
     const std::string log = read(file("log.csv"));
     EXPECT_NE(std::string::npos, log.find(",redraw,12.6743,-21.9525,14.65,60,30,0,15.7,75,25,true,0,")) << log;
 }
+
+namespace {
+
+// The frame log's rows of one event, each as its numbers from x on.
+std::vector<std::vector<double>> logRows(const std::string& log, const std::string& event)
+{
+    std::vector<std::vector<double>> rows;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string field;
+        std::getline(fields, field, ',');
+        std::getline(fields, field, ',');
+        if (field != event)
+            continue;
+        std::vector<double> row;
+        while (std::getline(fields, field, ','))
+            row.push_back(field == "true" ? 1.0 : field == "false" ? 0.0 : std::stod(field));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+enum LogColumn { X, Theta = 4, Width = 6, Intensity, BackgroundLight, FrameAxis, TimeAnchor, SolutionTime };
+
+}  // namespace
+
+TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
+{
+    std::ofstream(file("two.keyframe")) << "#!KeyFrame 1\n\n%Settings\n AnimateTime true\n AnimateStreamtraces true\n"
+                                           " FadeIn true\n FadeOut true\n%Settings\n\n"
+                                           "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
+                                           " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
+                                           "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                                           " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n";
+    const std::string macro = writeMacro(
+        "movie.mcr", std::string(sampleMacro) +
+                         "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n"
+                         "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n"
+                         "$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n"
+                         "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
+    const ProgramRun run = zorhost("--frame-log log.csv " + macro);
+    ASSERT_EQ(0, run.status) << run.output;
+    const std::string log = read(file("log.csv"));
+    std::vector<std::vector<double>> frames = logRows(log, "exportstart");
+    ASSERT_EQ(1u, frames.size()) << log;
+    for (const auto& row : logRows(log, "exportnext"))
+        frames.push_back(row);
+    ASSERT_EQ(21u, frames.size());
+    // Equal steps of the view, the anchor and the solution time between the key frames.
+    for (std::size_t frame = 1; frame < frames.size(); ++frame) {
+        EXPECT_NEAR(-3.0, frames[frame][Theta] - frames[frame - 1][Theta], 1e-6) << frame;
+        EXPECT_NEAR(-0.4, frames[frame][Width] - frames[frame - 1][Width], 1e-6) << frame;
+        EXPECT_NEAR(0.1, frames[frame][TimeAnchor] - frames[frame - 1][TimeAnchor], 1e-6) << frame;
+        EXPECT_NEAR(0.1, frames[frame][SolutionTime] - frames[frame - 1][SolutionTime], 1e-6) << frame;
+        EXPECT_EQ(0.0, frames[frame][FrameAxis]);
+    }
+    EXPECT_EQ(10.0, frames.front()[X]);
+    EXPECT_EQ(-10.0, frames.back()[X]);
+    // The light fades in over the first frames and out over the last ones.
+    for (const std::size_t edge : {std::size_t{0}, std::size_t{20}}) {
+        EXPECT_EQ(0.0, frames[edge][Intensity]);
+        EXPECT_EQ(0.0, frames[edge][BackgroundLight]);
+    }
+    EXPECT_EQ(37.5, frames[1][Intensity]);
+    EXPECT_EQ(12.5, frames[19][BackgroundLight]);
+    EXPECT_EQ(75.0, frames[10][Intensity]);
+    EXPECT_EQ(25.0, frames[10][BackgroundLight]);
+}
