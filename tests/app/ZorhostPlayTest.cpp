@@ -16,6 +16,11 @@
 
 namespace {
 
+const char* const sampleMacro =
+    "$!NEWFRAME\n"
+    "$!LOADSAMPLE STEPS = 3\n"
+    "$!EXPORTSETUP IMAGEWIDTH = 200\n";
+
 struct ProgramRun {
     int status;
     std::string output;
@@ -63,6 +68,25 @@ protected:
         return run;
     }
 
+    // Two key frames twenty frames apart that turn, zoom and run the time, with fade in and out.
+    void writeTwoKeyFrames() const
+    {
+        std::ofstream(file("two.keyframe")) << "#!KeyFrame 1\n\n%Settings\n AnimateTime true\n AnimateStreamtraces true\n"
+                                           " FadeIn true\n FadeOut true\n%Settings\n\n"
+                                           "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
+                                           " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
+                                           "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                                           " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n";
+    }
+
+    std::string animateToFileMacro(const std::string& name, const std::string& exportSetup) const
+    {
+        return writeMacro(name, std::string(sampleMacro) +
+                                    "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n" +
+                                    exportSetup +
+                                    "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
+    }
+
     std::string folder_;
 };
 
@@ -93,10 +117,6 @@ std::vector<double> tileBrightness(const std::string& path, int tiles)
     return means;
 }
 
-const char* const sampleMacro =
-    "$!NEWFRAME\n"
-    "$!LOADSAMPLE STEPS = 3\n"
-    "$!EXPORTSETUP IMAGEWIDTH = 200\n";
 
 }  // namespace
 
@@ -262,18 +282,9 @@ enum LogColumn { X, Theta = 4, Width = 6, Intensity, BackgroundLight, FrameAxis,
 
 TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
 {
-    std::ofstream(file("two.keyframe")) << "#!KeyFrame 1\n\n%Settings\n AnimateTime true\n AnimateStreamtraces true\n"
-                                           " FadeIn true\n FadeOut true\n%Settings\n\n"
-                                           "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                                           " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
-                                           "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                                           " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n";
-    const std::string macro = writeMacro(
-        "movie.mcr", std::string(sampleMacro) +
-                         "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n"
-                         "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n"
-                         "$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n"
-                         "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
+    writeTwoKeyFrames();
+    const std::string macro = animateToFileMacro(
+        "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
     const ProgramRun run = zorhost("--frame-log log.csv " + macro);
     ASSERT_EQ(0, run.status) << run.output;
     const std::string log = read(file("log.csv"));
@@ -301,4 +312,33 @@ TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
     EXPECT_EQ(12.5, frames[19][BackgroundLight]);
     EXPECT_EQ(75.0, frames[10][Intensity]);
     EXPECT_EQ(25.0, frames[10][BackgroundLight]);
+}
+
+TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
+{
+    writeTwoKeyFrames();
+    const std::string formats[][2] = {{"AVI", "movie.avi"}, {"FLV", "movie.flv"}, {"FLASH", "movie.swf"},
+                                      {"MPEG4", "movie.mp4"}, {"WMV", "movie.wmv"}, {"RASTERMETAFILE", "movie.rm"}};
+    for (const auto& format : formats) {
+        const std::string macro = animateToFileMacro(
+            "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = " + format[0] + "\n$!EXPORTSETUP ANIMATIONSPEED = 12\n" +
+                             "$!EXPORTSETUP EXPORTFNAME = \"" + format[1] + "\"\n");
+        const ProgramRun run = zorhost(macro);
+        ASSERT_EQ(0, run.status) << format[0] << run.output;
+        const std::string movie = read(file(format[1]));
+        if (format[0] == "RASTERMETAFILE") {
+            std::size_t images = 0;
+            for (std::size_t at = movie.find("P6\n"); at != std::string::npos; at = movie.find("P6\n", at + 1))
+                ++images;
+            EXPECT_EQ(21u, images);
+            continue;
+        }
+        FILE* probe = popen(("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
+                             "stream=nb_read_frames -of csv=p=0 '" + file(format[1]) + "'").c_str(), "r");
+        ASSERT_NE(nullptr, probe);
+        char frames[64] = "";
+        ASSERT_NE(nullptr, std::fgets(frames, sizeof frames, probe)) << format[0];
+        pclose(probe);
+        EXPECT_EQ("21\n", std::string(frames)) << format[0];
+    }
 }
