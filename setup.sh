@@ -4,7 +4,8 @@
 #
 #   ./setup.sh              install, configure and build (build/)
 #   ./setup.sh --deps-only  only install the packages
-#   ./setup.sh --sanitize   build with AddressSanitizer and UBSan (build-asan/)
+#   ./setup.sh --sanitize   build with clang, AddressSanitizer, UBSan and the
+#                           libFuzzer targets (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,6 +45,6 @@ configure_and_build() {
 install_missing_packages
 case "${1:-}" in
   --deps-only) ;;
-  --sanitize) configure_and_build build-asan -DKFA_SANITIZE=ON ;;
+  --sanitize) CC=clang CXX=clang++ configure_and_build build-asan -DKFA_FUZZ=ON ;;
   *) configure_and_build build ;;
 esac

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# The whole test suite: installs and builds what is missing, then runs every
-# test through CTest.
+# The whole test suite, twice: in the usual build, then in a clang build with
+# AddressSanitizer, UndefinedBehaviorSanitizer and leak checks, where the
+# libFuzzer targets also run for a short bounded time each. Installs and
+# builds what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
 ctest --test-dir build -j2 --output-on-failure
+./setup.sh --sanitize
+ctest --test-dir build-asan -j2 --output-on-failure

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
 
 class ViewCaptureTest : public HostFixture {
 protected:
