@@ -10,7 +10,6 @@
 
 namespace {
 
-
 class ViewCaptureTest : public HostFixture {
 protected:
     static zorsim::ViewState& hostView() { return host().view.current(); }
