@@ -1,0 +1,1 @@
+$!ROTATE3D AXIS = PSI

@@ -1,0 +1,1 @@
+$!STYLE PATH = "open
