@@ -57,13 +57,3 @@ TEST(ZorhostTest, UsageErrorsAndUnloadableModulesExitWithTwo)
     EXPECT_EQ(0u, missingModule.output.find("zorhost: cannot load the add-on /nonexistent/module.so"))
         << missingModule.output;
 }
-
-TEST(ZorhostTest, HelpAndVersionSucceed)
-{
-    const ProgramRun help = zorhost("--help");
-    EXPECT_EQ(0, help.status);
-    EXPECT_NE(std::string::npos, help.output.find("--describe-addon"));
-    const ProgramRun version = zorhost("--version");
-    EXPECT_EQ(0, version.status);
-    EXPECT_EQ(0u, version.output.find("zorhost "));
-}
