@@ -18,6 +18,7 @@ PACKAGES=(
   libegl-dev libgl-dev libepoxy-dev libegl-mesa0 libgl1-mesa-dri
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-dev ffmpeg
   libpng-dev
+  qt6-base-dev xvfb xauth fonts-dejavu-core
 )
 
 install_missing_packages() {
