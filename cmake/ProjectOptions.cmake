@@ -4,8 +4,8 @@ target_compile_features(kfa_options INTERFACE cxx_std_17)
 set_target_properties(kfa_options PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
 
 target_compile_options(kfa_options INTERFACE
-  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wcast-align
-  -Woverloaded-virtual -Wnull-dereference -Wformat=2)
+  -Wall -Wextra -Wpedantic -Wshadow -Wcast-align -Wnull-dereference -Wformat=2
+  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Woverloaded-virtual>)
 if(KFA_WERROR)
   target_compile_options(kfa_options INTERFACE -Werror)
 endif()
