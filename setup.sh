@@ -19,6 +19,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-dev ffmpeg
   libpng-dev
   qt6-base-dev xvfb xauth fonts-dejavu-core
+  gcovr clang-format
 )
 
 install_missing_packages() {

@@ -17,3 +17,10 @@ if(KFA_SANITIZE)
   target_compile_options(kfa_options INTERFACE ${KFA_SANITIZER_FLAGS})
   target_link_options(kfa_options INTERFACE ${KFA_SANITIZER_FLAGS})
 endif()
+
+if(KFA_COVERAGE)
+  # gcov counters for tests/coverage.sh; meant for a Debug build, so that
+  # lines and branches map to the source as written.
+  target_compile_options(kfa_options INTERFACE --coverage)
+  target_link_options(kfa_options INTERFACE --coverage)
+endif()
