@@ -25,9 +25,12 @@ struct Options {
     zorhost::ProgramOptions program;
 };
 
+constexpr const char* usageLine = "Usage: zorhost [options] MACROFILE...";
+
 int run(Options& options)
 {
     options.program.showProgress = !options.noProgress;
+    options.program.addOnFile = options.addOnPath;
     zorhost::prepareHost(zorsim::host(), options.program);
     zorhost::AddOnLoader addOn(options.addOnPath);
     if (options.describeAddOn)
@@ -58,6 +61,10 @@ int main(int argc, char** argv)
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? exitOk : exitUsage;
+    }
+    if (options.program.macroFiles.empty() && !options.describeAddOn) {
+        std::cerr << "zorhost: no macro file to play\n" << usageLine << "\nRun with --help for more information.\n";
+        return exitUsage;
     }
 
     try {

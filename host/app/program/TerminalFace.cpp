@@ -1,0 +1,52 @@
+#include "program/TerminalFace.h"
+
+#include <unistd.h>
+
+#include "zorsim/Host.h"
+
+namespace zorhost {
+
+TerminalFace::TerminalFace(zorsim::Host& host, bool showProgress, std::ostream& errors)
+    : host_(host), errors_(errors), bar_(stderr)
+{
+    showBar_ = showProgress && isatty(STDERR_FILENO) != 0;
+    host_.messages.setAnswerAllQuestionsYes(true);
+    host_.messages.onMessage = [this](const std::string& text, int) { print(text); };
+    host_.exports.onStartFailed = [this](const std::string& reason) { report("cannot start the movie: " + reason); };
+    host_.status.onChange = [this](const zorsim::StatusModel& status) { statusChanged(status); };
+    host_.status.pollCancel = [this] { return interrupts_.takeRequest(); };
+}
+
+TerminalFace::~TerminalFace()
+{
+    bar_.clear();
+    host_.messages.onMessage = nullptr;
+    host_.exports.onStartFailed = nullptr;
+    host_.status.onChange = nullptr;
+    host_.status.pollCancel = nullptr;
+}
+
+void TerminalFace::report(const std::string& message)
+{
+    print("zorhost: " + message);
+}
+
+void TerminalFace::print(const std::string& text)
+{
+    bar_.clear();
+    errors_ << text << "\n";
+}
+
+void TerminalFace::statusChanged(const zorsim::StatusModel& status)
+{
+    interrupts_.setLineRunning(status.isShown());
+    if (!showBar_)
+        return;
+    if (!status.isShown()) {
+        bar_.clear();
+        return;
+    }
+    bar_.show(status.text(), status.percents().empty() ? 0 : status.percents().back());
+}
+
+}  // namespace zorhost
