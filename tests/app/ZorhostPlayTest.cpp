@@ -124,8 +124,9 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
         int status;
         int endedBy;
     };
-    const Case cases[] = {{SIGINT, 1, 0}};
+    const Case cases[] = {{SIGINT, 1, 0}, {SIGTERM, -1, SIGTERM}, {SIGHUP, -1, SIGHUP}};
     for (const Case& c : cases) {
+        const std::string logBefore = readFile(file("log.csv"));
         ZorhostProcess process(folder_, {"--frame-log", "log.csv", macro}, {});
         // Once the movie's temporary file is there, the animation is running.
         ASSERT_TRUE(process.waitUntil([this] { return std::filesystem::exists(file(".movie.mp4.partial")); }));
@@ -134,8 +135,11 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
         EXPECT_EQ(c.status, run.status) << c.signal;
         EXPECT_EQ(c.endedBy, run.signal);
         EXPECT_EQ((std::vector<std::string>{"cancel.mcr", "log.csv"}), entries()) << run.output;
-        if (c.signal != SIGINT)
+        if (c.signal != SIGINT) {
+            // The log of the run before stays as it was.
+            EXPECT_EQ(logBefore, readFile(file("log.csv")));
             continue;
+        }
         EXPECT_THAT(run.output, ::testing::HasSubstr("Animation canceled."));
         // The redraw after the cancel shows the light, frame axis and anchor as they were.
         EXPECT_THAT(readFile(file("log.csv")),

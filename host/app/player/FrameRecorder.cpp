@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "output/PartialFiles.h"
 #include "player/HostScene.h"
 #include "zorsim/Host.h"
 
@@ -93,15 +94,24 @@ void FrameRecorder::redrawn()
 bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::string& path)
 {
     movieFailed_ = false;
-    if (renderer() == nullptr)
-        return false;
+    closeMovie();
+    moviePartialSlot_ = partialFiles::remember(path);
     try {
-        movie_ = openMovie(movieSettingsOf(values), path);
+        if (renderer() != nullptr)
+            movie_ = openMovie(movieSettingsOf(values), path);
     } catch (const MovieError& error) {
         report_(error.what());
-        return false;
     }
-    return true;
+    if (movie_ == nullptr)
+        closeMovie();
+    return movie_ != nullptr;
+}
+
+void FrameRecorder::closeMovie()
+{
+    movie_.reset();
+    partialFiles::forget(moviePartialSlot_);
+    moviePartialSlot_ = -1;
 }
 
 void FrameRecorder::failMovie(const std::string& message)
@@ -111,7 +121,7 @@ void FrameRecorder::failMovie(const std::string& message)
     movieFailed_ = true;
     if (movie_ != nullptr)
         movie_->abandon();
-    movie_.reset();
+    closeMovie();
 }
 
 bool FrameRecorder::addFrame(int index)
@@ -137,7 +147,7 @@ bool FrameRecorder::endMovie()
         return false;
     try {
         movie_->finish();
-        movie_.reset();
+        closeMovie();
         return true;
     } catch (const MovieError& error) {
         failMovie(error.what());
@@ -149,7 +159,7 @@ void FrameRecorder::abandonMovie()
 {
     if (movie_ != nullptr)
         movie_->abandon();
-    movie_.reset();
+    closeMovie();
 }
 
 }  // namespace zorhost

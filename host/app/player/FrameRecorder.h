@@ -52,6 +52,8 @@ private:
     Renderer* renderer();
     void addToSheet(const Image& picture);
     void failMovie(const std::string& message);
+    // Drops the movie; a signal no longer needs to remove its file.
+    void closeMovie();
 
     zorsim::Host& host_;
     const SampleStore& samples_;
@@ -61,6 +63,8 @@ private:
     std::unique_ptr<Renderer> renderer_;
     bool rendererFailed_ = false;
     std::unique_ptr<MovieWriter> movie_;
+    // The movie's temporary file, removed by a signal that ends zorhost.
+    int moviePartialSlot_ = -1;
     bool movieFailed_ = false;
 };
 

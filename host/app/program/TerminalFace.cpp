@@ -14,7 +14,7 @@ TerminalFace::TerminalFace(zorsim::Host& host, bool showProgress, std::ostream& 
     host_.messages.onMessage = [this](const std::string& text, int) { print(text); };
     host_.exports.onStartFailed = [this](const std::string& reason) { report("cannot start the movie: " + reason); };
     host_.status.onChange = [this](const zorsim::StatusModel& status) { statusChanged(status); };
-    host_.status.pollCancel = [this] { return interrupts_.takeRequest(); };
+    host_.status.pollCancel = [this] { return signals_.takeRequest(); };
 }
 
 TerminalFace::~TerminalFace()
@@ -39,7 +39,7 @@ void TerminalFace::print(const std::string& text)
 
 void TerminalFace::statusChanged(const zorsim::StatusModel& status)
 {
-    interrupts_.setLineRunning(status.isShown());
+    signals_.setLineRunning(status.isShown());
     if (!showBar_)
         return;
     if (!status.isShown()) {

@@ -14,6 +14,7 @@
 #include <ostream>
 #include <string>
 
+#include "progress/CancelSignals.h"
 #include "progress/ProgressBar.h"
 
 namespace zorsim {
@@ -41,7 +42,7 @@ private:
     zorsim::Host& host_;
     std::ostream& errors_;
     ProgressBar bar_;
-    InterruptCancel interrupts_;
+    CancelSignals signals_;
     bool showBar_ = false;
 };
 

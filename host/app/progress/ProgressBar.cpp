@@ -1,28 +1,8 @@
 #include "progress/ProgressBar.h"
 
 #include <algorithm>
-#include <csignal>
 
 namespace zorhost {
-
-namespace {
-
-volatile std::sig_atomic_t lineRunning = 0;
-volatile std::sig_atomic_t cancelRequested = 0;
-struct sigaction previousAction;
-
-void onInterrupt(int signalNumber)
-{
-    if (lineRunning != 0) {
-        cancelRequested = 1;
-        return;
-    }
-    // No line to cancel: end as Ctrl-C ends any program.
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
-}
-
-}  // namespace
 
 std::string progressLine(const std::string& text, int percent, int barWidth)
 {
@@ -54,36 +34,6 @@ void ProgressBar::clear()
     std::fprintf(terminal_, "\r%s\r", std::string(shown_.size(), ' ').c_str());
     std::fflush(terminal_);
     shown_.clear();
-}
-
-InterruptCancel::InterruptCancel()
-{
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousAction);
-}
-
-InterruptCancel::~InterruptCancel()
-{
-    sigaction(SIGINT, &previousAction, nullptr);
-    lineRunning = 0;
-    cancelRequested = 0;
-}
-
-void InterruptCancel::setLineRunning(bool running)
-{
-    lineRunning = running ? 1 : 0;
-    if (!running)
-        cancelRequested = 0;
-}
-
-bool InterruptCancel::takeRequest()
-{
-    if (cancelRequested == 0)
-        return false;
-    cancelRequested = 0;
-    return true;
 }
 
 }  // namespace zorhost

@@ -1,5 +1,5 @@
 // The percent-done line on a terminal: its text, a bar and the percent,
-// redrawn in place on one line, and Ctrl-C as the line's stop button.
+// redrawn in place on one line.
 #ifndef ZORHOST_PROGRESS_BAR_H
 #define ZORHOST_PROGRESS_BAR_H
 
@@ -26,26 +26,6 @@ private:
     std::FILE* terminal_;
     int barWidth_;
     std::string shown_;
-};
-
-// While installed, Ctrl-C (SIGINT) asks the running percent-done line to
-// cancel instead of ending the program; when no line runs, Ctrl-C ends the
-// program as usual.
-//
-//   InterruptCancel interrupts;          // installs the handler
-//   interrupts.setLineRunning(true);     // a percent-done line starts
-//   if (interrupts.takeRequest()) ...    // at each check
-class InterruptCancel {
-public:
-    InterruptCancel();
-    // Restores the handler that was there before.
-    ~InterruptCancel();
-    InterruptCancel(const InterruptCancel&) = delete;
-    InterruptCancel& operator=(const InterruptCancel&) = delete;
-
-    void setLineRunning(bool running);
-    // True once after each Ctrl-C that came while a line ran.
-    bool takeRequest();
 };
 
 }  // namespace zorhost
