@@ -236,3 +236,38 @@ TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
         EXPECT_EQ("21\n", std::string(frames)) << format[0];
     }
 }
+
+TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
+{
+    writeTwoKeyFrames();
+    std::filesystem::create_directory(file("sub"));
+    const std::string longName = std::string(252, 'm') + ".rm";
+    struct Case {
+        std::string exportSetup;
+        int status;
+        std::string message;
+        std::string movie;
+    };
+    const Case cases[] = {
+        // The longest name a file may have takes a temporary name that fits.
+        {"$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"" + longName + "\"\n", 0, "",
+         longName},
+        {"$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"sub\"\n", 1,
+         "zorhost: cannot start the movie: the export file name sub is a folder\n", ""},
+        {"$!EXPORTSETUP EXPORTFORMAT = FLASH\n$!EXPORTSETUP ANIMATIONSPEED = 300\n"
+         "$!EXPORTSETUP EXPORTFNAME = \"m.swf\"\n",
+         1, "zorhost: cannot write the movie m.swf: a Flash (SWF) movie takes 1/256 to 255 frames per second\n", ""},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = zorhost({animateToFileMacro("movie.mcr", c.exportSetup)});
+        EXPECT_EQ(c.status, run.status) << run.output;
+        EXPECT_THAT(run.output, ::testing::StartsWith(c.message));
+        EXPECT_THAT(run.output, ::testing::Not(::testing::HasSubstr(".partial")));
+        std::vector<std::string> expected{"movie.mcr", "sub", "two.keyframe"};
+        if (!c.movie.empty())
+            expected.insert(expected.begin(), c.movie);
+        EXPECT_EQ(expected, entries());
+        if (!c.movie.empty())
+            std::filesystem::remove(file(c.movie));
+    }
+}

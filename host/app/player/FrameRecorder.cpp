@@ -43,12 +43,14 @@ FrameRecorder::~FrameRecorder()
     if (host_.exports.isRecording())
         host_.exports.cancel();
     host_.exports.setSink(nullptr);
+    host_.exports.onFinishFailed = nullptr;
     host_.drawing.onRedraw = nullptr;
 }
 
 void FrameRecorder::attach()
 {
     host_.exports.setSink(this);
+    host_.exports.onFinishFailed = [this](const std::string& reason) { failMovie(reason); };
     host_.drawing.onRedraw = [this](bool full) {
         if (full)
             redrawn();
@@ -62,7 +64,7 @@ Renderer* FrameRecorder::renderer()
             renderer_ = createGlRenderer();
         } catch (const RenderError& error) {
             rendererFailed_ = true;
-            report_(std::string("cannot draw: ") + error.what());
+            fail(std::string("cannot draw: ") + error.what());
         }
     }
     return renderer_.get();
@@ -87,7 +89,7 @@ void FrameRecorder::redrawn()
     try {
         addToSheet(renderer_->render(scene));
     } catch (const RenderError& error) {
-        report_(std::string("cannot draw: ") + error.what());
+        fail(std::string("cannot draw: ") + error.what());
     }
 }
 
@@ -95,12 +97,13 @@ bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::st
 {
     movieFailed_ = false;
     closeMovie();
+    movieName_ = values.fileName();
     moviePartialSlot_ = partialFiles::remember(path);
     try {
         if (renderer() != nullptr)
             movie_ = openMovie(movieSettingsOf(values), path);
     } catch (const MovieError& error) {
-        report_(error.what());
+        fail("cannot write the movie " + movieName_ + ": " + error.what());
     }
     if (movie_ == nullptr)
         closeMovie();
@@ -114,10 +117,16 @@ void FrameRecorder::closeMovie()
     moviePartialSlot_ = -1;
 }
 
+void FrameRecorder::fail(const std::string& message)
+{
+    failed_ = true;
+    report_(message);
+}
+
 void FrameRecorder::failMovie(const std::string& message)
 {
     if (!movieFailed_)
-        report_("cannot write the movie: " + message);
+        fail("cannot write the movie " + movieName_ + ": " + message);
     movieFailed_ = true;
     if (movie_ != nullptr)
         movie_->abandon();

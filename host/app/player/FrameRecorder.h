@@ -39,6 +39,8 @@ public:
 
     // Plugs the recorder into the host: its export sink and redraw observer.
     void attach();
+    // Whether a picture could not be drawn or a movie not be written.
+    bool failed() const { return failed_; }
     // A full redraw happened.
     void redrawn();
 
@@ -51,6 +53,8 @@ private:
     // The renderer, made on first use; null when OpenGL is not available.
     Renderer* renderer();
     void addToSheet(const Image& picture);
+    // Reports a failure the run's status must show.
+    void fail(const std::string& message);
     void failMovie(const std::string& message);
     // Drops the movie; a signal no longer needs to remove its file.
     void closeMovie();
@@ -63,9 +67,12 @@ private:
     std::unique_ptr<Renderer> renderer_;
     bool rendererFailed_ = false;
     std::unique_ptr<MovieWriter> movie_;
+    // The user's name of the movie, for messages.
+    std::string movieName_;
     // The movie's temporary file, removed by a signal that ends zorhost.
     int moviePartialSlot_ = -1;
     bool movieFailed_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace zorhost

@@ -94,14 +94,16 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
         const std::unique_ptr<ProgramOutputs> outputs = openOutputs(options, face);
         SampleStore samples;
         int status = exitOk;
+        bool drawn = true;
         {
             FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(),
                                    [&face](const std::string& message) { face.report(message); });
             recorder.attach();
             status = play(host, files, samples, face);
+            drawn = !recorder.failed();
         }
         const bool completed = outputs->complete(host, status == exitOk, face);
-        return completed ? status : exitFailed;
+        return completed && drawn ? status : exitFailed;
     } catch (const RunEnded& ended) {
         return ended.status;
     }
