@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "macro/PrintableText.h"
 #include "zorsim/Host.h"
 
 namespace zorhost {
@@ -34,7 +35,7 @@ void TerminalFace::report(const std::string& message)
 void TerminalFace::print(const std::string& text)
 {
     bar_.clear();
-    errors_ << text << "\n";
+    errors_ << printable(text) << "\n";
 }
 
 void TerminalFace::statusChanged(const zorsim::StatusModel& status)

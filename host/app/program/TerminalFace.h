@@ -33,7 +33,7 @@ public:
 
     // Prints "zorhost: " and the message on a line of its own.
     void report(const std::string& message);
-    // Prints the text as it is, on a line of its own.
+    // Prints the text on a line of its own, control characters escaped.
     void print(const std::string& text);
 
 private:
