@@ -32,6 +32,20 @@ protected:
                                   " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
     }
 
+    // The example's fly-through into an MPEG-4 movie of 121 frames, long
+    // enough to be interrupted, then a redraw.
+    std::string writeFlythroughMovieMacro(const std::string& name) const
+    {
+        return writeFile(name, std::string(sampleMacro) +
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
+                                   KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
+                                   "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
+                                   "$!EXPORTSETUP IMAGEWIDTH = 640\n"
+                                   "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
+                                   "$!REDRAW\n");
+    }
+
     std::string animateToFileMacro(const std::string& name, const std::string& exportSetup) const
     {
         return writeFile(name, std::string(sampleMacro) +
@@ -109,15 +123,7 @@ TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
 
 TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
 {
-    const std::string macro = writeFile(
-        "cancel.mcr", std::string(sampleMacro) +
-                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
-                          KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
-                          "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
-                          "$!EXPORTSETUP IMAGEWIDTH = 640\n"
-                          "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
-                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
-                          "$!REDRAW\n");
+    const std::string macro = writeFlythroughMovieMacro("cancel.mcr");
     struct Case {
         int signal;
         // Ctrl-C cancels the animation; the others end zorhost as they end any program.
@@ -147,6 +153,26 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
         // The redraw after the cancel shows the light, frame axis and anchor as they were.
         EXPECT_THAT(readFile(file("log.csv")), ::testing::ContainsRegex(",redraw,[^\n]*,75,25,true,0,"));
     }
+}
+
+TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndTime)
+{
+    const std::string macro = writeFlythroughMovieMacro("cancel.mcr");
+    ZorhostProcess process(folder_, {macro}, {true});
+    const auto animating = [&process] {
+        const std::size_t line = process.output().find("\rAnimating....");
+        return line != std::string::npos && process.output().find(" left", line) != std::string::npos;
+    };
+    ASSERT_TRUE(process.waitUntil(animating)) << process.output();
+    process.type("\x1b");
+    const ProgramRun run = process.finish();
+    EXPECT_EQ(1, run.status);
+    EXPECT_THAT(run.output, ::testing::HasSubstr("Animation canceled."));
+    EXPECT_EQ((std::vector<std::string>{"cancel.mcr"}), entries());
+    // The views were computed under a line of their own; the next line starts at 0.
+    EXPECT_THAT(run.output, ::testing::ContainsRegex("\rCreating interpolated views[^\r]*\\] +[1-9][0-9]*%"));
+    const std::string firstAnimating = run.output.substr(run.output.find("\rAnimating...."), 120);
+    EXPECT_THAT(firstAnimating, ::testing::HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
 namespace {

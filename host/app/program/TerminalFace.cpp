@@ -15,7 +15,7 @@ TerminalFace::TerminalFace(zorsim::Host& host, bool showProgress, std::ostream& 
     host_.messages.onMessage = [this](const std::string& text, int) { print(text); };
     host_.exports.onStartFailed = [this](const std::string& reason) { report("cannot start the movie: " + reason); };
     host_.status.onChange = [this](const zorsim::StatusModel& status) { statusChanged(status); };
-    host_.status.pollCancel = [this] { return signals_.takeRequest(); };
+    host_.status.pollCancel = [this] { return signals_.takeRequest() || escape_.pressed(); };
 }
 
 TerminalFace::~TerminalFace()
@@ -41,13 +41,18 @@ void TerminalFace::print(const std::string& text)
 void TerminalFace::statusChanged(const zorsim::StatusModel& status)
 {
     signals_.setLineRunning(status.isShown());
+    escape_.listen(status.isShown());
+    if (status.starts() != linesStarted_) {
+        linesStarted_ = status.starts();
+        bar_.start();
+    }
     if (!showBar_)
         return;
     if (!status.isShown()) {
         bar_.clear();
         return;
     }
-    bar_.show(status.text(), status.percents().empty() ? 0 : status.percents().back());
+    bar_.show(status.text(), status.percent());
 }
 
 }  // namespace zorhost

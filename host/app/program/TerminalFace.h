@@ -6,8 +6,8 @@
 //   // destruction: the line cleared, the host's hooks undone
 //
 // Messages go to `errors`, questions are answered yes, the line is drawn on
-// the standard error stream when that is a terminal, and Ctrl-C cancels a
-// running line.
+// the standard error stream when that is a terminal, and Ctrl-C, or Esc on
+// a terminal, cancels a running line.
 #ifndef ZORHOST_TERMINAL_FACE_H
 #define ZORHOST_TERMINAL_FACE_H
 
@@ -15,6 +15,7 @@
 #include <string>
 
 #include "progress/CancelSignals.h"
+#include "progress/EscapeKey.h"
 #include "progress/ProgressBar.h"
 
 namespace zorsim {
@@ -43,7 +44,10 @@ private:
     std::ostream& errors_;
     ProgressBar bar_;
     CancelSignals signals_;
+    EscapeKey escape_;
     bool showBar_ = false;
+    // Lines started so far, to tell a new line from the running one.
+    int linesStarted_ = 0;
 };
 
 }  // namespace zorhost

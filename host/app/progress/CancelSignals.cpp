@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "output/PartialFiles.h"
+#include "progress/EscapeKey.h"
 
 namespace zorhost {
 
@@ -21,6 +22,7 @@ struct sigaction previousActions[std::size(handledSignals)];
 void endProgram(int signalNumber)
 {
     partialFiles::removeAll();
+    EscapeKey::restoreTerminal();
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }

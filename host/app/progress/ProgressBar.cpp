@@ -1,22 +1,46 @@
 #include "progress/ProgressBar.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zorhost {
 
-std::string progressLine(const std::string& text, int percent, int barWidth)
+std::string clockTime(double seconds)
+{
+    const long whole = std::lround(std::max(0.0, seconds));
+    const long hours = whole / 3600;
+    const long minutes = whole / 60 % 60;
+    char text[32];
+    if (hours > 0)
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", hours, minutes, whole % 60);
+    else
+        std::snprintf(text, sizeof text, "%ld:%02ld", minutes, whole % 60);
+    return text;
+}
+
+std::string progressLine(const std::string& text, int percent, int barWidth, double secondsSpent)
 {
     percent = std::clamp(percent, 0, 100);
     const int filled = percent * barWidth / 100;
     std::string line = text + " [" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(barWidth - filled), '.') + "] ";
     const std::string number = std::to_string(percent);
-    return line + std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%";
+    line += std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%  " +
+            clockTime(secondsSpent) + " spent";
+    if (percent > 0 && secondsSpent > 0.0)
+        line += ", " + clockTime(secondsSpent * (100 - percent) / percent) + " left";
+    return line;
+}
+
+void ProgressBar::start()
+{
+    started_ = std::chrono::steady_clock::now();
 }
 
 void ProgressBar::show(const std::string& text, int percent)
 {
-    const std::string line = progressLine(text, percent, barWidth_);
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started_;
+    const std::string line = progressLine(text, percent, barWidth_, spent.count());
     if (line == shown_)
         return;
     // Back to the line's start, the new line, and blanks over what is left
