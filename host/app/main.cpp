@@ -55,6 +55,9 @@ int main(int argc, char** argv)
     app.add_option("--contact-sheet", options.program.contactSheetFile,
                    "Write a PNG of up to 16 of the drawn frames to FILE")
         ->option_text("FILE");
+    app.add_option("--frames", options.program.frameFolder,
+                   "Write every picture drawn as a numbered PNG into DIR (an image sequence)")
+        ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {

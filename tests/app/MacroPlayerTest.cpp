@@ -143,7 +143,7 @@ TEST_F(MacroPlayerTest, LogsEveryFullRedrawWithTheStateDrawn)
 {
     std::ostringstream out;
     FrameLog log(out);
-    FrameRecorder recorder(host(), samples_, &log, nullptr, [](const std::string&) {});
+    FrameRecorder recorder(host(), samples_, &log, nullptr, nullptr, [](const std::string&) {});
     recorder.attach();
     play("$!NEWFRAME\n"
          "$!LOADSAMPLE STEPS = 3\n"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -297,5 +298,38 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
         EXPECT_EQ(expected, entries());
         if (!c.movie.empty())
             std::filesystem::remove(file(c.movie));
+    }
+}
+
+TEST_F(ZorhostPlayTest, TheFrameFolderHoldsEveryPictureDrawnUnderItsFrameNumber)
+{
+    writeTwoKeyFrames();
+    const std::string macro = animateToFileMacro(
+        "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
+    writeFile("movie.mcr", readFile(macro) + "$!REDRAW\n");
+    const ProgramRun run = zorhost({"--frames", "frames", "--frame-log", "log.csv", macro});
+    ASSERT_EQ(0, run.status) << run.output;
+    std::vector<std::string> expected;
+    for (int frame = 0; frame < 22; ++frame)
+        expected.push_back("frame-0000" + std::string(frame < 10 ? "0" : "") + std::to_string(frame) + ".png");
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(file("frames")))
+        written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(expected, written);
+    EXPECT_THAT(readFile(file("log.csv")), ::testing::HasSubstr("\n21,redraw,"));
+    // Movie frames and redraws alike at the movie's size.
+    std::istringstream movie(readFile(file("movie.rm")));
+    std::string magic;
+    unsigned width = 0;
+    unsigned height = 0;
+    movie >> magic >> width >> height;
+    for (const std::string& name : {expected.front(), expected.back()}) {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        ASSERT_TRUE(png_image_begin_read_from_file(&image, file("frames/" + name).c_str())) << name;
+        EXPECT_EQ(width, image.width) << name;
+        EXPECT_EQ(height, image.height) << name;
+        png_image_free(&image);
     }
 }

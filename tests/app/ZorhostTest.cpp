@@ -60,6 +60,9 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
          "zorhost: cannot create the frame log no/log.csv: No such file or directory\n"},
         {{"--record", "m.mcr/r.mcr", "m.mcr"}, "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
         {{"--contact-sheet", "sub", "m.mcr"}, "zorhost: cannot create the contact sheet sub: it is a folder\n"},
+        {{"--frames", "m.mcr", "m.mcr"}, "zorhost: cannot create the frame folder m.mcr: it is not a folder\n"},
+        {{"--frames", "no/frames", "m.mcr"},
+         "zorhost: cannot create the frame folder no/frames: No such file or directory\n"},
         {{"--addon", "/nonexistent/module.so", "--describe-addon"},
          "zorhost: cannot load the add-on /nonexistent/module.so: "},
     };

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "output/AtomicFile.h"
 #include "output/PartialFiles.h"
 #include "player/HostScene.h"
 #include "zorsim/Host.h"
@@ -33,8 +34,8 @@ MovieSettings movieSettingsOf(const zorsim::ExportValues& values)
 }
 
 FrameRecorder::FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
-                             Reporter report)
-    : host_(host), samples_(samples), log_(log), sheet_(sheet), report_(std::move(report))
+                             const FrameFolder* folder, Reporter report)
+    : host_(host), samples_(samples), log_(log), sheet_(sheet), folder_(folder), report_(std::move(report))
 {
 }
 
@@ -70,24 +71,41 @@ Renderer* FrameRecorder::renderer()
     return renderer_.get();
 }
 
-void FrameRecorder::addToSheet(const Image& picture)
+int FrameRecorder::countFrame(const std::string& event)
+{
+    if (log_ != nullptr)
+        log_->write(currentFrameLogRow(host_, event));
+    return framesDrawn_++;
+}
+
+void FrameRecorder::showPicture(int frameNumber, const Image& picture)
 {
     if (sheet_ != nullptr)
-        sheet_->addFrame(log_ != nullptr ? log_->rows() - 1 : sheet_->frames(), picture);
+        sheet_->addFrame(frameNumber, picture);
+    if (folder_ == nullptr || folderFailed_)
+        return;
+    try {
+        folder_->write(frameNumber, picture);
+    } catch (const OutputFileError& error) {
+        folderFailed_ = true;
+        fail(std::string(error.what()) + "; no further frames are written");
+    }
 }
 
 void FrameRecorder::redrawn()
 {
-    if (log_ != nullptr)
-        log_->write(currentFrameLogRow(host_, "redraw"));
-    if (sheet_ == nullptr || renderer() == nullptr)
+    const int frameNumber = countFrame("redraw");
+    if ((sheet_ == nullptr && folder_ == nullptr) || renderer() == nullptr)
         return;
     Scene scene = currentScene(host_, samples_);
-    scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
-    scene.width = sheetTileWidth;
-    scene.supersample = 1;
+    // The sheet alone needs no more than its tile.
+    if (folder_ == nullptr) {
+        scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
+        scene.width = sheetTileWidth;
+        scene.supersample = 1;
+    }
     try {
-        addToSheet(renderer_->render(scene));
+        showPicture(frameNumber, renderer_->render(scene));
     } catch (const RenderError& error) {
         fail(std::string("cannot draw: ") + error.what());
     }
@@ -135,14 +153,16 @@ void FrameRecorder::failMovie(const std::string& message)
 
 bool FrameRecorder::addFrame(int index)
 {
-    if (log_ != nullptr)
-        log_->write(currentFrameLogRow(host_, index == 0 ? "exportstart" : "exportnext"));
-    if (movie_ == nullptr)
+    const int frameNumber = countFrame(index == 0 ? "exportstart" : "exportnext");
+    // A movie that failed is not drawn for, unless the pictures are wanted.
+    if (renderer_ == nullptr || (movie_ == nullptr && sheet_ == nullptr && folder_ == nullptr))
         return false;
     try {
         const Image picture = renderer_->render(currentScene(host_, samples_));
+        showPicture(frameNumber, picture);
+        if (movie_ == nullptr)
+            return false;
         movie_->addFrame(picture);
-        addToSheet(picture);
         return true;
     } catch (const std::exception& error) {
         failMovie(error.what());

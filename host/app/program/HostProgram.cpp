@@ -96,7 +96,7 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
         int status = exitOk;
         bool drawn = true;
         {
-            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(),
+            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(),
                                    [&face](const std::string& message) { face.report(message); });
             recorder.attach();
             status = play(host, files, samples, face);

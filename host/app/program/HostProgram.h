@@ -24,6 +24,7 @@ struct ProgramOptions {
     std::string recordFile;
     std::string frameLogFile;
     std::string contactSheetFile;
+    std::string frameFolder;
     // The add-on module, an input no output may overwrite.
     std::string addOnFile;
     bool showProgress = true;

@@ -98,6 +98,8 @@ ProgramOutputs::ProgramOutputs(const ProgramOptions& options) : options_(options
         sheetFile_.emplace(options.contactSheetFile, "contact sheet");
         sheet_.emplace();
     }
+    if (!options.frameFolder.empty())
+        frames_.emplace(options.frameFolder);
 }
 
 bool ProgramOutputs::complete(const zorsim::Host& host, bool commandsSucceeded, TerminalFace& face)

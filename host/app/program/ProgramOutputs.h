@@ -1,5 +1,5 @@
 // The files a run of zorhost writes besides its movies: the recorded macro,
-// the frame log and the contact sheet. Each is created when the run starts,
+// the frame log, the contact sheet and the frame folder. Each is created when the run starts,
 // so that an output that cannot be made is refused before anything is
 // played, and each replaces its file only when it is complete.
 #ifndef ZORHOST_PROGRAM_OUTPUTS_H
@@ -12,6 +12,7 @@
 #include "program/HostProgram.h"
 #include "program/TerminalFace.h"
 #include "sheet/ContactSheet.h"
+#include "sheet/FrameFolder.h"
 
 namespace zorsim {
 class Host;
@@ -30,6 +31,7 @@ public:
     // Null when not asked for.
     FrameLog* log() { return log_ ? &*log_ : nullptr; }
     ContactSheet* sheet() { return sheet_ ? &*sheet_ : nullptr; }
+    const FrameFolder* frames() const { return frames_ ? &*frames_ : nullptr; }
 
     // Completes the contact sheet when a frame was drawn, the frame log,
     // and the recorded macro when every command succeeded; an output not
@@ -44,6 +46,7 @@ private:
     std::optional<AtomicFile> sheetFile_;
     std::optional<FrameLog> log_;
     std::optional<ContactSheet> sheet_;
+    std::optional<FrameFolder> frames_;
 };
 
 }  // namespace zorhost

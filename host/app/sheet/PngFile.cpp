@@ -31,6 +31,9 @@ bool encode(std::ostream& out, const Image& image)
         return false;
     }
     png_set_write_fn(png, &out, writeBytes, flushNothing);
+    // An image sequence is written picture by picture: fast compression
+    // keeps it from costing more than the drawing.
+    png_set_compression_level(png, 1);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     for (int y = 0; y < image.height; ++y)
