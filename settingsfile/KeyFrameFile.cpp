@@ -3,6 +3,7 @@
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/predicate.hpp>
 #include <boost/algorithm/string/trim.hpp>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <locale>
@@ -125,7 +126,9 @@ KeyFrameFile::~KeyFrameFile() = default;
 void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings, ListModelKeyFrame& keyFrames)
 {
     std::ifstream file(fileName);
-    if (!file.is_open())
+    // A folder opens as a stream but cannot be read.
+    std::error_code ignored;
+    if (!file.is_open() || std::filesystem::is_directory(fileName, ignored))
         throw KeyFrameError("Unable to open file for reading.");
     readHeader(file);
 

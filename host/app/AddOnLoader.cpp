@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
 #include "StateChange.h"
 #include "zorsim/Host.h"
 
@@ -13,23 +15,43 @@ constexpr const char* entryPointName = "InitZorAddOn113";
 
 using EntryPoint = void (*)();
 
-std::string lastLoaderError()
+// Why the loader failed, without the name of the module it begins with.
+std::string lastLoaderError(const std::string& modulePath)
 {
     const char* reason = dlerror();
-    return reason == nullptr ? "unknown reason" : reason;
+    if (reason == nullptr)
+        return "unknown reason";
+    const std::string text = reason;
+    const std::string prefix = modulePath + ": ";
+    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : text;
+}
+
+// The dynamic loader searches its library path for a name without a
+// slash; the add-on is a file, named from the working folder.
+std::string fileName(const std::string& path)
+{
+    return path.find('/') == std::string::npos ? "./" + path : path;
+}
+
+std::string shownName(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
 }
 
 }  // namespace
 
-AddOnLoader::AddOnLoader(const std::string& path) : module_(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+AddOnLoader::AddOnLoader(const std::string& path)
+    : module_(dlopen(fileName(path).c_str(), RTLD_NOW | RTLD_LOCAL))
 {
     if (module_ == nullptr)
-        throw AddOnLoadError("cannot load the add-on " + path + ": " + lastLoaderError());
+        throw AddOnLoadError("cannot load the add-on " + shownName(path) + ": " + lastLoaderError(fileName(path)));
     const auto entryPoint = reinterpret_cast<EntryPoint>(dlsym(module_, entryPointName));
     if (entryPoint == nullptr) {
-        const std::string reason = lastLoaderError();
+        const std::string reason = lastLoaderError(fileName(path));
         dlclose(module_);
-        throw AddOnLoadError("the add-on " + path + " has no entry point " + entryPointName + ": " + reason);
+        throw AddOnLoadError("the add-on " + shownName(path) + " has no entry point " + entryPointName + ": " + reason);
     }
     entryPoint();
 }

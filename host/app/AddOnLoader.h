@@ -20,9 +20,11 @@ public:
 
 class AddOnLoader {
 public:
-    // Opens the module at `path` and calls its entry point. Throws
-    // AddOnLoadError, naming the module and the reason, when the module
-    // cannot be opened or has no entry point.
+    // Opens the module file `path` (a name without a folder is taken from
+    // the working folder, never from the loader's library path) and calls
+    // its entry point. Throws AddOnLoadError, naming the module's file in
+    // full and the reason, when the module cannot be opened or has no entry
+    // point.
     explicit AddOnLoader(const std::string& path);
     // Sends the add-ons the unload notice (state change 15), then closes
     // the module.

@@ -25,9 +25,12 @@ struct Options {
     zorhost::ProgramOptions program;
 };
 
+constexpr const char* usageLine = "Usage: zorhost [options] MACROFILE...";
+
 int run(Options& options)
 {
     options.program.showProgress = !options.noProgress;
+    options.program.addOnFile = options.addOnPath;
     zorhost::prepareHost(zorsim::host(), options.program);
     zorhost::AddOnLoader addOn(options.addOnPath);
     if (options.describeAddOn)
@@ -52,12 +55,19 @@ int main(int argc, char** argv)
     app.add_option("--contact-sheet", options.program.contactSheetFile,
                    "Write a PNG of up to 16 of the drawn frames to FILE")
         ->option_text("FILE");
+    app.add_option("--frames", options.program.frameFolder,
+                   "Write every picture drawn as a numbered PNG into DIR (an image sequence)")
+        ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? exitOk : exitUsage;
+    }
+    if (options.program.macroFiles.empty() && !options.describeAddOn) {
+        std::cerr << "zorhost: no macro file to play\n" << usageLine << "\nRun with --help for more information.\n";
+        return exitUsage;
     }
 
     try {

@@ -1,6 +1,7 @@
 #include "zorsim/ExportModel.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,11 +11,25 @@ namespace zorsim {
 
 namespace {
 
-// ".name.partial" in the target's folder.
+constexpr const char* temporarySuffix = ".partial";
+
+// At most the first `size` bytes of `name`, not cut inside a UTF-8 character.
+std::string prefixOf(const std::string& name, std::size_t size)
+{
+    if (name.size() <= size)
+        return name;
+    while (size > 0 && (static_cast<unsigned char>(name[size]) & 0xC0) == 0x80)
+        --size;
+    return name.substr(0, size);
+}
+
+// ".name.partial" in the target's folder, the name shortened so that the
+// temporary name fits wherever the target's does.
 std::string temporaryPathFor(const std::string& target)
 {
     const std::filesystem::path path(target);
-    return (path.parent_path() / ("." + path.filename().string() + ".partial")).string();
+    const std::size_t room = NAME_MAX - 1 - std::strlen(temporarySuffix);
+    return (path.parent_path() / ("." + prefixOf(path.filename().string(), room) + temporarySuffix)).string();
 }
 
 void removeQuietly(const std::string& path)
@@ -60,6 +75,9 @@ std::string ExportModel::refusal() const
         return "the export format is not a movie format";
     if (values_.fileName().empty())
         return "no export file name is set";
+    std::error_code ignored;
+    if (std::filesystem::is_directory(values_.fileName(), ignored))
+        return "the export file name " + values_.fileName() + " is a folder";
     return std::string();
 }
 
@@ -127,6 +145,8 @@ bool ExportModel::finish()
         std::error_code error;
         std::filesystem::rename(temporaryPath_, targetPath_, error);
         complete = !error;
+        if (error && onFinishFailed)
+            onFinishFailed(error.message());
     }
     if (!complete)
         removeQuietly(temporaryPath_);

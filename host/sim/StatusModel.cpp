@@ -10,6 +10,7 @@ bool StatusModel::start(const std::string& text, bool stopButton, bool progressB
     stopButton_ = stopButton;
     progressBar_ = progressBar;
     cancelled_ = false;
+    percent_ = 0;
     ++starts_;
     changed();
     return true;
@@ -25,6 +26,7 @@ void StatusModel::setText(const std::string& text)
 bool StatusModel::check(int percent)
 {
     ++checks_;
+    percent_ = percent;
     percents_.push_back(percent);
     if (pollCancel && pollCancel())
         cancelRequested_ = true;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "sheet/PngFile.h"
@@ -17,14 +15,6 @@ Image flat(int width, int height, std::uint8_t grey)
     Image image(width, height);
     std::fill(image.rgb.begin(), image.rgb.end(), grey);
     return image;
-}
-
-std::string contents(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 std::uint32_t bigEndian(const std::string& bytes, std::size_t at)
@@ -92,21 +82,16 @@ TEST(ContactSheetTest, DrawsTheFrameNumberInDots)
     EXPECT_EQ(20, image.pixel(5, 2)[0]);
 }
 
-TEST(ContactSheetTest, WritesAPngOrNothing)
+TEST(ContactSheetTest, WritesAPngOfItsSize)
 {
-    const std::string path = ::testing::TempDir() + "/sheet.png";
     ContactSheet sheet(40);
     sheet.addFrame(0, flat(80, 60, 128));
-    sheet.write(path);
-    const std::string bytes = contents(path);
+    std::ostringstream out;
+    sheet.write(out);
+    const std::string bytes = out.str();
     ASSERT_GT(bytes.size(), 24u);
     EXPECT_EQ("\x89PNG\r\n\x1a\n", bytes.substr(0, 8));
     EXPECT_EQ(48u, bigEndian(bytes, 16));
     EXPECT_EQ(38u, bigEndian(bytes, 20));
-    std::remove(path.c_str());
-
-    EXPECT_THROW(sheet.write(::testing::TempDir() + "/no such folder/sheet.png"), PngError);
-    EXPECT_THROW(ContactSheet().write(path), PngError);
-    EXPECT_TRUE(contents(path).empty());
-    EXPECT_TRUE(contents(path + ".partial").empty());
+    EXPECT_THROW(ContactSheet().write(out), PngError);
 }

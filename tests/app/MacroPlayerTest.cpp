@@ -143,7 +143,7 @@ TEST_F(MacroPlayerTest, LogsEveryFullRedrawWithTheStateDrawn)
 {
     std::ostringstream out;
     FrameLog log(out);
-    FrameRecorder recorder(host(), samples_, &log, nullptr, [](const std::string&) {});
+    FrameRecorder recorder(host(), samples_, &log, nullptr, nullptr, [](const std::string&) {});
     recorder.attach();
     play("$!NEWFRAME\n"
          "$!LOADSAMPLE STEPS = 3\n"
@@ -190,9 +190,13 @@ TEST_F(MacroPlayerTest, PictureSizeFollowsTheExportRegionAndWidth)
     EXPECT_EQ(4, currentScene(host(), samples_).supersample);
 }
 
-TEST(ProgressBarTest, ShowsTextBarAndPercent)
+TEST(ProgressBarTest, ShowsTextBarPercentAndTheTimeSpentAndLeft)
 {
-    EXPECT_EQ("Animating.... [###.......]  35%", progressLine("Animating....", 35, 10));
-    EXPECT_EQ("x [..........]   0%", progressLine("x", -5, 10));
-    EXPECT_EQ("x [##########] 100%", progressLine("x", 250, 10));
+    const std::pair<std::string, std::string> cases[] = {
+        {progressLine("Animating....", 35, 10, 7.0), "Animating.... [###.......]  35%  0:07 spent, 0:13 left"},
+        {progressLine("x", -5, 10, 65.0), "x [..........]   0%  1:05 spent"},
+        {progressLine("x", 250, 10, 3725.4), "x [##########] 100%  1:02:05 spent, 0:00 left"},
+    };
+    for (const auto& [shown, expected] : cases)
+        EXPECT_EQ(expected, shown);
 }

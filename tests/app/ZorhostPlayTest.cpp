@@ -1,18 +1,17 @@
 // zorhost playing macros of its own, end to end: exit statuses and messages,
 // the frame log, recording and playing back, and the pictures drawn.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <png.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <string>
+
+#include "ZorhostRun.h"
 
 namespace {
 
@@ -21,73 +20,40 @@ const char* const sampleMacro =
     "$!LOADSAMPLE STEPS = 3\n"
     "$!EXPORTSETUP IMAGEWIDTH = 200\n";
 
-struct ProgramRun {
-    int status;
-    std::string output;
-};
-
-class ZorhostPlayTest : public ::testing::Test {
+class ZorhostPlayTest : public ZorhostFolderTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zorhost-play-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string file(const std::string& name) const { return folder_ + "/" + name; }
-
-    std::string writeMacro(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(file(name)) << text;
-        return file(name);
-    }
-
-    static std::string read(const std::string& path)
-    {
-        std::ifstream in(path);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // Runs zorhost in the test's folder; the output holds both streams.
-    ProgramRun zorhost(const std::string& arguments) const
-    {
-        const std::string command = "cd '" + folder_ + "' && '" + ZORHOST_PATH + "' --no-progress " + arguments + " 2>&1";
-        ProgramRun run{-1, ""};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return run;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-            run.output += buffer;
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
-    }
-
     // Two key frames twenty frames apart that turn, zoom and run the time, with fade in and out.
     void writeTwoKeyFrames() const
     {
-        std::ofstream(file("two.keyframe")) << "#!KeyFrame 1\n\n%Settings\n AnimateTime true\n AnimateStreamtraces true\n"
-                                           " FadeIn true\n FadeOut true\n%Settings\n\n"
-                                           "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                                           " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
-                                           "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                                           " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n";
+        writeFile("two.keyframe", "#!KeyFrame 1\n\n%Settings\n AnimateTime true\n AnimateStreamtraces true\n"
+                                  " FadeIn true\n FadeOut true\n%Settings\n\n"
+                                  "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
+                                  " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
+                                  "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                                  " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
+    }
+
+    // The example's fly-through into an MPEG-4 movie of 121 frames, long
+    // enough to be interrupted, then a redraw.
+    std::string writeFlythroughMovieMacro(const std::string& name) const
+    {
+        return writeFile(name, std::string(sampleMacro) +
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
+                                   KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
+                                   "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
+                                   "$!EXPORTSETUP IMAGEWIDTH = 640\n"
+                                   "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
+                                   "$!REDRAW\n");
     }
 
     std::string animateToFileMacro(const std::string& name, const std::string& exportSetup) const
     {
-        return writeMacro(name, std::string(sampleMacro) +
-                                    "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n" +
-                                    exportSetup +
-                                    "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
+        return writeFile(name, std::string(sampleMacro) +
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n" +
+                                   exportSetup +
+                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
     }
-
-    std::string folder_;
 };
 
 // Mean brightness of each tile of a contact sheet's first row, outside the
@@ -120,68 +86,9 @@ std::vector<double> tileBrightness(const std::string& path, int tiles)
 
 }  // namespace
 
-TEST_F(ZorhostPlayTest, MacroErrorsNameFileAndLineAndStopPlaying)
-{
-    // A fault the reader finds: nothing is played at all.
-    const std::string broken = writeMacro("broken.mcr", std::string(sampleMacro) + "$!REDRAW\n$!ROTATE3D AXIS = PSI\n");
-    ProgramRun run = zorhost("--frame-log log.csv " + broken);
-    EXPECT_EQ(1, run.status);
-    EXPECT_EQ(broken + ":5: $!ROTATE3D: missing ANGLE\n", run.output);
-    EXPECT_EQ(std::string::npos, read(file("log.csv")).find("redraw"));
-
-    // A command that fails when played: what came before it was played.
-    const std::string failing =
-        writeMacro("failing.mcr", std::string(sampleMacro) + "$!REDRAW\n$!DELETEFRAME\n$!DELETEFRAME\n$!REDRAW\n");
-    run = zorhost("--frame-log log.csv " + failing);
-    EXPECT_EQ(1, run.status);
-    EXPECT_EQ(failing + ":6: there is no frame\n", run.output);
-    const std::string log = read(file("log.csv"));
-    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n'));
-
-    // An add-on command the add-on refuses: the text its callback returned.
-    const std::string refused = writeMacro(
-        "refused.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Fly Speed=3\"\n");
-    run = zorhost(refused);
-    EXPECT_EQ(1, run.status);
-    EXPECT_EQ(0u, run.output.find(refused + ":1: Key Frame Animation error:\n")) << run.output;
-
-    // Macro files that cannot be read, and usage errors.
-    EXPECT_EQ(2, zorhost(file("missing.mcr")).status);
-    EXPECT_EQ(2, zorhost("--frame-log no/such/folder/log.csv " + failing).status);
-    EXPECT_EQ(2, zorhost("--record").status);
-}
-
-TEST_F(ZorhostPlayTest, PlaysSeveralFilesInOrderAndSucceeds)
-{
-    const std::string first = writeMacro("first.mcr", sampleMacro);
-    const std::string second = writeMacro("second.mcr", "# only a redraw\n\n$!REDRAW\n");
-    const ProgramRun run = zorhost("--frame-log log.csv " + first + " " + second);
-    EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_EQ("", run.output);
-    EXPECT_NE(std::string::npos, read(file("log.csv")).find("\n0,redraw,"));
-}
-
-TEST_F(ZorhostPlayTest, ARecordedMacroPlaysBackToTheSameFrameLog)
-{
-    const std::string original = writeMacro(
-        "original.mcr", std::string(sampleMacro) +
-                            "$!rotate3d axis = theta angle = 25\n"
-                            "$!REDRAW\n"
-                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 30\n"
-                            "$!SOLUTIONTIME TIME = 1.5\n"
-                            "$!EXPORTSETUP EXPORTFNAME = \"a \\\"quoted\\\" name.mp4\"\n"
-                            "$!REDRAW\n");
-    ProgramRun run = zorhost("--record recorded.mcr --frame-log first.csv " + original);
-    ASSERT_EQ(0, run.status) << run.output;
-    run = zorhost("--frame-log second.csv recorded.mcr");
-    ASSERT_EQ(0, run.status) << run.output;
-    EXPECT_EQ(read(file("first.csv")), read(file("second.csv")));
-    EXPECT_NE(std::string::npos, read(file("recorded.mcr")).find("$!ROTATE3D AXIS = THETA ANGLE = 25\n"));
-}
-
 TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
 {
-    const std::string macro = writeMacro(
+    const std::string macro = writeFile(
         "light.mcr", std::string(sampleMacro) +
                          "$!REDRAW\n"
                          "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
@@ -189,7 +96,7 @@ TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
                          "$!REDRAW\n"
                          "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 40\n"
                          "$!REDRAW\n");
-    const ProgramRun run = zorhost("--contact-sheet sheet.png " + macro);
+    const ProgramRun run = zorhost({"--contact-sheet", "sheet.png", macro});
     ASSERT_EQ(0, run.status) << run.output;
     const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
     ASSERT_EQ(3u, brightness.size());
@@ -202,11 +109,11 @@ TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
 TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
 {
     const std::string anchor = "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING TIMEANCHOR\" VALUE = ";
-    const std::string macro = writeMacro(
+    const std::string macro = writeFile(
         "markers.mcr", std::string(sampleMacro) +
                            "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
                            "$!REDRAW\n" + anchor + "0.25\n$!REDRAW\n" + anchor + "0.5\n$!REDRAW\n");
-    const ProgramRun run = zorhost("--contact-sheet sheet.png " + macro);
+    const ProgramRun run = zorhost({"--contact-sheet", "sheet.png", macro});
     ASSERT_EQ(0, run.status) << run.output;
     const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
     ASSERT_EQ(3u, brightness.size());
@@ -215,42 +122,58 @@ TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
     EXPECT_NEAR(brightness[0], brightness[2], 0.05);
 }
 
-TEST_F(ZorhostPlayTest, CtrlCCancelsAMovieAndLeavesNothingBehind)
+TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
 {
-    const std::string macro = writeMacro(
-        "cancel.mcr", std::string(sampleMacro) +
-                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
-                          KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
-                          "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
-                          "$!EXPORTSETUP IMAGEWIDTH = 640\n"
-                          "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
-                          "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
-                          "$!REDRAW\n");
-    const std::string output = file("output.txt");
-    const pid_t child = fork();
-    ASSERT_NE(-1, child);
-    if (child == 0) {
-        if (chdir(folder_.c_str()) == 0 && std::freopen(output.c_str(), "w", stderr) != nullptr)
-            execl(ZORHOST_PATH, ZORHOST_PATH, "--no-progress", "--frame-log", "log.csv", macro.c_str(), nullptr);
-        _exit(127);
-    }
-    // Once a movie file is there, the animation is running.
-    const auto filesBesideTheMacro = [this] {
-        return std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()) - 3;
+    const std::string macro = writeFlythroughMovieMacro("cancel.mcr");
+    struct Case {
+        int signal;
+        // Ctrl-C cancels the animation; the others end zorhost as they end any program.
+        int status;
+        int endedBy;
     };
-    for (int wait = 0; wait < 2000 && filesBesideTheMacro() <= 0; ++wait)
-        usleep(5000);
-    usleep(50000);
-    kill(child, SIGINT);
-    int status = 0;
-    ASSERT_EQ(child, waitpid(child, &status, 0));
-    ASSERT_TRUE(WIFEXITED(status)) << "zorhost ended by the signal";
-    EXPECT_EQ(1, WEXITSTATUS(status));
-    EXPECT_NE(std::string::npos, read(output).find("Animation canceled.")) << read(output);
-    EXPECT_EQ(0, filesBesideTheMacro());
-    // The redraw after the cancel shows the light, frame axis and anchor as they were.
-    const std::string log = read(file("log.csv"));
-    EXPECT_NE(std::string::npos, log.find(",redraw,12.6743,-21.9525,14.65,60,30,0,15.7,75,25,true,0,")) << log;
+    const Case cases[] = {{SIGINT, 1, 0}, {SIGTERM, -1, SIGTERM}, {SIGHUP, -1, SIGHUP}};
+    for (const Case& c : cases) {
+        const std::string logBefore = readFile(file("log.csv"));
+        ZorhostProcess process(folder_, {"--frame-log", "log.csv", macro}, {});
+        // Once the movie's temporary file holds frames, the animation plays.
+        ASSERT_TRUE(process.waitUntil([this] {
+            std::error_code missing;
+            return std::filesystem::file_size(file(".movie.mp4.partial"), missing) > 1000 && !missing;
+        }));
+        process.signal(c.signal);
+        const ProgramRun run = process.finish();
+        EXPECT_EQ(c.status, run.status) << c.signal;
+        EXPECT_EQ(c.endedBy, run.signal);
+        EXPECT_EQ((std::vector<std::string>{"cancel.mcr", "log.csv"}), entries()) << run.output;
+        if (c.signal != SIGINT) {
+            // The log of the run before stays as it was.
+            EXPECT_EQ(logBefore, readFile(file("log.csv")));
+            continue;
+        }
+        EXPECT_THAT(run.output, ::testing::HasSubstr("Animation canceled."));
+        // The redraw after the cancel shows the light, frame axis and anchor as they were.
+        EXPECT_THAT(readFile(file("log.csv")), ::testing::ContainsRegex(",redraw,[^\n]*,75,25,true,0,"));
+    }
+}
+
+TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndTime)
+{
+    const std::string macro = writeFlythroughMovieMacro("cancel.mcr");
+    ZorhostProcess process(folder_, {macro}, {true});
+    const auto animating = [&process] {
+        const std::size_t line = process.output().find("\rAnimating....");
+        return line != std::string::npos && process.output().find(" left", line) != std::string::npos;
+    };
+    ASSERT_TRUE(process.waitUntil(animating)) << process.output();
+    process.type("\x1b");
+    const ProgramRun run = process.finish();
+    EXPECT_EQ(1, run.status);
+    EXPECT_THAT(run.output, ::testing::HasSubstr("Animation canceled."));
+    EXPECT_EQ((std::vector<std::string>{"cancel.mcr"}), entries());
+    // The views were computed under a line of their own; the next line starts at 0.
+    EXPECT_THAT(run.output, ::testing::ContainsRegex("\rCreating interpolated views[^\r]*\\] +[1-9][0-9]*%"));
+    const std::string firstAnimating = run.output.substr(run.output.find("\rAnimating...."), 120);
+    EXPECT_THAT(firstAnimating, ::testing::HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
 namespace {
@@ -285,9 +208,9 @@ TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
     writeTwoKeyFrames();
     const std::string macro = animateToFileMacro(
         "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
-    const ProgramRun run = zorhost("--frame-log log.csv " + macro);
+    const ProgramRun run = zorhost({"--frame-log", "log.csv", macro});
     ASSERT_EQ(0, run.status) << run.output;
-    const std::string log = read(file("log.csv"));
+    const std::string log = readFile(file("log.csv"));
     std::vector<std::vector<double>> frames = logRows(log, "exportstart");
     ASSERT_EQ(1u, frames.size()) << log;
     for (const auto& row : logRows(log, "exportnext"))
@@ -323,9 +246,9 @@ TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
         const std::string macro = animateToFileMacro(
             "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = " + format[0] + "\n$!EXPORTSETUP ANIMATIONSPEED = 12\n" +
                              "$!EXPORTSETUP EXPORTFNAME = \"" + format[1] + "\"\n");
-        const ProgramRun run = zorhost(macro);
+        const ProgramRun run = zorhost({macro});
         ASSERT_EQ(0, run.status) << format[0] << run.output;
-        const std::string movie = read(file(format[1]));
+        const std::string movie = readFile(file(format[1]));
         if (format[0] == "RASTERMETAFILE") {
             std::size_t images = 0;
             for (std::size_t at = movie.find("P6\n"); at != std::string::npos; at = movie.find("P6\n", at + 1))
@@ -340,5 +263,73 @@ TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
         ASSERT_NE(nullptr, std::fgets(frames, sizeof frames, probe)) << format[0];
         pclose(probe);
         EXPECT_EQ("21\n", std::string(frames)) << format[0];
+    }
+}
+
+TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
+{
+    writeTwoKeyFrames();
+    std::filesystem::create_directory(file("sub"));
+    const std::string longName = std::string(252, 'm') + ".rm";
+    struct Case {
+        std::string exportSetup;
+        int status;
+        std::string message;
+        std::string movie;
+    };
+    const Case cases[] = {
+        // The longest name a file may have takes a temporary name that fits.
+        {"$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"" + longName + "\"\n", 0, "",
+         longName},
+        {"$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"sub\"\n", 1,
+         "zorhost: cannot start the movie: the export file name sub is a folder\n", ""},
+        {"$!EXPORTSETUP EXPORTFORMAT = FLASH\n$!EXPORTSETUP ANIMATIONSPEED = 300\n"
+         "$!EXPORTSETUP EXPORTFNAME = \"m.swf\"\n",
+         1, "zorhost: cannot write the movie m.swf: a Flash (SWF) movie takes 1/256 to 255 frames per second\n", ""},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = zorhost({animateToFileMacro("movie.mcr", c.exportSetup)});
+        EXPECT_EQ(c.status, run.status) << run.output;
+        EXPECT_THAT(run.output, ::testing::StartsWith(c.message));
+        EXPECT_THAT(run.output, ::testing::Not(::testing::HasSubstr(".partial")));
+        std::vector<std::string> expected{"movie.mcr", "sub", "two.keyframe"};
+        if (!c.movie.empty())
+            expected.insert(expected.begin(), c.movie);
+        EXPECT_EQ(expected, entries());
+        if (!c.movie.empty())
+            std::filesystem::remove(file(c.movie));
+    }
+}
+
+TEST_F(ZorhostPlayTest, TheFrameFolderHoldsEveryPictureDrawnUnderItsFrameNumber)
+{
+    writeTwoKeyFrames();
+    const std::string macro = animateToFileMacro(
+        "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
+    writeFile("movie.mcr", readFile(macro) + "$!REDRAW\n");
+    const ProgramRun run = zorhost({"--frames", "frames", "--frame-log", "log.csv", macro});
+    ASSERT_EQ(0, run.status) << run.output;
+    std::vector<std::string> expected;
+    for (int frame = 0; frame < 22; ++frame)
+        expected.push_back("frame-0000" + std::string(frame < 10 ? "0" : "") + std::to_string(frame) + ".png");
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(file("frames")))
+        written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(expected, written);
+    EXPECT_THAT(readFile(file("log.csv")), ::testing::HasSubstr("\n21,redraw,"));
+    // Movie frames and redraws alike at the movie's size.
+    std::istringstream movie(readFile(file("movie.rm")));
+    std::string magic;
+    unsigned width = 0;
+    unsigned height = 0;
+    movie >> magic >> width >> height;
+    for (const std::string& name : {expected.front(), expected.back()}) {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        ASSERT_TRUE(png_image_begin_read_from_file(&image, file("frames/" + name).c_str())) << name;
+        EXPECT_EQ(width, image.width) << name;
+        EXPECT_EQ(height, image.height) << name;
+        png_image_free(&image);
     }
 }

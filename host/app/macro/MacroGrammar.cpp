@@ -2,17 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <locale>
 #include <map>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "macro/ExportKeywords.h"
+#include "macro/PrintableText.h"
 
 namespace zorhost {
 
 namespace {
 
-enum class ValueRule { Number, PositiveInteger, Integer, Boolean, Text, Word, Any };
+enum class ValueRule { Number, Integer, Boolean, Text, Word, Any };
 
 struct ParameterRule {
     std::string key;
@@ -20,7 +24,13 @@ struct ParameterRule {
     bool required;
     // The words a Word value may be.
     std::vector<std::string> words;
+    // The numbers a Number or Integer value may be.
+    std::optional<ValueRange> range = std::nullopt;
 };
+
+const ValueRange intRange{-2147483648.0, true, 2147483647.0};
+// Each step of the sample holds about 40 KB.
+const ValueRange sampleSteps{1.0, true, 10000.0};
 
 using Kind = MacroValue::Kind;
 
@@ -35,7 +45,7 @@ const std::map<std::string, std::vector<ParameterRule>>& commandRules()
         {"DELETEFRAME", {}},
         {"LOADSAMPLE",
          {{"NAME", ValueRule::Word, false, {"WAVE"}},
-          {"STEPS", ValueRule::PositiveInteger, false, {}},
+          {"STEPS", ValueRule::Integer, false, {}, sampleSteps},
           {"TIMEMIN", ValueRule::Number, false, {}},
           {"TIMEMAX", ValueRule::Number, false, {}}}},
         {"STYLE", {{"PATH", ValueRule::Text, true, {}}, {"VALUE", ValueRule::Any, true, {}}}},
@@ -59,13 +69,34 @@ std::string joined(const std::vector<std::string>& words)
 
 std::string written(const MacroValue& value)
 {
-    return value.kind == Kind::Text ? "\"" + value.text + "\"" : value.text;
+    return printable(value.kind == Kind::Text ? "\"" + value.text + "\"" : value.text);
 }
 
-bool isInteger(const MacroValue& value)
+bool isWholeNumber(const MacroValue& value)
 {
-    return value.kind == Kind::Number && std::floor(value.number) == value.number &&
-           std::fabs(value.number) < 2147483648.0;
+    return value.kind == Kind::Number && std::floor(value.number) == value.number;
+}
+
+std::string numberText(double number)
+{
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << number;
+    return text.str();
+}
+
+bool inRange(const ValueRange& range, double number)
+{
+    return (range.lowIncluded ? number >= range.low : number > range.low) && number <= range.high;
+}
+
+// "a whole number from 1 to 10000", "a number above 0 and at most 1000".
+std::string rangeText(const ParameterRule& rule, const ValueRange& range)
+{
+    const std::string kind = rule.rule == ValueRule::Integer ? "a whole number" : "a number";
+    if (range.lowIncluded)
+        return kind + " from " + numberText(range.low) + " to " + numberText(range.high);
+    return kind + " above " + numberText(range.low) + " and at most " + numberText(range.high);
 }
 
 // What a value that breaks `rule` should have been, or empty when it fits.
@@ -75,9 +106,7 @@ std::string expectation(const ParameterRule& rule, const MacroValue& value)
     case ValueRule::Number:
         return value.kind == Kind::Number ? "" : "a number";
     case ValueRule::Integer:
-        return isInteger(value) ? "" : "a whole number";
-    case ValueRule::PositiveInteger:
-        return isInteger(value) && value.number >= 1 ? "" : "a whole number of at least 1";
+        return isWholeNumber(value) ? "" : "a whole number";
     case ValueRule::Boolean:
         return value.kind == Kind::Boolean ? "" : "TRUE or FALSE";
     case ValueRule::Text:
@@ -103,6 +132,9 @@ void checkValue(const MacroCommand& command, const ParameterRule& rule, const Ma
     const std::string expected = expectation(rule, value);
     if (!expected.empty())
         fail(command, rule.key + " must be " + expected + ", not " + written(value));
+    const std::optional<ValueRange> range = rule.rule == ValueRule::Integer ? rule.range.value_or(intRange) : rule.range;
+    if (range && !inRange(*range, value.number))
+        fail(command, rule.key + " = " + written(value) + " is out of range: " + rangeText(rule, *range));
 }
 
 ParameterRule exportRule(const std::string& key, const ExportKeyword& keyword)
@@ -115,9 +147,9 @@ ParameterRule exportRule(const std::string& key, const ExportKeyword& keyword)
         return rule;
     }
     case ExportValueKind::Double:
-        return {key, ValueRule::Number, true, {}};
+        return {key, ValueRule::Number, true, {}, keyword.range};
     case ExportValueKind::Integer:
-        return {key, ValueRule::Integer, true, {}};
+        return {key, ValueRule::Integer, true, {}, keyword.range};
     case ExportValueKind::Boolean:
         return {key, ValueRule::Boolean, true, {}};
     case ExportValueKind::Text:

@@ -3,14 +3,18 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale>
 #include <sstream>
 
 #include "macro/MacroGrammar.h"
+#include "macro/PrintableText.h"
 
 namespace zorhost {
 
 namespace {
+
+constexpr const char* byteOrderMark = "\xEF\xBB\xBF";
 
 std::string upper(std::string text)
 {
@@ -67,7 +71,7 @@ private:
 
     std::string rest() const
     {
-        const std::string found = line_.substr(pos_, 20);
+        const std::string found = printable(line_.substr(pos_, 20));
         return "\"" + found + (pos_ + 20 < line_.size() ? "...\"" : "\"");
     }
 
@@ -171,6 +175,9 @@ std::vector<MacroCommand> readMacro(std::istream& in)
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
+        // Editors may begin a UTF-8 file with a byte order mark.
+        if (lineNumber == 1 && line.rfind(byteOrderMark, 0) == 0)
+            line.erase(0, std::strlen(byteOrderMark));
         if (std::optional<MacroCommand> command = parseMacroLine(line, lineNumber)) {
             checkMacroCommand(*command);
             commands.push_back(std::move(*command));

@@ -62,7 +62,8 @@ private:
 std::optional<MacroCommand> parseMacroLine(const std::string& line, int lineNumber);
 
 // Reads a whole macro and checks every command against the grammar; throws
-// MacroError at the first fault, so nothing of a broken macro is played.
+// MacroError at the first fault, so nothing of a broken macro is played. A
+// UTF-8 byte order mark at the start is skipped.
 std::vector<MacroCommand> readMacro(std::istream& in);
 
 }  // namespace zorhost

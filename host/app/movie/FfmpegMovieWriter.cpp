@@ -108,7 +108,7 @@ public:
         if (code < 0) {
             avformat_free_context(format_);
             format_ = nullptr;
-            throw MovieError("cannot create " + path + ": " + errorText(code));
+            throw MovieError("cannot create the file: " + errorText(code));
         }
     }
 
@@ -119,7 +119,7 @@ public:
     void addFrame(const Image& frame) override
     {
         if (format_ == nullptr)
-            throw MovieError("the movie " + path_ + " is closed");
+            throw MovieError("the movie is closed");
         if (encoder_ == nullptr)
             openEncoder(frame.width, frame.height);
         convert(encoding_.reduceTo256Colours ? reducedTo256Colours(frame) : frame);
@@ -131,7 +131,7 @@ public:
     void finish() override
     {
         if (format_ == nullptr)
-            throw MovieError("the movie " + path_ + " is closed");
+            throw MovieError("the movie is closed");
         if (encoder_ == nullptr)
             failWith("a movie needs at least one frame");
         encode(nullptr);
@@ -140,7 +140,7 @@ public:
         release();
         if (code < 0) {
             std::remove(path_.c_str());
-            throw MovieError("cannot complete " + path_ + ": " + errorText(code));
+            throw MovieError("cannot complete the file: " + errorText(code));
         }
     }
 
@@ -159,7 +159,7 @@ private:
     [[noreturn]] void failWith(const std::string& message)
     {
         abandon();
-        throw MovieError("cannot write " + path_ + ": " + message);
+        throw MovieError(message);
     }
 
     void check(int code, const char* what)
@@ -187,6 +187,9 @@ private:
         const AVRational rate = av_d2q(settings_.framesPerSecond, 65535);
         if (rate.num <= 0 || rate.den <= 0)
             failWith("the animation speed must be above 0 frames per second");
+        // SWF stores the rate in 8.8 fixed point.
+        if (std::string(encoding_.container) == "swf" && (256LL * rate.num < rate.den || rate.num >= 256LL * rate.den))
+            failWith("a Flash (SWF) movie takes 1/256 to 255 frames per second");
         encoder_->framerate = rate;
         encoder_->time_base = av_inv_q(rate);
         encoder_->gop_size = encoding_.keyFrameInterval;

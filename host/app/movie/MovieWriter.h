@@ -7,7 +7,9 @@
 //
 // The first frame fixes the movie's size; later frames of another size are
 // scaled to it. A writer that failed (MovieError) is abandoned: the caller
-// drops it, and nothing of the movie is left in the file system.
+// drops it, and nothing of the movie is left in the file system. The
+// errors say what failed without naming the file, which is a temporary one:
+// the caller names the movie.
 #ifndef ZORHOST_MOVIE_WRITER_H
 #define ZORHOST_MOVIE_WRITER_H
 

@@ -9,7 +9,7 @@ RasterMetafileWriter::RasterMetafileWriter(const std::string& path) : path_(path
 {
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr)
-        throw MovieError("cannot create " + path + ": " + std::strerror(errno));
+        throw MovieError(std::string("cannot create the file: ") + std::strerror(errno));
 }
 
 RasterMetafileWriter::~RasterMetafileWriter()
@@ -21,13 +21,13 @@ void RasterMetafileWriter::fail(const std::string& what)
 {
     const std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
     abandon();
-    throw MovieError("cannot " + what + " " + path_ + reason);
+    throw MovieError("cannot " + what + " the file" + reason);
 }
 
 void RasterMetafileWriter::addFrame(const Image& frame)
 {
     if (file_ == nullptr)
-        throw MovieError("the movie " + path_ + " is closed");
+        throw MovieError("the movie is closed");
     if (frames_ == 0) {
         width_ = frame.width;
         height_ = frame.height;
@@ -43,14 +43,14 @@ void RasterMetafileWriter::addFrame(const Image& frame)
 void RasterMetafileWriter::finish()
 {
     if (file_ == nullptr)
-        throw MovieError("the movie " + path_ + " is closed");
+        throw MovieError("the movie is closed");
     errno = 0;
     const bool flushed = std::fflush(file_) == 0;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!flushed || !closed) {
         std::remove(path_.c_str());
-        throw MovieError("cannot complete " + path_);
+        throw MovieError("cannot complete the file");
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "output/AtomicFile.h"
+#include "output/PartialFiles.h"
 #include "player/HostScene.h"
 #include "zorsim/Host.h"
 
@@ -32,8 +34,8 @@ MovieSettings movieSettingsOf(const zorsim::ExportValues& values)
 }
 
 FrameRecorder::FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
-                             Reporter report)
-    : host_(host), samples_(samples), log_(log), sheet_(sheet), report_(std::move(report))
+                             const FrameFolder* folder, Reporter report)
+    : host_(host), samples_(samples), log_(log), sheet_(sheet), folder_(folder), report_(std::move(report))
 {
 }
 
@@ -42,12 +44,14 @@ FrameRecorder::~FrameRecorder()
     if (host_.exports.isRecording())
         host_.exports.cancel();
     host_.exports.setSink(nullptr);
+    host_.exports.onFinishFailed = nullptr;
     host_.drawing.onRedraw = nullptr;
 }
 
 void FrameRecorder::attach()
 {
     host_.exports.setSink(this);
+    host_.exports.onFinishFailed = [this](const std::string& reason) { failMovie(reason); };
     host_.drawing.onRedraw = [this](bool full) {
         if (full)
             redrawn();
@@ -61,69 +65,104 @@ Renderer* FrameRecorder::renderer()
             renderer_ = createGlRenderer();
         } catch (const RenderError& error) {
             rendererFailed_ = true;
-            report_(std::string("cannot draw: ") + error.what());
+            fail(std::string("cannot draw: ") + error.what());
         }
     }
     return renderer_.get();
 }
 
-void FrameRecorder::addToSheet(const Image& picture)
+int FrameRecorder::countFrame(const std::string& event)
+{
+    if (log_ != nullptr)
+        log_->write(currentFrameLogRow(host_, event));
+    return framesDrawn_++;
+}
+
+void FrameRecorder::showPicture(int frameNumber, const Image& picture)
 {
     if (sheet_ != nullptr)
-        sheet_->addFrame(log_ != nullptr ? log_->rows() - 1 : sheet_->frames(), picture);
+        sheet_->addFrame(frameNumber, picture);
+    if (folder_ == nullptr || folderFailed_)
+        return;
+    try {
+        folder_->write(frameNumber, picture);
+    } catch (const OutputFileError& error) {
+        folderFailed_ = true;
+        fail(std::string(error.what()) + "; no further frames are written");
+    }
 }
 
 void FrameRecorder::redrawn()
 {
-    if (log_ != nullptr)
-        log_->write(currentFrameLogRow(host_, "redraw"));
-    if (sheet_ == nullptr || renderer() == nullptr)
+    const int frameNumber = countFrame("redraw");
+    if ((sheet_ == nullptr && folder_ == nullptr) || renderer() == nullptr)
         return;
     Scene scene = currentScene(host_, samples_);
-    scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
-    scene.width = sheetTileWidth;
-    scene.supersample = 1;
+    // The sheet alone needs no more than its tile.
+    if (folder_ == nullptr) {
+        scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
+        scene.width = sheetTileWidth;
+        scene.supersample = 1;
+    }
     try {
-        addToSheet(renderer_->render(scene));
+        showPicture(frameNumber, renderer_->render(scene));
     } catch (const RenderError& error) {
-        report_(std::string("cannot draw: ") + error.what());
+        fail(std::string("cannot draw: ") + error.what());
     }
 }
 
 bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::string& path)
 {
     movieFailed_ = false;
-    if (renderer() == nullptr)
-        return false;
+    closeMovie();
+    movieName_ = values.fileName();
+    moviePartialSlot_ = partialFiles::remember(path);
     try {
-        movie_ = openMovie(movieSettingsOf(values), path);
+        if (renderer() != nullptr)
+            movie_ = openMovie(movieSettingsOf(values), path);
     } catch (const MovieError& error) {
-        report_(error.what());
-        return false;
+        fail("cannot write the movie " + movieName_ + ": " + error.what());
     }
-    return true;
+    if (movie_ == nullptr)
+        closeMovie();
+    return movie_ != nullptr;
+}
+
+void FrameRecorder::closeMovie()
+{
+    movie_.reset();
+    partialFiles::forget(moviePartialSlot_);
+    moviePartialSlot_ = -1;
+}
+
+void FrameRecorder::fail(const std::string& message)
+{
+    failed_ = true;
+    report_(message);
 }
 
 void FrameRecorder::failMovie(const std::string& message)
 {
     if (!movieFailed_)
-        report_("cannot write the movie: " + message);
+        fail("cannot write the movie " + movieName_ + ": " + message);
     movieFailed_ = true;
     if (movie_ != nullptr)
         movie_->abandon();
-    movie_.reset();
+    closeMovie();
 }
 
 bool FrameRecorder::addFrame(int index)
 {
-    if (log_ != nullptr)
-        log_->write(currentFrameLogRow(host_, index == 0 ? "exportstart" : "exportnext"));
-    if (movie_ == nullptr)
+    const int frameNumber = countFrame(index == 0 ? "exportstart" : "exportnext");
+    // A movie that failed is not drawn for, unless the pictures are wanted.
+    if (renderer_ == nullptr || (movie_ == nullptr && sheet_ == nullptr && folder_ == nullptr))
         return false;
     try {
         const Image picture = renderer_->render(currentScene(host_, samples_));
+        showPicture(frameNumber, picture);
+        if (movie_ == nullptr)
+            return false;
         movie_->addFrame(picture);
-        addToSheet(picture);
         return true;
     } catch (const std::exception& error) {
         failMovie(error.what());
@@ -137,7 +176,7 @@ bool FrameRecorder::endMovie()
         return false;
     try {
         movie_->finish();
-        movie_.reset();
+        closeMovie();
         return true;
     } catch (const MovieError& error) {
         failMovie(error.what());
@@ -149,7 +188,7 @@ void FrameRecorder::abandonMovie()
 {
     if (movie_ != nullptr)
         movie_->abandon();
-    movie_.reset();
+    closeMovie();
 }
 
 }  // namespace zorhost

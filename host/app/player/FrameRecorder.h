@@ -1,6 +1,6 @@
 // Everything zorhost does with a frame drawn for the user: a row in the
-// frame log, a picture for the contact sheet, and, while a movie is
-// exported, the picture encoded into the movie. It is the host model's
+// frame log, a picture for the contact sheet and one in the frame folder,
+// and, while a movie is exported, the picture encoded into the movie. It is the host model's
 // frame sink and hears its full redraws.
 #ifndef ZORHOST_FRAME_RECORDER_H
 #define ZORHOST_FRAME_RECORDER_H
@@ -14,6 +14,7 @@
 #include "player/SampleStore.h"
 #include "render/Renderer.h"
 #include "sheet/ContactSheet.h"
+#include "sheet/FrameFolder.h"
 #include "zorsim/FrameSink.h"
 
 namespace zorsim {
@@ -29,16 +30,18 @@ class FrameRecorder : public zorsim::FrameSink {
 public:
     using Reporter = std::function<void(const std::string& message)>;
 
-    // `log` and `sheet` may be null (not kept); none is owned and all must
-    // outlive the recorder. `report` hears every failure, in words.
+    // `log`, `sheet` and `folder` may be null (not kept); none is owned and
+    // all must outlive the recorder. `report` hears every failure, in words.
     FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
-                  Reporter report);
+                  const FrameFolder* folder, Reporter report);
     ~FrameRecorder() override;
     FrameRecorder(const FrameRecorder&) = delete;
     FrameRecorder& operator=(const FrameRecorder&) = delete;
 
     // Plugs the recorder into the host: its export sink and redraw observer.
     void attach();
+    // Whether a picture could not be drawn or a movie not be written.
+    bool failed() const { return failed_; }
     // A full redraw happened.
     void redrawn();
 
@@ -50,18 +53,33 @@ public:
 private:
     // The renderer, made on first use; null when OpenGL is not available.
     Renderer* renderer();
-    void addToSheet(const Image& picture);
+    // Counts a frame drawn for the user and logs it; its frame number.
+    int countFrame(const std::string& event);
+    // Hands a picture to the contact sheet and the frame folder.
+    void showPicture(int frameNumber, const Image& picture);
+    // Reports a failure the run's status must show.
+    void fail(const std::string& message);
     void failMovie(const std::string& message);
+    // Drops the movie; a signal no longer needs to remove its file.
+    void closeMovie();
 
     zorsim::Host& host_;
     const SampleStore& samples_;
     FrameLog* log_;
     ContactSheet* sheet_;
+    const FrameFolder* folder_;
     Reporter report_;
+    int framesDrawn_ = 0;
+    bool folderFailed_ = false;
     std::unique_ptr<Renderer> renderer_;
     bool rendererFailed_ = false;
     std::unique_ptr<MovieWriter> movie_;
+    // The user's name of the movie, for messages.
+    std::string movieName_;
+    // The movie's temporary file, removed by a signal that ends zorhost.
+    int moviePartialSlot_ = -1;
     bool movieFailed_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace zorhost

@@ -6,16 +6,18 @@
 
 #include "ZorTypes.h"
 #include "macro/ExportKeywords.h"
+#include "macro/PrintableText.h"
 #include "zorsim/Host.h"
 
 namespace zorhost {
 
 namespace {
 
-// A failure of one command; play() adds the line.
+// A failure of one command; play() adds the line. The text is made
+// printable here, where it may still hold what a macro line held.
 class CommandFailure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CommandFailure(const std::string& message) : std::runtime_error(printable(message)) {}
 };
 
 const MacroValue* valueOf(const MacroCommand& command, const std::string& key)

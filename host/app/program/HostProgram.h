@@ -24,6 +24,9 @@ struct ProgramOptions {
     std::string recordFile;
     std::string frameLogFile;
     std::string contactSheetFile;
+    std::string frameFolder;
+    // The add-on module, an input no output may overwrite.
+    std::string addOnFile;
     bool showProgress = true;
 };
 
@@ -32,10 +35,12 @@ struct ProgramOptions {
 void prepareHost(zorsim::Host& host, const ProgramOptions& options);
 
 // Plays every macro file in order and returns the exit status: exitOk when
-// every command succeeded; exitFailed after "MACROFILE:LINE: text" on
-// `errors` for the first command that failed (nothing after it is played);
-// exitUsage when a macro file cannot be read or an output file cannot be
-// created. Every macro file is read and checked before anything is played.
+// every command succeeded and every output was written; exitFailed after
+// "MACROFILE:LINE: text" on `errors` for the first command that failed
+// (nothing after it is played), or when an output or a movie could not be
+// written; exitUsage when a macro file cannot be read or an output names an
+// input or cannot be created. Every macro file is read and checked, and
+// every output created, before anything is played.
 int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostream& errors);
 
 }  // namespace zorhost

@@ -1,42 +1,46 @@
 #include "progress/ProgressBar.h"
 
 #include <algorithm>
-#include <csignal>
+#include <cmath>
 
 namespace zorhost {
 
-namespace {
-
-volatile std::sig_atomic_t lineRunning = 0;
-volatile std::sig_atomic_t cancelRequested = 0;
-struct sigaction previousAction;
-
-void onInterrupt(int signalNumber)
+std::string clockTime(double seconds)
 {
-    if (lineRunning != 0) {
-        cancelRequested = 1;
-        return;
-    }
-    // No line to cancel: end as Ctrl-C ends any program.
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
+    const long whole = std::lround(std::max(0.0, seconds));
+    const long hours = whole / 3600;
+    const long minutes = whole / 60 % 60;
+    char text[32];
+    if (hours > 0)
+        std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", hours, minutes, whole % 60);
+    else
+        std::snprintf(text, sizeof text, "%ld:%02ld", minutes, whole % 60);
+    return text;
 }
 
-}  // namespace
-
-std::string progressLine(const std::string& text, int percent, int barWidth)
+std::string progressLine(const std::string& text, int percent, int barWidth, double secondsSpent)
 {
     percent = std::clamp(percent, 0, 100);
     const int filled = percent * barWidth / 100;
     std::string line = text + " [" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(barWidth - filled), '.') + "] ";
     const std::string number = std::to_string(percent);
-    return line + std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%";
+    line += std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%  " +
+            clockTime(secondsSpent) + " spent";
+    if (percent > 0 && secondsSpent > 0.0)
+        line += ", " + clockTime(secondsSpent * (100 - percent) / percent) + " left";
+    return line;
+}
+
+void ProgressBar::start()
+{
+    started_ = std::chrono::steady_clock::now();
 }
 
 void ProgressBar::show(const std::string& text, int percent)
 {
-    const std::string line = progressLine(text, percent, barWidth_);
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started_;
+    const std::string line = progressLine(text, percent, barWidth_, spent.count());
     if (line == shown_)
         return;
     // Back to the line's start, the new line, and blanks over what is left
@@ -54,36 +58,6 @@ void ProgressBar::clear()
     std::fprintf(terminal_, "\r%s\r", std::string(shown_.size(), ' ').c_str());
     std::fflush(terminal_);
     shown_.clear();
-}
-
-InterruptCancel::InterruptCancel()
-{
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousAction);
-}
-
-InterruptCancel::~InterruptCancel()
-{
-    sigaction(SIGINT, &previousAction, nullptr);
-    lineRunning = 0;
-    cancelRequested = 0;
-}
-
-void InterruptCancel::setLineRunning(bool running)
-{
-    lineRunning = running ? 1 : 0;
-    if (!running)
-        cancelRequested = 0;
-}
-
-bool InterruptCancel::takeRequest()
-{
-    if (cancelRequested == 0)
-        return false;
-    cancelRequested = 0;
-    return true;
 }
 
 }  // namespace zorhost

@@ -1,23 +1,30 @@
-// The percent-done line on a terminal: its text, a bar and the percent,
-// redrawn in place on one line, and Ctrl-C as the line's stop button.
+// The percent-done line on a terminal: its text, a bar, the percent and the
+// time spent and left, redrawn in place on one line.
 #ifndef ZORHOST_PROGRESS_BAR_H
 #define ZORHOST_PROGRESS_BAR_H
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
 namespace zorhost {
 
-// "Animating.... [#######.............]  35%" for a bar of `barWidth` cells;
-// the percent is clamped into 0 to 100.
-std::string progressLine(const std::string& text, int percent, int barWidth);
+// "1:05", or "1:02:03" from an hour on.
+std::string clockTime(double seconds);
+
+// "Animating.... [#######.............]  35%  0:07 spent, 0:13 left" for a
+// bar of `barWidth` cells; the percent is clamped into 0 to 100, and the
+// time left, reckoned at the rate so far, is shown once there is a rate.
+std::string progressLine(const std::string& text, int percent, int barWidth, double secondsSpent);
 
 class ProgressBar {
 public:
     explicit ProgressBar(std::FILE* terminal, int barWidth = 30) : terminal_(terminal), barWidth_(barWidth) {}
 
-    // The line is shown (or shown anew) with this text and percent; nothing
-    // is written when neither changed.
+    // A new line starts: its time is counted from now.
+    void start();
+    // The line is shown (or shown anew) with this text and percent and the
+    // time since start(); nothing is written when the line did not change.
     void show(const std::string& text, int percent);
     // The line goes away.
     void clear();
@@ -26,26 +33,7 @@ private:
     std::FILE* terminal_;
     int barWidth_;
     std::string shown_;
-};
-
-// While installed, Ctrl-C (SIGINT) asks the running percent-done line to
-// cancel instead of ending the program; when no line runs, Ctrl-C ends the
-// program as usual.
-//
-//   InterruptCancel interrupts;          // installs the handler
-//   interrupts.setLineRunning(true);     // a percent-done line starts
-//   if (interrupts.takeRequest()) ...    // at each check
-class InterruptCancel {
-public:
-    InterruptCancel();
-    // Restores the handler that was there before.
-    ~InterruptCancel();
-    InterruptCancel(const InterruptCancel&) = delete;
-    InterruptCancel& operator=(const InterruptCancel&) = delete;
-
-    void setLineRunning(bool running);
-    // True once after each Ctrl-C that came while a line ran.
-    bool takeRequest();
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace zorhost

@@ -101,9 +101,9 @@ Image ContactSheet::compose() const
     return sheet;
 }
 
-void ContactSheet::write(const std::string& path) const
+void ContactSheet::write(std::ostream& out) const
 {
-    writePng(path, compose());
+    writePng(out, compose());
 }
 
 }  // namespace zorhost

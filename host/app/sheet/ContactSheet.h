@@ -4,7 +4,7 @@
 #ifndef ZORHOST_CONTACT_SHEET_H
 #define ZORHOST_CONTACT_SHEET_H
 
-#include <string>
+#include <ostream>
 #include <vector>
 
 #include "render/Image.h"
@@ -26,8 +26,8 @@ public:
     std::vector<int> chosenFrames() const;
     // The sheet as one picture; an empty image when no frame was drawn.
     Image compose() const;
-    // Writes compose() as PNG; throws PngError.
-    void write(const std::string& path) const;
+    // Writes compose() as PNG into `out`; throws PngError.
+    void write(std::ostream& out) const;
 
 private:
     struct Tile {

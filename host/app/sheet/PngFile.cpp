@@ -2,17 +2,23 @@
 
 #include <png.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace zorhost {
 
 namespace {
 
-// Runs libpng's write on an open file; false when libpng reported an error.
-bool encode(std::FILE* file, const Image& image)
+// A failed write leaves the stream bad; its owner reports why.
+void writeBytes(png_structp png, png_bytep bytes, png_size_t size)
+{
+    static_cast<std::ostream*>(png_get_io_ptr(png))
+        ->write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+}
+
+void flushNothing(png_structp) {}
+
+// Runs libpng's write into `out`; false when libpng reported an error.
+bool encode(std::ostream& out, const Image& image)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr)
@@ -24,7 +30,10 @@ bool encode(std::FILE* file, const Image& image)
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, file);
+    png_set_write_fn(png, &out, writeBytes, flushNothing);
+    // An image sequence is written picture by picture: fast compression
+    // keeps it from costing more than the drawing.
+    png_set_compression_level(png, 1);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     for (int y = 0; y < image.height; ++y)
@@ -37,21 +46,12 @@ bool encode(std::FILE* file, const Image& image)
 
 }  // namespace
 
-void writePng(const std::string& path, const Image& image)
+void writePng(std::ostream& out, const Image& image)
 {
     if (image.width < 1 || image.height < 1)
-        throw PngError("cannot write an empty picture to " + path);
-    const std::string temporary = path + ".partial";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr)
-        throw PngError("cannot create " + path + ": " + std::strerror(errno));
-    const bool written = encode(file, image);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw PngError("cannot write " + path);
-    }
+        throw PngError("cannot write an empty picture");
+    if (!encode(out, image))
+        throw PngError("libpng cannot encode the picture");
 }
 
 }  // namespace zorhost

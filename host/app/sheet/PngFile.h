@@ -2,6 +2,7 @@
 #ifndef ZORHOST_PNG_FILE_H
 #define ZORHOST_PNG_FILE_H
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -14,9 +15,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes `image` to a temporary file beside `path` and renames it to `path`
-// when complete; throws PngError (leaving no file) when that fails.
-void writePng(const std::string& path, const Image& image);
+// Writes `image` as PNG into `out`; throws PngError for an empty picture or
+// when libpng fails. A failed write only leaves `out` bad.
+void writePng(std::ostream& out, const Image& image);
 
 }  // namespace zorhost
 

@@ -1,8 +1,9 @@
 // The host's movie export: the export settings, and one movie at a time
 // from start through its frames to finish or cancel.
 //
-// A movie is written under a temporary name beside the target file and
-// renamed to the target only when it is complete, so a failed or cancelled
+// A movie is written under a temporary name beside the target file
+// (".NAME.partial", NAME shortened when the whole would be longer than a
+// file name may be) and renamed to the target only when it is complete, so a failed or cancelled
 // export never leaves a broken file under the user's name. The content is
 // the frame sink's business; without a sink the movie file stays empty.
 #ifndef ZORSIM_EXPORT_MODEL_H
@@ -35,8 +36,8 @@ public:
 
     // Starts a movie and takes the frame shown now as its first frame. False
     // (nothing started) while a movie runs, for a format that is not an
-    // animation format, an empty file name, a file that cannot be created,
-    // a sink that refuses, or while starts are refused.
+    // animation format, an empty file name or one of a folder, a file that
+    // cannot be created, a sink that refuses, or while starts are refused.
     bool start();
     // False when no movie runs or the sink lost the frame.
     bool nextFrame();
@@ -55,6 +56,9 @@ public:
     void setSink(FrameSink* sink) { sink_ = sink; }
     // Told why a start failed, in words (zorhost prints it).
     std::function<void(const std::string& reason)> onStartFailed;
+    // Told why a movie the sink completed could not be renamed to its
+    // target, in words (zorhost prints it).
+    std::function<void(const std::string& reason)> onFinishFailed;
     // Fault injection: every start fails while set.
     void refuseStarts(bool refuse) { refuseStarts_ = refuse; }
 

@@ -29,6 +29,8 @@ public:
     bool hasStopButton() const { return stopButton_; }
     bool hasProgressBar() const { return progressBar_; }
     int checks() const { return checks_; }
+    // The percent of the running line's last check; 0 from its start on.
+    int percent() const { return percent_; }
     const std::vector<int>& percents() const { return percents_; }
     // Every text shown (at start and by setText), in order.
     const std::vector<std::string>& texts() const { return texts_; }
@@ -52,6 +54,7 @@ private:
     bool cancelled_ = false;
     int cancelAtCheck_ = 0;
     int checks_ = 0;
+    int percent_ = 0;
     std::vector<int> percents_;
     std::vector<std::string> texts_;
     int starts_ = 0;

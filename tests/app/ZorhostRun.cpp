@@ -1,0 +1,172 @@
+#include "ZorhostRun.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// In the child, between fork and exec: the standard streams, the limits
+// and the folder of the run.
+[[noreturn]] void execZorhost(const std::string& folder, const std::vector<char*>& argv, const RunOptions& options,
+                              int output, const char* terminalName)
+{
+    int input = -1;
+    if (terminalName != nullptr) {
+        // A session of its own, whose controlling terminal is the pty.
+        setsid();
+        input = output = open(terminalName, O_RDWR);
+    } else {
+        input = open("/dev/null", O_RDONLY);
+    }
+    if (input < 0 || dup2(input, STDIN_FILENO) < 0 || dup2(output, STDOUT_FILENO) < 0 ||
+        dup2(output, STDERR_FILENO) < 0 || chdir(folder.c_str()) != 0)
+        _exit(126);
+    if (options.fileSizeLimit > 0) {
+        const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        // A write beyond the limit then fails with EFBIG instead of ending the program.
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
+    execv(argv[0], argv.data());
+    _exit(127);
+}
+
+}  // namespace
+
+ZorhostProcess::ZorhostProcess(const std::string& folder, const std::vector<std::string>& arguments,
+                               const RunOptions& options)
+{
+    std::vector<std::string> words{ZORHOST_PATH};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int pipeEnds[2] = {-1, -1};
+    std::string terminalName;
+    if (options.terminal) {
+        output_fd_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (output_fd_ < 0 || grantpt(output_fd_) != 0 || unlockpt(output_fd_) != 0)
+            return;
+        terminalName = ptsname(output_fd_);
+    } else {
+        if (pipe(pipeEnds) != 0)
+            return;
+        output_fd_ = pipeEnds[0];
+    }
+    child_ = fork();
+    if (child_ == 0)
+        execZorhost(folder, argv, options, pipeEnds[1], options.terminal ? terminalName.c_str() : nullptr);
+    if (pipeEnds[1] >= 0)
+        close(pipeEnds[1]);
+    fcntl(output_fd_, F_SETFL, O_NONBLOCK);
+}
+
+ZorhostProcess::~ZorhostProcess()
+{
+    if (child_ > 0) {
+        kill(child_, SIGKILL);
+        waitpid(child_, nullptr, 0);
+    }
+    if (output_fd_ >= 0)
+        close(output_fd_);
+}
+
+void ZorhostProcess::readOutput()
+{
+    char bytes[4096];
+    for (ssize_t count; (count = read(output_fd_, bytes, sizeof bytes)) > 0;)
+        output_.append(bytes, static_cast<std::size_t>(count));
+}
+
+bool ZorhostProcess::waitUntil(const std::function<bool()>& ready, int seconds)
+{
+    for (const auto end = Clock::now() + std::chrono::seconds(seconds); Clock::now() < end;) {
+        readOutput();
+        if (ready())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return false;
+}
+
+void ZorhostProcess::signal(int number) const
+{
+    kill(child_, number);
+}
+
+void ZorhostProcess::type(const std::string& keys) const
+{
+    if (write(output_fd_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
+        ADD_FAILURE() << "cannot type on the terminal";
+}
+
+ProgramRun ZorhostProcess::finish()
+{
+    ProgramRun run;
+    int status = 0;
+    const bool ended = child_ > 0 && waitUntil([&] { return waitpid(child_, &status, WNOHANG) == child_; }, 100);
+    readOutput();
+    run.output = output_;
+    if (!ended)
+        return run;
+    child_ = -1;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return run;
+}
+
+void ZorhostFolderTest::SetUp()
+{
+    char pattern[] = "/tmp/zorhost-test-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(pattern));
+    folder_ = pattern;
+}
+
+void ZorhostFolderTest::TearDown()
+{
+    std::filesystem::remove_all(folder_);
+}
+
+std::string ZorhostFolderTest::writeFile(const std::string& name, const std::string& text) const
+{
+    std::ofstream(file(name), std::ios::binary) << text;
+    return file(name);
+}
+
+std::string ZorhostFolderTest::readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> ZorhostFolderTest::entries() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ProgramRun ZorhostFolderTest::zorhost(const std::vector<std::string>& arguments, const RunOptions& options) const
+{
+    return ZorhostProcess(folder_, arguments, options).finish();
+}

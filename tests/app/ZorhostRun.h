@@ -1,0 +1,83 @@
+// zorhost run as a person runs it: in a folder of its own, with arguments,
+// and read by its output, its exit status and the files it leaves.
+//
+//   class MyTest : public ZorhostFolderTest {};
+//   TEST_F(MyTest, ...) {
+//       writeFile("m.mcr", "$!NEWFRAME\n");
+//       const ProgramRun run = zorhost({"--frame-log", "log.csv", "m.mcr"});
+//   }
+//
+// The test program's target defines ZORHOST_PATH.
+#ifndef KFA_TESTS_ZORHOST_RUN_H
+#define KFA_TESTS_ZORHOST_RUN_H
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+    // The exit status; -1 when a signal ended the program.
+    int status = -1;
+    // The signal that ended it; 0 when it exited.
+    int signal = 0;
+    // Both standard streams.
+    std::string output;
+};
+
+struct RunOptions {
+    // The standard streams are a terminal (as when a person types the
+    // command) rather than a pipe.
+    bool terminal = false;
+    // A limit on the size of any file written, in bytes (0: none), which
+    // stands in for a full disk: writes beyond it fail.
+    long fileSizeLimit = 0;
+};
+
+// A zorhost that runs while the test acts on it.
+class ZorhostProcess {
+public:
+    ZorhostProcess(const std::string& folder, const std::vector<std::string>& arguments, const RunOptions& options);
+    ~ZorhostProcess();
+    ZorhostProcess(const ZorhostProcess&) = delete;
+    ZorhostProcess& operator=(const ZorhostProcess&) = delete;
+
+    // Waits until `ready` holds (true) or `seconds` passed (false), reading
+    // the output meanwhile.
+    bool waitUntil(const std::function<bool()>& ready, int seconds = 20);
+    const std::string& output() const { return output_; }
+    void signal(int number) const;
+    // Keys typed on the terminal (RunOptions::terminal).
+    void type(const std::string& keys) const;
+    // Waits for the end.
+    ProgramRun finish();
+
+private:
+    void readOutput();
+
+    pid_t child_ = -1;
+    int output_fd_ = -1;
+    std::string output_;
+};
+
+class ZorhostFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string file(const std::string& name) const { return folder_ + "/" + name; }
+    // Writes `text` into the folder's file `name`; returns its full name.
+    std::string writeFile(const std::string& name, const std::string& text) const;
+    // The whole content of a file; empty when it cannot be read.
+    static std::string readFile(const std::string& path);
+    // The names of the folder's entries, sorted.
+    std::vector<std::string> entries() const;
+
+    ProgramRun zorhost(const std::vector<std::string>& arguments, const RunOptions& options = {}) const;
+
+    std::string folder_;
+};
+
+#endif
