@@ -10,6 +10,7 @@
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
 #include "program/HostProgram.h"
+#include "window/WindowProgram.h"
 #include "zorsim/Host.h"
 
 namespace {
@@ -22,11 +23,14 @@ struct Options {
     std::string addOnPath = ZORHOST_DEFAULT_ADDON;
     bool describeAddOn = false;
     bool noProgress = false;
+    bool window = false;
     zorhost::ProgramOptions program;
 };
 
 int run(Options& options)
 {
+    if (options.window)
+        return zorhost::runWindow(zorsim::host(), options.addOnPath, options.program.macroFiles, std::cerr);
     options.program.showProgress = !options.noProgress;
     zorhost::prepareHost(zorsim::host(), options.program);
     zorhost::AddOnLoader addOn(options.addOnPath);
@@ -53,6 +57,8 @@ int main(int argc, char** argv)
                    "Write a PNG of up to 16 of the drawn frames to FILE")
         ->option_text("FILE");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
+    app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);
