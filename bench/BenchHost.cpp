@@ -2,6 +2,7 @@
 
 #include "ZorUtil.h"
 #include "addon/AddOnEntry.h"
+#include "addon/PercentDoneStatus.h"
 #include "keyframes/ViewCapture.h"
 #include "zorsim/Host.h"
 
@@ -32,6 +33,41 @@ std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
     applyView(first);
     forgetHostCalls();
     return {KeyFrame_s(first, "From", numFrames - 1, 0.0), KeyFrame_s(last, "To", 1, 0.0)};
+}
+
+void playOnScreen(AnimationManager& manager)
+{
+    PercentDoneStatus progress("Animating....", 0, manager.getNumFrames());
+    while (manager.hasNextFrame()) {
+        manager.animateNextFrame();
+        progress.step();
+    }
+}
+
+void timePlayingOnScreen(benchmark::State& state, const std::vector<KeyFrame_s>& keyFrames)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
+        state.ResumeTiming();
+        playOnScreen(manager);
+        state.PauseTiming();
+        forgetHostCalls();
+        state.ResumeTiming();
+    }
+}
+
+std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFrames)
+{
+    std::vector<zorsim::ViewState> shown;
+    zorsim::Host& host = zorsim::host();
+    auto listener = std::move(host.drawing.onRedraw);
+    host.drawing.onRedraw = [&shown, &host](bool) { shown.push_back(host.view.current()); };
+    AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
+    playOnScreen(manager);
+    host.drawing.onRedraw = std::move(listener);
+    forgetHostCalls();
+    return shown;
 }
 
 ThreeDView_s viewBetween(const ThreeDView_s& from, const ThreeDView_s& to, double fraction)

@@ -3,11 +3,15 @@
 #ifndef KFA_BENCH_BENCH_HOST_H
 #define KFA_BENCH_BENCH_HOST_H
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <vector>
 
+#include "animation/AnimationManager.h"
 #include "keyframes/KeyFrame.h"
 #include "keyframes/ThreeDView.h"
+#include "zorsim/ViewState.h"
 
 // Replaces the process's host by a fresh one, calls the add-on's entry
 // point and adds a 3D Cartesian frame on top.
@@ -21,6 +25,18 @@ void forgetHostCalls();
 // view turned about every angle, moved and zoomed from it. The host is left
 // on the current view.
 std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames);
+
+// Plays the manager's frames on screen as the animation driver does, under
+// its progress line, which the host checks once a frame.
+void playOnScreen(AnimationManager& manager);
+
+// Times playing `keyFrames` on screen once an iteration; making the manager
+// and clearing the host's call log stay outside the timing.
+void timePlayingOnScreen(benchmark::State& state, const std::vector<KeyFrame_s>& keyFrames);
+
+// The views the host holds at each redraw while `keyFrames` play on screen;
+// whatever hears the host's redraws does not hear these.
+std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFrames);
 
 // The view `fraction` of the way from `from` to `to`, field by field.
 ThreeDView_s viewBetween(const ThreeDView_s& from, const ThreeDView_s& to, double fraction);

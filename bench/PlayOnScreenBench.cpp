@@ -10,7 +10,6 @@
 #include "BenchHost.h"
 #include "RatioReport.h"
 #include "StyleValue.h"
-#include "addon/PercentDoneStatus.h"
 #include "animation/AnimationManager.h"
 #include "player/HostScene.h"
 #include "player/SampleStore.h"
@@ -44,44 +43,11 @@ private:
     std::unique_ptr<zorhost::Renderer> renderer_;
 };
 
-// Plays the whole list on screen as the animation driver does.
-void playOnScreen(const std::vector<KeyFrame_s>& keyFrames, AnimationManager& manager)
-{
-    PercentDoneStatus progress("Animating....", 0, manager.getNumFrames());
-    while (manager.hasNextFrame()) {
-        manager.animateNextFrame();
-        progress.step();
-    }
-    benchmark::DoNotOptimize(keyFrames.data());
-}
-
 void addOnPlaying(benchmark::State& state)
 {
     const DrawingHost drawing;
     const std::vector<KeyFrame_s> keyFrames = keyFramesFromCurrentView(numFrames);
-    for (auto _ : state) {
-        state.PauseTiming();
-        AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
-        state.ResumeTiming();
-        playOnScreen(keyFrames, manager);
-        state.PauseTiming();
-        forgetHostCalls();
-        state.ResumeTiming();
-    }
-}
-
-// The views the add-on shows when it plays `keyFrames`, as the host holds them.
-std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFrames)
-{
-    std::vector<zorsim::ViewState> shown;
-    zorsim::Host& host = zorsim::host();
-    auto drawPicture = std::move(host.drawing.onRedraw);
-    host.drawing.onRedraw = [&shown, &host](bool) { shown.push_back(host.view.current()); };
-    AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
-    playOnScreen(keyFrames, manager);
-    host.drawing.onRedraw = std::move(drawPicture);
-    forgetHostCalls();
-    return shown;
+    timePlayingOnScreen(state, keyFrames);
 }
 
 void hostPlaying(benchmark::State& state)

@@ -57,9 +57,10 @@ private:
     std::map<std::string, std::map<std::string, double>> counters_;
 };
 
-// One line: "label: value unit (target <= t) HOLDS"; false when not measured.
+// One line: "label: value unit (target <= t) HOLDS" (">=" with `atLeast`);
+// false when not measured.
 bool printJudged(const std::string& label, const double* value, int decimals, const std::string& suffix,
-                 const std::string& unit, double target)
+                 const std::string& unit, double target, bool atLeast = false)
 {
     if (value == nullptr) {
         std::printf("%s: not measured\n", label.c_str());
@@ -68,9 +69,11 @@ bool printJudged(const std::string& label, const double* value, int decimals, co
     // Judged as shown: the heap's rounding of a block must not fail a bound
     // that the printed value meets.
     const double scale = std::pow(10.0, decimals);
-    const bool holds = std::round(*value * scale) <= std::round(target * scale);
-    std::printf("%s: %.*f%s %s (target <= %g%s) %s\n", label.c_str(), decimals, *value, suffix.c_str(), unit.c_str(),
-                target, suffix.c_str(), holds ? "HOLDS" : "DOES NOT HOLD");
+    const double shown = std::round(*value * scale);
+    const double bound = std::round(target * scale);
+    const bool holds = atLeast ? shown >= bound : shown <= bound;
+    std::printf("%s: %.*f%s %s (target %s %g%s) %s\n", label.c_str(), decimals, *value, suffix.c_str(), unit.c_str(),
+                atLeast ? ">=" : "<=", target, suffix.c_str(), holds ? "HOLDS" : "DOES NOT HOLD");
     return true;
 }
 
@@ -93,7 +96,8 @@ int runRatioBenchmarks(int argc, char** argv, const std::vector<TimeRatio>& rati
         std::optional<double> quotient;
         if (measured != nullptr && baseline != nullptr && *baseline > 0.0)
             quotient = *measured / *baseline;
-        complete &= printJudged(ratio.label, quotient ? &*quotient : nullptr, 2, "x", ratio.unit, ratio.target);
+        complete &= printJudged(ratio.label, quotient ? &*quotient : nullptr, 2, "x", ratio.unit, ratio.target,
+                                ratio.atLeast);
     }
     for (const CounterBound& bound : bounds)
         complete &= printJudged(bound.label, reporter.counter(bound.benchmark, bound.counter), 2, "", bound.unit,

@@ -16,13 +16,17 @@
 #include <string>
 #include <vector>
 
-// The fastest repetition of `measured` over the fastest of `baseline`.
+// The fastest repetition of `measured` over the fastest of `baseline`,
+// judged against an upper bound, or with `atLeast` a lower one (a rate:
+// the baseline's time over a measured time is the measured rate over the
+// baseline's rate when both do the same work).
 struct TimeRatio {
     std::string label;
     std::string measured;
     std::string baseline;
     std::string unit;
     double target;
+    bool atLeast = false;
 };
 
 // A counter that `benchmark` sets, its smallest value over the repetitions,

@@ -1,7 +1,7 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# kfa_add_test(NAME SOURCES src... [LIBRARIES lib...] [DRAWS])
+# kfa_add_test(NAME SOURCES src... [LIBRARIES lib...] [LABELS label...] [DRAWS] [XVFB])
 # One test program; CTest runs each of its tests in a process of its own,
 # because the add-on keeps process-wide objects by design.
 # DRAWS marks a program that draws through Mesa's OpenGL driver. In the
@@ -9,16 +9,29 @@ include(GoogleTest)
 # eglTerminate and leaves allocations behind that LeakSanitizer can neither
 # attribute nor suppress, and its tracer trips over the driver's threads.
 # Address and undefined-behaviour checks stay on there.
+# XVFB runs the program, and each of its tests, in a virtual X server of its
+# own (xvfb-run), so that it can open windows on a machine without a display.
+# LABELS are CTest labels of every test of the program (ctest -L label).
 function(kfa_add_test name)
-  cmake_parse_arguments(ARG "DRAWS" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "DRAWS;XVFB" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE kfa_core zor zor_control kfa_test_support
                                         ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main kfa_options)
+  set(emulator "")
   if(ARG_DRAWS AND KFA_SANITIZE)
-    # gtest_discover_tests runs the program, and each of its tests, through this.
-    set_target_properties(${name} PROPERTIES
-      CROSSCOMPILING_EMULATOR "env;ASAN_OPTIONS=detect_leaks=0")
+    list(APPEND emulator env ASAN_OPTIONS=detect_leaks=0)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}" TIMEOUT 120)
+  if(ARG_XVFB)
+    find_program(KFA_XVFB_RUN xvfb-run REQUIRED)
+    list(APPEND emulator ${KFA_XVFB_RUN} -a -s "-screen 0 1280x1024x24")
+  endif()
+  if(emulator)
+    # gtest_discover_tests runs the program, and each of its tests, through this.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
+  endif()
+  set(properties ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}" TIMEOUT 120)
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

@@ -10,6 +10,7 @@
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
 #include "program/HostProgram.h"
+#include "window/WindowProgram.h"
 #include "zorsim/Host.h"
 
 namespace {
@@ -22,6 +23,7 @@ struct Options {
     std::string addOnPath = ZORHOST_DEFAULT_ADDON;
     bool describeAddOn = false;
     bool noProgress = false;
+    bool window = false;
     zorhost::ProgramOptions program;
 };
 
@@ -29,6 +31,8 @@ constexpr const char* usageLine = "Usage: zorhost [options] MACROFILE...";
 
 int run(Options& options)
 {
+    if (options.window)
+        return zorhost::runWindow(zorsim::host(), options.addOnPath, options.program.macroFiles, std::cerr);
     options.program.showProgress = !options.noProgress;
     options.program.addOnFile = options.addOnPath;
     zorhost::prepareHost(zorsim::host(), options.program);
@@ -59,13 +63,15 @@ int main(int argc, char** argv)
                    "Write every picture drawn as a numbered PNG into DIR (an image sequence)")
         ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
+    app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? exitOk : exitUsage;
     }
-    if (options.program.macroFiles.empty() && !options.describeAddOn) {
+    if (options.program.macroFiles.empty() && !options.describeAddOn && !options.window) {
         std::cerr << "zorhost: no macro file to play\n" << usageLine << "\nRun with --help for more information.\n";
         return exitUsage;
     }

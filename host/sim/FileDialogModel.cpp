@@ -5,6 +5,8 @@ namespace zorsim {
 std::optional<std::string> FileDialogModel::run(const FileDialogRequest& request)
 {
     requests_.push_back(request);
+    if (onRun)
+        return onRun(request);
     if (answers_.empty()) {
         ++unanswered_;
         return std::nullopt;

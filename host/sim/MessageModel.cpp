@@ -18,6 +18,8 @@ bool MessageModel::showMessageBox(const std::string& text, int kind)
         onMessage(text, kind);
     if (kind != ZOR_MESSAGE_QUESTION)
         return true;
+    if (askQuestion)
+        return askQuestion(text);
     if (answerAllYes_)
         return true;
     if (questionAnswers_.empty()) {

@@ -1,6 +1,7 @@
 #include "zorsim/Registry.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 
 #include "zorsim/Host.h"
@@ -9,8 +10,11 @@ namespace zorsim {
 
 namespace {
 
-// Standard menus of the host: File, Edit, View, ..., Tools (10), Help.
-constexpr int standardMenuCount = 11;
+// Standard menus of the host, numbered from 1: File, Edit, View, ...,
+// Tools (10), Help. Each has a mnemonic letter of its own.
+const char* const standardMenuLabels[] = {"&File", "&Edit",  "&View",    "&Plot",  "&Insert", "&Animate",
+                                          "&Data", "F&rame", "&Options", "&Tools", "&Help"};
+constexpr int standardMenuCount = static_cast<int>(std::size(standardMenuLabels));
 
 }  // namespace
 
@@ -31,6 +35,18 @@ ZorAddOnId Registry::registerAddOn(int interfaceVersion, const std::string& name
 ZorMenu Registry::standardMenu(int number) const
 {
     return standardMenus_.count(number) != 0 ? static_cast<ZorMenu>(1000 + number) : 0;
+}
+
+std::vector<int> Registry::standardMenuNumbers() const
+{
+    return {standardMenus_.begin(), standardMenus_.end()};
+}
+
+std::string Registry::standardMenuLabel(int number)
+{
+    if (number < 1 || number > standardMenuCount)
+        return {};
+    return standardMenuLabels[number - 1];
 }
 
 int Registry::standardMenuNumber(ZorMenu menu) const

@@ -211,3 +211,15 @@ TEST_F(RendererTest, SupersamplingKeepsTheSizeAndSmoothsEdges)
     scene_.width = 0;
     EXPECT_THROW(renderer().render(scene_), RenderError);
 }
+
+TEST_F(RendererTest, TwoRenderersOfOneThreadEachDrawInTheirOwnContext)
+{
+    const Image first = renderer().render(scene_);
+    const std::unique_ptr<Renderer> second = createGlRenderer();
+    Scene small = scene_;
+    small.width = 40;
+    small.height = 30;
+    const Image secondSmall = second->render(small);
+    EXPECT_EQ(first.rgb, renderer().render(scene_).rgb);
+    EXPECT_EQ(secondSmall.rgb, second->render(small).rgb);
+}

@@ -102,6 +102,15 @@ Scene currentScene(const zorsim::Host& host, const SampleStore& samples)
     return scene;
 }
 
+Scene currentScene(const zorsim::Host& host, const SampleStore& samples, int width, int height)
+{
+    Scene scene = currentScene(host, samples);
+    scene.width = width;
+    scene.height = height;
+    scene.supersample = 1;
+    return scene;
+}
+
 FrameLogRow currentFrameLogRow(const zorsim::Host& host, const std::string& event)
 {
     FrameLogRow row;

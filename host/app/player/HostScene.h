@@ -23,6 +23,10 @@ void exportPictureSize(const zorsim::Host& host, int& width, int& height);
 // size with the export's supersampling. Without a frame: an empty scene.
 Scene currentScene(const zorsim::Host& host, const SampleStore& samples);
 
+// The current frame as a window shows it: a picture of width x height
+// pixels, without supersampling.
+Scene currentScene(const zorsim::Host& host, const SampleStore& samples, int width, int height);
+
 // The frame log row of the current frame for `event`.
 FrameLogRow currentFrameLogRow(const zorsim::Host& host, const std::string& event);
 

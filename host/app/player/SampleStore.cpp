@@ -11,14 +11,10 @@ namespace {
 
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
-// A fresh view of the data: the default angles, turning about the data's
-// centre, wide enough for the whole data and, in perspective, far enough.
-void showWholeData(zorsim::ViewState& view, const Box& bounds)
+// The view turned about the data's centre, wide enough for the whole data
+// and, in perspective, far enough; its angles are kept.
+void fitWholeData(zorsim::ViewState& view, const Box& bounds)
 {
-    const zorsim::ViewState fresh;
-    view.psi = fresh.psi;
-    view.theta = fresh.theta;
-    view.alpha = fresh.alpha;
     const double dx = bounds.max.x - bounds.min.x;
     const double dy = bounds.max.y - bounds.min.y;
     const double dz = bounds.max.z - bounds.min.z;
@@ -28,6 +24,16 @@ void showWholeData(zorsim::ViewState& view, const Box& bounds)
     view.lookAt({0.5 * (bounds.min.x + bounds.max.x), 0.5 * (bounds.min.y + bounds.max.y),
                  0.5 * (bounds.min.z + bounds.max.z)},
                 distance);
+}
+
+// A fresh view of the data: the default angles, fitted.
+void showWholeData(zorsim::ViewState& view, const Box& bounds)
+{
+    const zorsim::ViewState fresh;
+    view.psi = fresh.psi;
+    view.theta = fresh.theta;
+    view.alpha = fresh.alpha;
+    fitWholeData(view, bounds);
 }
 
 }  // namespace
@@ -44,6 +50,27 @@ void SampleStore::loadWave(zorsim::Host& host, int steps, double timeMin, double
     host.dataSet.setSolutionTime(timeMin);
     showWholeData(host.view.current(), sample.bounds);
     samples_[host.frames.current().id] = std::move(sample);
+}
+
+const SampleDataSet* SampleStore::currentSample(const zorsim::Host& host) const
+{
+    return host.frames.empty() ? nullptr : find(host.frames.current().id);
+}
+
+bool SampleStore::fitView(zorsim::Host& host) const
+{
+    const SampleDataSet* sample = currentSample(host);
+    if (sample != nullptr)
+        fitWholeData(host.view.current(), sample->bounds);
+    return sample != nullptr;
+}
+
+bool SampleStore::resetView(zorsim::Host& host) const
+{
+    const SampleDataSet* sample = currentSample(host);
+    if (sample != nullptr)
+        showWholeData(host.view.current(), sample->bounds);
+    return sample != nullptr;
 }
 
 const SampleDataSet* SampleStore::find(ZorUniqueId frame) const

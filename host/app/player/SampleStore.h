@@ -23,8 +23,17 @@ public:
     // no frame.
     void loadWave(zorsim::Host& host, int steps, double timeMin, double timeMax);
 
+    // Fits the current frame's view to its data: turning about the data's
+    // centre, wide enough to show all of it, at the same angles. False
+    // (nothing changed) when there is no frame or it holds no sample data.
+    bool fitView(zorsim::Host& host) const;
+    // As fitView, at the angles that loading gave the view.
+    bool resetView(zorsim::Host& host) const;
+
     // The data loaded into frame `frame`, or null.
     const SampleDataSet* find(ZorUniqueId frame) const;
+    // The data loaded into the current frame; null without a frame or data.
+    const SampleDataSet* currentSample(const zorsim::Host& host) const;
 
 private:
     std::map<ZorUniqueId, SampleDataSet> samples_;

@@ -59,6 +59,15 @@ public:
     EglContext(const EglContext&) = delete;
     EglContext& operator=(const EglContext&) = delete;
 
+    // Another renderer of the thread (the window's beside the movie's) may
+    // have made its own context current since.
+    void makeCurrent()
+    {
+        if (eglGetCurrentContext() != context_ &&
+            eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_) != EGL_TRUE)
+            throw RenderError("cannot make the OpenGL context current again");
+    }
+
 private:
     EGLDisplay display_ = EGL_NO_DISPLAY;
     EGLContext context_ = EGL_NO_CONTEXT;
@@ -211,6 +220,7 @@ public:
         if (scene.width < 1 || scene.height < 1 || scene.width > maxSize_ || scene.height > maxSize_)
             throw RenderError("cannot draw a picture of " + std::to_string(scene.width) + " x " +
                               std::to_string(scene.height) + " pixels");
+        context_.makeCurrent();
         // The largest factor up to the one asked for that the buffer can hold.
         const int factor = std::max(1, std::min({scene.supersample, maxSize_ / scene.width, maxSize_ / scene.height}));
         const int width = scene.width * factor;

@@ -1,7 +1,9 @@
 // The host's file dialog. Every run is recorded with what the add-on passed
 // (the dialog option, the file type name, the proposed name and the filter)
 // and answered from a queue that a test fills: a name is chosen, nothing is
-// a cancel. A run with an empty queue is counted and cancelled.
+// a cancel. A run with an empty queue is counted and cancelled. A front end
+// that shows the dialog to a person (zorhost's window) answers through
+// `onRun` instead, and the queue is not used.
 //
 // The chosen name reaches the add-on as a string from HandedOutMemory, so a
 // name the add-on does not free, or frees twice, shows there.
@@ -9,6 +11,7 @@
 #define ZORSIM_FILE_DIALOG_MODEL_H
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +38,9 @@ public:
     int unanswered() const { return unanswered_; }
     // Answers queued but not used.
     std::size_t answersLeft() const { return answers_.size(); }
+
+    // When set, answers every run: the chosen name, or nothing for a cancel.
+    std::function<std::optional<std::string>(const FileDialogRequest&)> onRun;
 
 private:
     std::vector<FileDialogRequest> requests_;

@@ -1,5 +1,7 @@
 // Error messages, message boxes and help calls. Questions are answered from
 // a queue that a test fills; an unanswered one is counted and answered "no".
+// A front end that asks a person (zorhost's window) answers through
+// `askQuestion` instead.
 #ifndef ZORSIM_MESSAGE_MODEL_H
 #define ZORSIM_MESSAGE_MODEL_H
 
@@ -33,6 +35,8 @@ public:
 
     // Told of every error and message box (zorhost prints them).
     std::function<void(const std::string& text, int kind)> onMessage;
+    // When set, answers every question (true: yes) after onMessage heard it.
+    std::function<bool(const std::string& text)> askQuestion;
 
 private:
     std::vector<std::string> errors_;

@@ -49,6 +49,12 @@ public:
     ZorMenu standardMenu(int number) const;
     // The number of the standard menu `menu`; 0 when it is none of them.
     int standardMenuNumber(ZorMenu menu) const;
+    // The standard menus this host has, by number, ascending.
+    std::vector<int> standardMenuNumbers() const;
+    // The label a window shows for standard menu `number`, its mnemonic
+    // marked by an ampersand ("&File", ..., "&Tools", "&Help"); empty for a
+    // number that names no standard menu.
+    static std::string standardMenuLabel(int number);
     // A host without this standard menu answers 0 for it.
     void removeStandardMenu(int number) { standardMenus_.erase(number); }
     // While set, the host refuses every new menu option.

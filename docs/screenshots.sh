@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Makes the user's guide's screenshots of zorhost's window in a virtual X
+# server (xvfb-run), as PNGs in docs/:
+#   docs/window.png   the window on the WAVE sample, the Tools menu open
+# Builds what is missing in build/ first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build
+[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target zorhost_screenshot -j2 >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cat >"$work/window.mcr" <<'MACRO'
+$!NEWFRAME
+$!LOADSAMPLE STEPS = 21
+$!STYLE PATH = "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS" VALUE = TRUE
+$!SOLUTIONTIME TIME = 0.6
+$!ROTATE3D AXIS = THETA ANGLE = 25
+$!REDRAW
+MACRO
+
+shoot() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/docs/screenshots/zorhost_screenshot" "$@"
+}
+shoot docs/window.png --menu 10 "$work/window.mcr"
+echo "docs/window.png"

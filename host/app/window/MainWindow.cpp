@@ -1,0 +1,340 @@
+#include "window/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ZorTypes.h"
+#include "window/GuideWindow.h"
+#include "window/TaskStatus.h"
+#include "window/TimeSlider.h"
+#include "window/ViewWidget.h"
+#include "zorsim/Host.h"
+
+namespace zorhost {
+
+namespace {
+
+constexpr int fileMenu = 1;
+constexpr int viewMenu = 3;
+constexpr int helpMenu = 11;
+
+const char* const recordLabel = "&Record Macro...";
+const char* const stopRecordingLabel = "Stop &Recording";
+
+// The ready scene, and what File > Load Sample plays into the current frame.
+const std::vector<std::string> newFrameLines = {"$!NEWFRAME PLOTTYPE = CARTESIAN3D"};
+const std::vector<std::string> sampleLines = {"$!LOADSAMPLE NAME = WAVE"};
+
+}  // namespace
+
+MainWindow::MainWindow(zorsim::Host& host)
+    : host_(host),
+      player_(host, samples_),
+      dialogBridge_(host, *this),
+      recorder_(host, samples_, nullptr, nullptr, nullptr, [this](const std::string& message) { dialogBridge_.warn(message); }),
+      recording_(host.macro),
+      menus_(host.registry, *menuBar(), [this](std::function<void()> action) { act(action); }),
+      view_(new ViewWidget(host, samples_)),
+      timeSlider_(new TimeSlider(host)),
+      taskStatus_(new TaskStatus(host, *this))
+{
+    setObjectName("mainWindow");
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(view_, 1);
+    layout->addWidget(timeSlider_);
+    setCentralWidget(centre);
+    statusBar()->addWidget(taskStatus_, 1);
+
+    buildFileMenu();
+    buildViewMenu();
+    buildHelpMenu();
+    menus_.addAddOnOptions();
+    dialogLayer_ = std::make_unique<DialogLayer>(host.widgets, *this,
+                                                 [this](std::function<void()> action) { act(action); });
+
+    recorder_.attach();
+    // The recorder hears redraws first (movies), then the view shows them.
+    host_.drawing.onRedraw = [this, movieHook = std::move(host_.drawing.onRedraw)](bool full) {
+        if (movieHook)
+            movieHook(full);
+        view_->drawNow();
+    };
+    view_->onUserChange = [this] { refresh(); };
+    timeSlider_->onUserChange = [this] { refresh(); };
+    taskStatus_->onRunningChanged = [this](bool) { busyChanged(); };
+    resize(900, 720);
+    refresh();
+}
+
+MainWindow::~MainWindow()
+{
+    host_.drawing.onRedraw = nullptr;
+}
+
+// ---- Menus -------------------------------------------------------------------
+
+QAction* MainWindow::addHostAction(int menu, const QString& label, void (MainWindow::*slot)())
+{
+    QAction* action = menus_.menu(menu)->addAction(label);
+    connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    hostActions_.push_back(action);
+    return action;
+}
+
+void MainWindow::buildFileMenu()
+{
+    addHostAction(fileMenu, "&Play Macro...", &MainWindow::playMacro);
+    recordAction_ = addHostAction(fileMenu, recordLabel, &MainWindow::toggleRecording);
+    menus_.menu(fileMenu)->addSeparator();
+    addHostAction(fileMenu, "&Load Sample", &MainWindow::loadSample);
+    menus_.menu(fileMenu)->addSeparator();
+    QAction* exit = menus_.menu(fileMenu)->addAction("E&xit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::buildViewMenu()
+{
+    addHostAction(viewMenu, "&Fit", &MainWindow::fitView);
+    addHostAction(viewMenu, "&Reset", &MainWindow::resetView);
+}
+
+void MainWindow::buildHelpMenu()
+{
+    addHostAction(helpMenu, "&User's Guide", &MainWindow::showGuide);
+    addHostAction(helpMenu, "&About zorhost", &MainWindow::showAbout);
+}
+
+// ---- Actions -----------------------------------------------------------------
+
+bool MainWindow::isBusy() const
+{
+    return actionsRunning_ > 0 || taskStatus_->isRunning();
+}
+
+void MainWindow::act(const std::function<void()>& action)
+{
+    if (isBusy())
+        return;
+    ++actionsRunning_;
+    busyChanged();
+    try {
+        action();
+    } catch (const std::exception& error) {
+        dialogBridge_.warn(error.what());
+    }
+    --actionsRunning_;
+    host_.idle.runIdle();
+    busyChanged();
+}
+
+void MainWindow::busyChanged()
+{
+    const bool free = !isBusy();
+    for (QAction* action : hostActions_)
+        action->setEnabled(free);
+    view_->setInteractive(free);
+    timeSlider_->setEnabled(free);
+    dialogLayer_->setInteractive(free);
+    refresh();
+    if (free && closeRequested_)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::refresh()
+{
+    setWindowTitle(titleText());
+    menus_.updateSensitivity(!isBusy());
+    timeSlider_->refresh();
+    recordAction_->setText(recording_.isRecording() ? stopRecordingLabel : recordLabel);
+}
+
+QString MainWindow::titleText() const
+{
+    QString title = hostTitle;
+    for (const zorsim::RegisteredAddOn& addOn : host_.registry.addOns())
+        title += (title == hostTitle ? " \u2014 " : ", ") + QString::fromStdString(addOn.name);
+    return title;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (isBusy()) {
+        closeRequested_ = true;
+        taskStatus_->stop();
+        event->ignore();
+        return;
+    }
+    closeRequested_ = false;
+    if (recording_.isRecording() && !stopRecording()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+// ---- Macros ------------------------------------------------------------------
+
+void MainWindow::start(const std::vector<std::string>& macroFiles)
+{
+    if (macroFiles.empty()) {
+        act([this] { playLines("the ready scene", newFrameLines) && playLines("the ready scene", sampleLines); });
+        return;
+    }
+    for (const std::string& path : macroFiles)
+        if (!playMacroFile(path))
+            return;
+}
+
+bool MainWindow::playMacroFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::vector<MacroCommand> commands;
+    try {
+        commands = readMacro(in);
+    } catch (const MacroError& error) {
+        dialogBridge_.show(path + ":" + std::to_string(error.line()) + ": " + error.what(), ZOR_MESSAGE_ERROR);
+        return false;
+    }
+    if (!in.is_open() || in.bad()) {
+        dialogBridge_.show("Cannot read the macro file " + path, ZOR_MESSAGE_ERROR);
+        return false;
+    }
+    bool played = false;
+    act([&] { played = playCommands(path, commands); });
+    return played;
+}
+
+bool MainWindow::playCommands(const std::string& path, const std::vector<MacroCommand>& commands)
+{
+    bool played = true;
+    for (const MacroCommand& command : commands) {
+        try {
+            player_.play(command);
+        } catch (const MacroError& error) {
+            // A task cancelled for closing the window fails as the user wanted.
+            if (!closeRequested_)
+                dialogBridge_.show(path + ":" + std::to_string(error.line()) + ": " + error.what(), ZOR_MESSAGE_ERROR);
+            played = false;
+            break;
+        }
+        // Between commands the window stays responsive (and may be closed).
+        QCoreApplication::processEvents();
+        if (closeRequested_) {
+            played = false;
+            break;
+        }
+    }
+    view_->drawNow();
+    return played;
+}
+
+bool MainWindow::playLines(const std::string& what, const std::vector<std::string>& lines)
+{
+    std::vector<MacroCommand> commands;
+    for (const std::string& line : lines)
+        commands.push_back(*parseMacroLine(line, static_cast<int>(commands.size()) + 1));
+    return playCommands(what, commands);
+}
+
+std::optional<std::string> MainWindow::chooseMacroFile(bool saving)
+{
+    return dialogBridge_.chooseFile(
+        {saving ? ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE : ZOR_FILE_DIALOG_OPEN, "Macro", "", "*.mcr"});
+}
+
+void MainWindow::playMacro()
+{
+    if (const std::optional<std::string> path = chooseMacroFile(false))
+        playMacroFile(*path);
+}
+
+void MainWindow::toggleRecording()
+{
+    act([this] {
+        if (recording_.isRecording())
+            stopRecording();
+        else
+            startRecording();
+    });
+}
+
+void MainWindow::startRecording()
+{
+    const std::optional<std::string> path = chooseMacroFile(true);
+    if (!path)
+        return;
+    if (std::filesystem::exists(*path) &&
+        !dialogBridge_.ask("The file: " + *path + " exists.\nAre you sure you want to overwrite it?"))
+        return;
+    recording_.start(*path);
+}
+
+bool MainWindow::stopRecording()
+{
+    for (;;) {
+        const std::string problem = recording_.stop();
+        if (problem.empty())
+            return true;
+        dialogBridge_.warn(problem + "\nThe recording goes on; choose another file for it.");
+        const std::optional<std::string> path = chooseMacroFile(true);
+        if (!path)
+            return false;
+        recording_.moveTo(*path);
+    }
+}
+
+// ---- Sample, view and help -------------------------------------------------------
+
+void MainWindow::loadSample()
+{
+    act([this] {
+        if (host_.frames.empty())
+            playLines("Load Sample", newFrameLines);
+        playLines("Load Sample", sampleLines);
+    });
+}
+
+void MainWindow::fitView()
+{
+    act([this] { view_->navigator().fit(); });
+}
+
+void MainWindow::resetView()
+{
+    act([this] { view_->navigator().reset(); });
+}
+
+void MainWindow::showGuide()
+{
+    if (guide_ == nullptr)
+        guide_ = new GuideWindow(this);
+    if (!guide_->load(ZORHOST_GUIDE_PATH)) {
+        dialogBridge_.warn(std::string("The user's guide is not at ") + ZORHOST_GUIDE_PATH);
+        return;
+    }
+    guide_->show();
+    guide_->raise();
+}
+
+void MainWindow::showAbout()
+{
+    QString text = QString("zorhost ") + ZORHOST_WINDOW_VERSION + ", the stand-in Zorvan host.";
+    for (const zorsim::RegisteredAddOn& addOn : host_.registry.addOns())
+        text += "\n\nAdd-on: " + QString::fromStdString(addOn.name + " " + addOn.versionText + ", " + addOn.company);
+    QMessageBox::about(this, "About zorhost", text);
+}
+
+}  // namespace zorhost

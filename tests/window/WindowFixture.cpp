@@ -1,0 +1,164 @@
+#include "window/WindowFixture.h"
+
+#include <QApplication>
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "window/SessionSettings.h"
+#include "window/ViewWidget.h"
+
+namespace {
+
+// One application for the whole program, on the offscreen platform so that
+// the tests need no display.
+void startApplication()
+{
+    static int argc = 1;
+    static char name[] = "WindowTest";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() != nullptr)
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static zorhost::SessionSettings settings;
+    new QApplication(argc, argv);
+}
+
+}  // namespace
+
+void WindowFixture::SetUp()
+{
+    HostFixture::SetUp();
+    startApplication();
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    waiting_ = std::make_unique<QObject>();
+    window_ = std::make_unique<zorhost::MainWindow>(host());
+    window_->resize(640, 560);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->start({});
+}
+
+void WindowFixture::TearDown()
+{
+    for (const QObject* step : waiting_->children())
+        ADD_FAILURE() << "never came: " << step->objectName().toStdString();
+    waiting_.reset();
+    window_.reset();
+    std::filesystem::remove_all(folder_);
+    HostFixture::TearDown();
+}
+
+std::string WindowFixture::writeFile(const std::string& name, const std::string& text) const
+{
+    std::ofstream(file(name)) << text;
+    return file(name);
+}
+
+std::string WindowFixture::read(const std::string& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WindowFixture::activate()
+{
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void WindowFixture::pick(char menu, char entry)
+{
+    activate();
+    QTest::keyClick(window_.get(), static_cast<Qt::Key>(menu), Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(nullptr, popup) << "no menu opened for Alt+" << menu;
+    QTest::keyClick(popup, static_cast<Qt::Key>(entry));
+}
+
+void WindowFixture::drag(Qt::MouseButton button, QPoint step)
+{
+    QWidget* view = &window_->view();
+    const QPoint from = view->rect().center();
+    QTest::mousePress(view, button, {}, from);
+    QTest::mouseMove(view, from + step / 2);
+    QTest::mouseRelease(view, button, {}, from + step);
+}
+
+void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()> step, const char* what)
+{
+    auto* timer = new QTimer(waiting_.get());
+    timer->setObjectName(what);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, ready, step] {
+        if (!ready())
+            return;
+        timer->stop();
+        // No longer waiting, whether or not an event loop comes to delete it.
+        timer->setParent(nullptr);
+        timer->deleteLater();
+        step();
+    });
+    timer->start();
+}
+
+void WindowFixture::answerFileDialog(const std::string& path, std::function<void(QFileDialog&)> seen)
+{
+    whenReady([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
+              [path, seen] {
+                  auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                  // A person types only into a dialog that is on the screen.
+                  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+                  if (seen)
+                      seen(*dialog);
+                  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                  ASSERT_NE(nullptr, name);
+                  const std::filesystem::path chosen(path);
+                  dialog->setDirectory(QString::fromStdString(chosen.parent_path().string()));
+                  name->clear();
+                  QTest::keyClicks(name, QString::fromStdString(chosen.filename().string()));
+                  QTest::keyClick(name, Qt::Key_Return);
+              },
+              "a file dialog");
+}
+
+void WindowFixture::answerMessageBox(QMessageBox::StandardButton button, std::string* text)
+{
+    whenReady([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+              [button, text] {
+                  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                  ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+                  if (text != nullptr)
+                      *text = box->text().toStdString();
+                  if (box->button(button) == nullptr) {
+                      ADD_FAILURE() << "unexpected message box: " << box->text().toStdString();
+                      box->reject();
+                      return;
+                  }
+                  QTest::mouseClick(static_cast<QWidget*>(box->button(button)), Qt::LeftButton);
+              },
+              "a message box");
+}
+
+std::string WindowFixture::longAnimationMacro()
+{
+    writeFile("long.keyframe", "#!KeyFrame 1\n\n"
+                               "%KeyFrameView\n Name \"From\"\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
+                               " FrameCount 5000\n SolutionTime 0\n%KeyFrameView\n\n"
+                               "%KeyFrameView\n Name \"To\"\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                               " FrameCount 1\n SolutionTime 0\n%KeyFrameView\n");
+    return writeFile("long.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile "
+                                 "FileName=" + file("long.keyframe") + "\"\n"
+                                 "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate "
+                                 "AnimationDestination=OnScreen\"\n");
+}

@@ -1,0 +1,271 @@
+// The windowed host as a person uses it, on Qt's offscreen platform, with
+// real mouse and key events: menus and their mnemonics, the add-on's option
+// and file dialogs, the view under the mouse, macros played and recorded,
+// and long tasks stopped from the status bar.
+#include <gmock/gmock.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+#include <QTextBrowser>
+#include <QWheelEvent>
+
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "ZorTypes.h"
+#include "player/HostScene.h"
+#include "render/ViewTransform.h"
+#include "window/DialogLayer.h"
+#include "window/HostMenus.h"
+#include "window/TaskStatus.h"
+#include "window/TimeSlider.h"
+#include "window/ViewWidget.h"
+#include "window/WindowFixture.h"
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+const char* const addOnOption = "&Key Frame Animation...";
+
+void expectSameView(const zorsim::ViewState& expected, const zorsim::ViewState& actual)
+{
+    EXPECT_NEAR(expected.psi, actual.psi, 1e-9);
+    EXPECT_NEAR(expected.theta, actual.theta, 1e-9);
+    EXPECT_NEAR(expected.alpha, actual.alpha, 1e-9);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(expected.position[i], actual.position[i], 1e-9) << "position " << i;
+    EXPECT_NEAR(expected.width, actual.width, 1e-9);
+}
+
+// Where the view shows the rotation origin, in the view's pixels.
+QPointF originOnScreen(const zorsim::Host& host, const QWidget& view)
+{
+    const zorhost::Scene scene = zorhost::currentScene(host, zorhost::SampleStore(), view.width(), view.height());
+    const zorsim::Vector3& origin = host.view.current().rotationOrigin;
+    double x = 0.0;
+    double y = 0.0;
+    zorhost::projectToPixel(scene, {float(origin[0]), float(origin[1]), float(origin[2])}, x, y);
+    return {x, y};
+}
+
+}  // namespace
+
+class WindowTest : public WindowFixture {};
+
+TEST_F(WindowTest, MenusFollowTheHostAndTheAddOnsOptionOpensItsDialogAndFileDialogs)
+{
+    QStringList titles;
+    for (QAction* menu : window().menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(QStringList({"&File", "&View", "&Tools", "&Help"}), titles);
+    EXPECT_EQ("zorhost \u2014 Key Frame Animation", window().windowTitle().toStdString());
+    QAction* option = window().menus().optionAction(addOnOption);
+    ASSERT_NE(nullptr, option);
+    EXPECT_TRUE(option->isEnabled());
+
+    pick('T', 'K');
+    const std::vector<int> up = host().widgets.dialogsUp();
+    ASSERT_EQ(1u, up.size());
+    zorhost::DialogWindow* dialog = window().dialogs().windowOf(up.front());
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ("Key Frame Animation", dialog->windowTitle().toStdString());
+
+    // Save As asks for a file of the add-on's type; a name with another
+    // extension brings the add-on's question, and No puts its own back.
+    QStringList filters;
+    answerFileDialog(file("views.txt"), [&filters](QFileDialog& files) { filters = files.nameFilters(); });
+    std::string question;
+    answerMessageBox(QMessageBox::No, &question);
+    const int dialogId = up.front();
+    window().act([&] {
+        host().widgets.pressButton(host().widgets.controlWithText(dialogId, "&Append     "));
+        host().widgets.pickMenuEntry(
+            host().widgets.menuEntry(host().widgets.menuEntry(host().widgets.menuBarOf(dialogId), "&File"),
+                                     "Save Animation File &As..."));
+    });
+    EXPECT_EQ(QStringList({"Key Frame Animation (*.keyframe)", "All files (*)"}), filters);
+    EXPECT_THAT(question, HasSubstr("an extension other than the default"));
+    EXPECT_TRUE(std::filesystem::exists(file("views.keyframe")));
+    EXPECT_FALSE(std::filesystem::exists(file("views.txt")));
+
+    // A 2D frame greys the option, and the add-on drops its dialog.
+    EXPECT_TRUE(window().playMacroFile(writeFile("flat.mcr", "$!FRAMESETUP PLOTTYPE = CARTESIAN2D\n")));
+    EXPECT_FALSE(option->isEnabled());
+    EXPECT_FALSE(dialog->isVisible());
+
+    activate();
+    QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(WindowTest, DragsTurnAndMoveTheViewAndTheWheelZoomsIt)
+{
+    using zorhost::ViewNavigator;
+    zorsim::ViewState expected = host().view.current();
+    const QImage before = window().view().picture().copy();
+    drag(Qt::LeftButton, {50, -30});
+    expected.rotate(ZOR_ROTATE_THETA, 50 * ViewNavigator::degreesPerPixel);
+    expected.rotate(ZOR_ROTATE_PSI, 30 * ViewNavigator::degreesPerPixel);
+    expectSameView(expected, host().view.current());
+    EXPECT_NE(before, window().view().picture());
+
+    for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton}) {
+        const QPointF origin = originOnScreen(host(), window().view());
+        drag(button, {40, 25});
+        const QPointF moved = originOnScreen(host(), window().view()) - origin;
+        EXPECT_NEAR(40.0, moved.x(), 0.01) << button;
+        EXPECT_NEAR(25.0, moved.y(), 0.01) << button;
+    }
+
+    const double width = host().view.current().width;
+    const QPointF at = window().view().rect().center();
+    QWheelEvent wheel(at, window().view().mapToGlobal(at), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window().view(), &wheel);
+    EXPECT_NEAR(width * ViewNavigator::zoomPerStep * ViewNavigator::zoomPerStep, host().view.current().width, 1e-9);
+}
+
+TEST_F(WindowTest, PlaysAMacroFromTheFileMenuAndShowsAFailedLineInAMessageBox)
+{
+    const double psi = host().view.current().psi;
+    const int redraws = host().drawing.redraws();
+    answerFileDialog(writeFile("turn.mcr", "$!ROTATE3D AXIS = PSI ANGLE = 20\n$!REDRAW\n"));
+    pick('F', 'P');
+    EXPECT_NEAR(psi + 20.0, host().view.current().psi, 1e-9);
+    EXPECT_THAT(QSettings(QSettings::UserScope, "QtProject").fileName().toStdString(),
+                ::testing::Not(HasSubstr(QDir::homePath().toStdString())))
+        << "the file dialog remembers its folders for the next run";
+    EXPECT_EQ(redraws + 1, host().drawing.redraws());
+
+    const struct {
+        const char* macro;
+        const char* message;
+    } failures[] = {
+        {"$!REDRAW\n$!BOGUS\n", ":2: unknown command $!BOGUS"},
+        {"$!FRAMESETUP PLOTTYPE = XYLINE\n$!ROTATE3D AXIS = PSI ANGLE = 5\n",
+         ":2: the current frame has no 3D view to rotate"},
+    };
+    for (const auto& failure : failures) {
+        const std::string path = writeFile("failing.mcr", failure.macro);
+        std::string shown;
+        answerMessageBox(QMessageBox::Ok, &shown);
+        EXPECT_FALSE(window().playMacroFile(path));
+        EXPECT_EQ(path + failure.message, shown);
+        EXPECT_FALSE(window().isBusy());
+    }
+}
+
+TEST_F(WindowTest, StopAndEscCancelALongTaskWhileTheWindowStaysResponsive)
+{
+    const std::string macro = longAnimationMacro();
+    for (const bool useEsc : {false, true}) {
+        activate();
+        auto& status = window().taskStatus();
+        auto* stop = status.findChild<QPushButton*>("stopButton");
+        bool seenRunning = false;
+        whenReady([] { return host().status.isShown() && host().status.checks() > 3; },
+                  [&] {
+                      seenRunning = stop->isVisible() && status.findChild<QProgressBar*>("progressBar")->isVisible();
+                      EXPECT_FALSE(window().menus().menu(1)->actions().front()->isEnabled());
+                      if (useEsc)
+                          QTest::keyClick(&window(), Qt::Key_Escape);
+                      else
+                          QTest::mouseClick(stop, Qt::LeftButton);
+                  });
+        std::string shown;
+        answerMessageBox(QMessageBox::Ok, &shown);
+        EXPECT_FALSE(window().playMacroFile(macro));
+        EXPECT_TRUE(seenRunning) << useEsc;
+        EXPECT_THAT(shown, HasSubstr("Animation canceled.")) << useEsc;
+        EXPECT_LT(host().status.checks(), 1000) << useEsc;
+        EXPECT_FALSE(stop->isVisible());
+        EXPECT_TRUE(window().menus().menu(1)->actions().front()->isEnabled());
+    }
+}
+
+TEST_F(WindowTest, ClosingWhileATaskRunsCancelsItAndThenCloses)
+{
+    const int redraws = host().drawing.redraws();
+    whenReady([redraws] { return host().drawing.redraws() > redraws + 2; }, [this] { window().close(); });
+    EXPECT_FALSE(window().playMacroFile(longAnimationMacro()));
+    EXPECT_TRUE(window().isVisible()) << "closes only once the task ended";
+    EXPECT_FALSE(host().status.isShown());
+    EXPECT_EQ(0, host().messages.errors().size() + host().messages.messageBoxes().size());
+    QTest::qWait(50);
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
+{
+    answerFileDialog(file("recorded.mcr"));
+    pick('F', 'R');
+    drag(Qt::LeftButton, {-35, 20});
+    drag(Qt::MiddleButton, {12, -8});
+    QSlider& slider = window().timeSlider().slider();
+    ASSERT_TRUE(window().timeSlider().isVisible());
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, {5, slider.height() / 2});
+    QTest::keyClicks(&slider, QString(3, QChar(' ')));
+    QTest::keyClick(&slider, Qt::Key_End);
+    const zorsim::ViewState recorded = host().view.current();
+    const double recordedTime = host().dataSet.solutionTime();
+    pick('F', 'R');
+    ASSERT_EQ(2.0, recordedTime);
+
+    const std::string macro = read(file("recorded.mcr"));
+    EXPECT_THAT(macro, HasSubstr("$!ROTATE3D AXIS = THETA ANGLE = -14\n$!ROTATE3D AXIS = PSI ANGLE = -8\n"));
+    EXPECT_THAT(macro, HasSubstr("$!STYLE PATH = \"THREEDVIEW VIEWERPOSITION X\" VALUE = "));
+    EXPECT_THAT(macro, HasSubstr("$!SOLUTIONTIME TIME = 2\n"));
+    EXPECT_FALSE(host().macro.isRecording());
+
+    pick('V', 'R');
+    QTest::keyClick(&slider, Qt::Key_Home);
+    EXPECT_EQ(0.0, host().dataSet.solutionTime());
+    EXPECT_TRUE(window().playMacroFile(file("recorded.mcr")));
+    expectSameView(recorded, host().view.current());
+    EXPECT_EQ(recordedTime, host().dataSet.solutionTime());
+    EXPECT_EQ(slider.maximum(), slider.value());
+}
+
+TEST_F(WindowTest, HelpShowsTheGuideAndWhatIsLoaded)
+{
+    pick('H', 'U');
+    auto* guide = window().findChild<QTextBrowser*>("guide");
+    ASSERT_NE(nullptr, guide);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_THAT(guide->toPlainText().toStdString(), HasSubstr("zorhost user's guide"));
+
+    std::string about;
+    answerMessageBox(QMessageBox::Ok, &about);
+    pick('H', 'A');
+    EXPECT_THAT(about, HasSubstr("Key Frame Animation V13.1.0.15185"));
+}
+
+TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
+{
+    for (const char* display : {"", "DISPLAY=:4711"}) {
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + display +
+                                    " '" + ZORHOST_PATH + "' --window 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(nullptr, pipe);
+        std::string output;
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+            output += buffer;
+        const int status = pclose(pipe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << display << ": " << output;
+        EXPECT_THAT(output, ::testing::MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"))
+            << display;
+    }
+}
