@@ -10,6 +10,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
 #include "addon/FramePopper.h"
+#include "addon/ProcessWide.h"
 #include "export/EnumNames.h"
 
 namespace {
@@ -76,8 +77,7 @@ V hostValue(const StyleValue& exportSetup, const char* keyword, V preset)
 
 ExportSettings& ExportSettings::get()
 {
-    static ExportSettings settings;
-    return settings;
+    return ProcessWide<ExportSettings>::get();
 }
 
 ExportSettings::ExportSettings()

@@ -44,6 +44,9 @@ struct ImageDimensions_s {
     int height;
 };
 
+template <typename T>
+class ProcessWide;
+
 class ExportSettings {
 public:
     using Action = std::function<void()>;
@@ -96,6 +99,7 @@ public:
     static void setKeyword(const char* keyword, const std::string& value);
 
 private:
+    friend class ProcessWide<ExportSettings>;
     ExportSettings();
 
     static void setAndRecord(const char* keyword, double doubleValue, ZorArbParam intValue,

@@ -21,6 +21,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
 #include "addon/KeyFrameError.h"
+#include "addon/ProcessWide.h"
 #include "animation/AnimationDriver.h"
 #include "export/DialogExportOptions.h"
 #include "export/EnumNames.h"
@@ -112,8 +113,7 @@ void showNotice(const std::string& text)
 
 DialogMain& DialogMain::get()
 {
-    static DialogMain dialog;
-    return dialog;
+    return ProcessWide<DialogMain>::get();
 }
 
 DialogMain::DialogMain()

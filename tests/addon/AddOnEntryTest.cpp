@@ -19,7 +19,7 @@ protected:
     template <typename Prepare>
     void loadInto(Prepare prepare)
     {
-        zorsim::resetHost();
+        freshHost();
         prepare(host().registry);
         InitZorAddOn113();
     }

@@ -28,9 +28,9 @@ protected:
 TEST_F(PercentDoneStatusTest, PollsTruncatedPercentsLimitedToAHundred)
 {
     EXPECT_EQ((std::vector<int>{25, 50, 75, 100, 100}), percentsPolled(4, 5));
-    zorsim::resetHost();
+    freshHost();
     EXPECT_EQ((std::vector<int>{33, 66, 100}), percentsPolled(3, 3));
-    zorsim::resetHost();
+    freshHost();
     EXPECT_EQ((std::vector<int>{0, 1, 2}), percentsPolled(150, 3)) << "0.67 percent shows as 0";
 }
 
@@ -66,7 +66,7 @@ TEST_F(PercentDoneStatusTest, CancelHintFollowsTheTextUnlessAskedNotTo)
     };
     for (const Case& c : {Case{0, true}, Case{1, false}, Case{2, true}}) {
         SCOPED_TRACE(c.noCancelHint);
-        zorsim::resetHost();
+        freshHost();
         {
             AddOnLock lock;
             const uint32_t total = 10;

@@ -16,7 +16,7 @@ TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
     EXPECT_TRUE(host().lock.isBalanced());
     ZorUtilLockFinish(7);
     EXPECT_EQ(1, host().lock.unmatchedFinishes());
-    zorsim::resetHost();
+    freshHost();
 }
 
 TEST_F(HostModelTest, StyleValuesAreTypedWithDefaults)
