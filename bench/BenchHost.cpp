@@ -10,12 +10,6 @@ void freshHostWithAddOn()
     zorsim::resetHost();
     InitZorAddOn113();
     zorsim::host().frames.addFrame(ZOR_PLOT_CARTESIAN3D);
-    forgetHostCalls();
-}
-
-void forgetHostCalls()
-{
-    zorsim::host().calls = zorsim::CallLog();
 }
 
 std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
@@ -30,7 +24,6 @@ std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
     last.z *= 0.8;
     last.width *= 0.6;
     applyView(first);
-    forgetHostCalls();
     return {KeyFrame_s(first, "From", numFrames - 1, 0.0), KeyFrame_s(last, "To", 1, 0.0)};
 }
 

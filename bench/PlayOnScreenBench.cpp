@@ -64,9 +64,6 @@ void addOnPlaying(benchmark::State& state)
         AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
         state.ResumeTiming();
         playOnScreen(keyFrames, manager);
-        state.PauseTiming();
-        forgetHostCalls();
-        state.ResumeTiming();
     }
 }
 
@@ -80,7 +77,6 @@ std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFram
     AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
     playOnScreen(keyFrames, manager);
     host.drawing.onRedraw = std::move(drawPicture);
-    forgetHostCalls();
     return shown;
 }
 

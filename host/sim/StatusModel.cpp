@@ -25,6 +25,8 @@ void StatusModel::setText(const std::string& text)
 bool StatusModel::check(int percent)
 {
     ++checks_;
+    if (!percentLog_)
+        percents_.clear();
     percents_.push_back(percent);
     if (pollCancel && pollCancel())
         cancelRequested_ = true;

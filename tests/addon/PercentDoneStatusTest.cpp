@@ -13,6 +13,8 @@ const std::string hint = " Press [Esc] or click [Stop] to cancel.";
 
 class PercentDoneStatusTest : public HostFixture {
 protected:
+    PercentDoneStatusTest() : HostFixture(HostLogging::On) {}
+
     // Runs `steps` steps of a status over `total` units and returns the
     // percentages the host was shown.
     std::vector<int> percentsPolled(uint32_t total, int steps)

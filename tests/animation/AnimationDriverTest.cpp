@@ -42,6 +42,8 @@ public:
 
 class AnimationDriverTest : public HostFixture {
 protected:
+    AnimationDriverTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

@@ -19,6 +19,8 @@ int confirmations = 0;
 
 class DialogExportOptionsTest : public HostFixture {
 protected:
+    DialogExportOptionsTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

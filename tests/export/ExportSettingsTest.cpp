@@ -15,6 +15,8 @@ int confirmations = 0;
 
 class ExportSettingsTest : public HostFixture {
 protected:
+    ExportSettingsTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <vector>
+
 #include "StyleValue.h"
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
@@ -45,4 +48,20 @@ TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckOnly)
     ZorUtilStatusStartPercentDone("Again", true, true);
     EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50)) << "a new line starts uncancelled";
     ZorUtilStatusFinishPercentDone();
+}
+
+TEST_F(HostModelTest, LogsStayEmptyUntilATestTurnsThemOn)
+{
+    ZorUtilStatusStartPercentDone("Working", true, true);
+    for (const int percent : {10, 20, 30})
+        ZorUtilStatusCheckPercentDone(percent);
+    EXPECT_EQ(std::vector<int>{30}, host().status.percents()) << "only the last percent is kept";
+    EXPECT_THROW(host().calls.all(), std::logic_error) << "an empty log read as if it were on";
+
+    host().setLogging(true);
+    for (const int percent : {40, 50})
+        ZorUtilStatusCheckPercentDone(percent);
+    ZorUtilStatusFinishPercentDone();
+    EXPECT_EQ((std::vector<int>{30, 40, 50}), host().status.percents());
+    EXPECT_EQ(3, host().calls.count("ZorUtilStatus"));
 }

@@ -12,6 +12,8 @@ namespace {
 
 class ViewCaptureTest : public HostFixture {
 protected:
+    ViewCaptureTest() : HostFixture(HostLogging::On) {}
+
     static zorsim::ViewState& hostView() { return host().view.current(); }
 };
 

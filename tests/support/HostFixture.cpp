@@ -21,8 +21,9 @@ void HostFixture::addFrame(int plotType)
     host().frames.addFrame(plotType);
 }
 
-void HostFixture::freshHost()
+void HostFixture::freshHost() const
 {
     discardProcessWideObjects();
     zorsim::resetHost();
+    host().setLogging(logging_ == HostLogging::On);
 }
