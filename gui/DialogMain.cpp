@@ -15,8 +15,6 @@
 #include <limits>
 #include <utility>
 
-#include "StringList.h"
-#include "StyleValue.h"
 #include "ZorGUI.h"
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
@@ -124,8 +122,6 @@ DialogMain::DialogMain()
       destinationMenu_(DestinationDisplayTable.data(), DestinationDisplayTable.size())
 {
     keyFrameView_.setModel(&keyFrameModel_);
-    AddOnLock lock;
-    StyleValue(StringList{"EXPORTSETUP"}).set(30.0, StringList{"ANIMATIONSPEED"});
 }
 
 DialogMain::~DialogMain() = default;

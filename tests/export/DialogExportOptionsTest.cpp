@@ -149,7 +149,7 @@ TEST_F(DialogExportOptionsTest, DimensionsFollowTheRegionAndTheEnteredWidth)
     EXPECT_EQ("Invalid input. Input must be a number between 2 and 16.", host().messages.errors().back());
     widgets().typeText(speedField, "0");
     EXPECT_EQ("Invalid input. Input must be a number between 0.001 and 200.", host().messages.errors().back());
-    EXPECT_EQ("10", control(speedField).text);
+    EXPECT_EQ("30", control(speedField).text);
     widgets().pressCancel(dialog);
 }
 
@@ -198,7 +198,7 @@ TEST_F(DialogExportOptionsTest, CancelChangesNothingAndTheNextLaunchRereadsTheHo
     launch();
     EXPECT_EQ("1024", control(widthField).text);
     EXPECT_EQ(6, control(formatMenu).chosen);
-    EXPECT_EQ("10", control(speedField).text);
+    EXPECT_EQ("30", control(speedField).text);
     EXPECT_FALSE(control(toggle).on);
     EXPECT_EQ(1u, widgets().dialogsTitled("Export Options").size());
     widgets().pressCancel(dialog);

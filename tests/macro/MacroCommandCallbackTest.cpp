@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "ZorUtil.h"
@@ -130,8 +131,10 @@ TEST_F(MacroCommandCallbackTest, OpenSettingsFileFillsTheDialogAndARefusedFileCh
     EXPECT_TRUE(host().macro.lines().empty());
 }
 
-TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAndLeavesTheDestinationAtToFile)
+TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAtTheHostsSpeedAndLeavesTheDestinationAtToFile)
 {
+    // Set before the add-on's first use, which must not replace it.
+    ZorUtilExportSetup("ANIMATIONSPEED", nullptr, 12.0, 0);
     openDialog();
     play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
     const std::string movie = file("macro.avi");
@@ -142,6 +145,7 @@ TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAndLeavesTheDestination
     ASSERT_TRUE(result.ok) << result.errorText;
     EXPECT_EQ(1, host().exports.finishes());
     EXPECT_EQ(7, host().exports.movieFrames());
+    EXPECT_EQ(12.0, std::get<double>(host().exports.values().value("ANIMATIONSPEED")));
     EXPECT_EQ(ToFile, DialogMain::get().getSettings().destination);
     EXPECT_EQ("To File", destinationShown());
 }
