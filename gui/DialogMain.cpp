@@ -542,10 +542,15 @@ void DialogMain::fileOpened(const std::string& fileName)
     syncOptionToggles();
 }
 
+// A refused file leaves the name unconfirmed, so that Save asks before it
+// writes over a file it could not read.
 void DialogMain::open()
 {
-    if (fileNameSelector_.selectFileName(ZOR_FILE_DIALOG_OPEN))
-        openSettingsFile(fileNameSelector_.getFileName(), keyFrameModel_, settings_);
+    std::string chosen;
+    if (!fileNameSelector_.chooseFileName(ZOR_FILE_DIALOG_OPEN, chosen))
+        return;
+    openSettingsFile(chosen, keyFrameModel_, settings_);
+    fileNameSelector_.confirmFileName(chosen);
 }
 
 bool DialogMain::refuseEmptyList() const

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,13 @@ protected:
     {
         host().drawing.onRedraw = nullptr;
         DialogMainFixture::TearDown();
+    }
+
+    static std::string contentOf(const std::string& path)
+    {
+        std::ostringstream content;
+        content << std::ifstream(path).rdbuf();
+        return content.str();
     }
 
     std::vector<double> drawnPsi;
@@ -233,18 +241,28 @@ TEST_F(DialogMainTest, SaveAsksForANameOnceSaveAsAlwaysAndOpenReadsTheFileBack)
     EXPECT_EQ((std::vector<double>{10.0, 20.0, 30.0}), psiAngles());
     EXPECT_EQ(Lines({"View 1", "View 2", "View 3"}), lines());
     EXPECT_TRUE(isSensitive(AnimateAll));
+    appendView(50.0);
+    pick("&File", "&Save Animation File");
+    EXPECT_EQ(3u, host().fileDialog.requests().size()) << "the file opened is saved without asking";
+    EXPECT_NE(std::string::npos, contentOf(first).find("View 4"));
 }
 
-TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndShowsWhy)
+TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOverIt)
 {
     openDialog();
     appendView(10.0);
-    const std::string bad = file("bad.keyframe");
-    std::ofstream(bad) << "not a key frame file\n";
-    host().fileDialog.answerWith(bad);
+    const std::string newer = file("newer.keyframe");
+    std::ofstream(newer) << "#!KeyFrame 2\n";
+    host().fileDialog.answerWith(newer);
     pick("&File", "&Open Animation File...");
     EXPECT_EQ((std::vector<double>{10.0}), psiAngles());
-    EXPECT_EQ(1u, host().messages.errors().size());
+    EXPECT_EQ(std::vector<std::string>({"File created with a newer version of the Key Frame add-on."}),
+              host().messages.errors());
+
+    host().fileDialog.answerCancel();
+    pick("&File", "&Save Animation File");
+    EXPECT_EQ(2u, host().fileDialog.requests().size()) << "Save asks for a name";
+    EXPECT_EQ("#!KeyFrame 2\n", contentOf(newer));
 }
 
 TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatTheDataCannotDo)
