@@ -95,7 +95,8 @@ public:
     static void setKeyword(const char* keyword, int value);
     static void setKeyword(const char* keyword, bool value);
     static void setKeyword(const char* keyword, double value);
-    // The text's address travels in the integer argument.
+    // The text's address travels in the integer argument; it is recorded
+    // in double quotes, with its quotes and backslashes escaped.
     static void setKeyword(const char* keyword, const std::string& value);
 
 private:
