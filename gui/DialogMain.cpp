@@ -100,6 +100,18 @@ bool isContinuous(const std::vector<int>& positions)
     return true;
 }
 
+// Why `name` cannot be a view's name, or empty when it can. A settings file
+// keeps the name between double quotes on a line of its own, so a quote or
+// a line break inside it would not read back.
+std::string viewNameRefusal(const std::string& name)
+{
+    if (name.empty())
+        return "The view name must be at least one character.";
+    if (name.find_first_of("\"\r\n") != std::string::npos)
+        return "The view name must not contain double quotation marks or line breaks.";
+    return {};
+}
+
 void showNotice(const std::string& text)
 {
     ZorUtilDialogMessageBox(text.c_str(), ZOR_MESSAGE_NOTICE);
@@ -388,8 +400,9 @@ int DialogMain::viewNameEntered(const std::string& text)
     if (selected == -1)
         return 1;
     const unsigned position = static_cast<unsigned>(selected);
-    if (text.empty()) {
-        ZorUtilDialogErrMsg("The view name must be at least one character.");
+    const std::string refusal = viewNameRefusal(text);
+    if (!refusal.empty()) {
+        ZorUtilDialogErrMsg(refusal.c_str());
         ZorGUITextFieldSetString(viewNameField_, keyFrameModel_.getName(position).c_str());
     } else {
         keyFrameModel_.setName(position, text);

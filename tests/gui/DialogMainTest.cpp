@@ -135,20 +135,38 @@ TEST_F(DialogMainTest, DeleteRemovesScatteredAndContinuousSelectionsAndClearRemo
     EXPECT_FALSE(isSensitive(Clear));
 }
 
-TEST_F(DialogMainTest, RenamingTakesAnyNonEmptyTextAndRefusesAnEmptyOne)
+TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
 {
     openDialog();
     appendView(10.0);
     appendView(20.0);
     select({1});
     EXPECT_EQ("View 2", fieldText(viewNameField()));
-    EXPECT_EQ(1, typeInto(viewNameField(), "Close up"));
-    EXPECT_EQ(Lines({"View 1", "Close up"}), lines());
+    const std::string odd = " C:\\tilt 'up' % #!KeyFrame ";
+    EXPECT_EQ(1, typeInto(viewNameField(), odd));
+    EXPECT_EQ(Lines({"View 1", odd}), lines());
 
-    EXPECT_EQ(1, typeInto(viewNameField(), ""));
-    EXPECT_EQ(std::vector<std::string>({"The view name must be at least one character."}), host().messages.errors());
-    EXPECT_EQ("Close up", keyFrames()[1].name);
-    EXPECT_EQ("Close up", fieldText(viewNameField()));
+    const std::string noQuotes = "The view name must not contain double quotation marks or line breaks.";
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"", "The view name must be at least one character."},
+        {"say \"hi\"", noQuotes},
+        {"\"", noQuotes},
+        {"two\nlines", noQuotes},
+        {"line\r", noQuotes},
+    };
+    for (const auto& [name, message] : refused) {
+        EXPECT_EQ(1, typeInto(viewNameField(), name));
+        EXPECT_EQ(message, host().messages.errors().back()) << name;
+        EXPECT_EQ(odd, keyFrames()[1].name) << name;
+        EXPECT_EQ(odd, fieldText(viewNameField())) << name;
+    }
+
+    host().fileDialog.answerWith(file("names.keyframe"));
+    pick("&File", "Save Animation File &As...");
+    press(Clear);
+    host().fileDialog.answerWith(file("names.keyframe"));
+    pick("&File", "&Open Animation File...");
+    EXPECT_EQ(Lines({"View 1", odd}), lines());
 }
 
 TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
