@@ -91,6 +91,44 @@ TEST_F(MacroCommandCallbackTest, EveryRefusalReachesTheHostAsItsErrorText)
     EXPECT_EQ(0, host().memory.faults());
 }
 
+TEST_F(MacroCommandCallbackTest, AFileReadsTheSameWhetherOrNotItsLastLineEndsWithALineEnd)
+{
+    struct Case {
+        std::string text;
+        std::size_t keyFrames;
+        bool fadeOut;
+        // Empty when the file reads.
+        std::string refusal;
+    };
+    const std::string header = "#!KeyFrame 1\n";
+    const std::string view = "%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n FrameCount 2";
+    const std::string framing = "Error reading key frame settings file.\n\n";
+    const Case cases[] = {
+        // Sections left open at the end of the file end there.
+        {header + "%Settings\n FadeOut true", 0, true, ""},
+        {header + view + "\n%KeyFrameView\n" + view, 2, false, ""},
+        // The last line is checked like every other.
+        {header + view + "\n%KeyFrameView\n%Bogus", 3, false,
+         framing + "Unknown section header: %Bogus\n\nError occurred on line number 7."},
+        {header + "%Settings\n Loops 3", 3, false,
+         framing + "Unrecognized setting entry.\n\nError occurred on line number 3."},
+    };
+    const std::string path = file("ending.keyframe");
+    for (const Case& c : cases) {
+        for (const char* ending : {"", "\n", "\r\n", "\n\n"}) {
+            SCOPED_TRACE(testing::Message() << c.text << " ending with " << testing::PrintToString(ending));
+            DialogMain::get().setKeyFrames(threeKeyFrames());
+            DialogMain::get().setSettings(AnimationSettings_s());
+            std::ofstream(path, std::ios::binary) << c.text << ending;
+            const zorsim::MacroCommandResult result = play("OpenSettingsFile FileName=" + path);
+            EXPECT_EQ(c.refusal.empty(), result.ok);
+            EXPECT_EQ(c.refusal.empty() ? "" : ErrorPrefix + c.refusal, result.errorText);
+            EXPECT_EQ(c.keyFrames, DialogMain::get().getKeyFrames().size());
+            EXPECT_EQ(c.fadeOut, DialogMain::get().getSettings().fadeOut);
+        }
+    }
+}
+
 TEST_F(MacroCommandCallbackTest, AnAnimationErrorReachesTheHostAsItsErrorText)
 {
     play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
