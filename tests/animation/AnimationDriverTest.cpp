@@ -248,17 +248,6 @@ TEST_F(AnimationDriverTest, ExportThatCannotStartIsReportedAtTheFirstFrame)
     EXPECT_EQ(0, host().exports.starts());
 }
 
-TEST_F(AnimationDriverTest, AnErrorDuringAFrameFinishesTheRunningMovie)
-{
-    exportTo(14);
-    ASSERT_TRUE(ZorUtilExportStart());
-    EXPECT_THROW_MSG(animateKeyFrames(tenTwentyFive(), 0, 3, toFile(), Record), KeyFrameError,
-                     "Unable to start animation export. Another export is already in progress.");
-    EXPECT_EQ(1, host().exports.finishes());
-    EXPECT_EQ(0, host().exports.cancels());
-    EXPECT_TRUE(fs::exists(movie));
-}
-
 TEST_F(AnimationDriverTest, HostSettingsAreRestoredHoweverTheAnimationEnds)
 {
     const std::vector<std::pair<const char*, std::function<void()>>> endings = {

@@ -188,6 +188,25 @@ TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAtTheHostsSpeedAndLeave
     EXPECT_EQ("To File", destinationShown());
 }
 
+TEST_F(MacroCommandCallbackTest, AnimateToFileLeavesAnExportThatAnotherStartedAlone)
+{
+    play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
+    const std::string other = file("other.avi");
+    ZorUtilExportSetup("EXPORTFORMAT", nullptr, 0.0, ExportFormat_AVI);
+    ZorUtilExportSetup("EXPORTFNAME", nullptr, 0.0, reinterpret_cast<ZorArbParam>(other.c_str()));
+    ASSERT_TRUE(ZorUtilExportStart());
+
+    const zorsim::MacroCommandResult refused = play("Animate AnimationDestination=ToFile");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(ErrorPrefix + "Unable to start animation export. Another export is already in progress.",
+              refused.errorText);
+    EXPECT_TRUE(host().exports.isRecording()) << "the other export runs on";
+    EXPECT_EQ(0, host().exports.finishes() + host().exports.cancels());
+    ZorUtilExportNextFrame();
+    EXPECT_TRUE(ZorUtilExportFinish());
+    EXPECT_EQ(2, host().exports.movieFrames());
+}
+
 TEST_F(MacroCommandCallbackTest, RecordingWritesOneCommandPerEventAndPlaysBackTheSame)
 {
     const std::string path = writeThreeKeyFrames("my animation.keyframe");
