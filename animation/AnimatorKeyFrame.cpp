@@ -31,7 +31,13 @@ double normalizedDifference(double from, double to)
 AnimatorKeyFrame::AnimatorKeyFrame(const std::vector<KeyFrame_s>& keyFrames, std::unique_ptr<AnimatorInterface> inner)
     : AnimatorAbstract(keyFrames, std::move(inner))
 {
-    computeViews(keyFrames);
+    const ThreeDView_s usersView = captureCurrentView();
+    try {
+        computeViews(keyFrames);
+    } catch (...) {
+        putBack(usersView);
+        throw;
+    }
 }
 
 AnimatorKeyFrame::~AnimatorKeyFrame() = default;
@@ -39,6 +45,22 @@ AnimatorKeyFrame::~AnimatorKeyFrame() = default;
 void AnimatorKeyFrame::doAnimateFrame(uint32_t frameNumber)
 {
     applyView(views_.at(frameNumber));
+}
+
+// The computation leaves the host on an in-between view that was never
+// shown. The inner animators put back what they changed before the redraw,
+// as after a cancel while playing; a view the host cannot take any more
+// (the frame is no longer 3D) leaves the error that ended the computation
+// as the one the user hears of.
+void AnimatorKeyFrame::putBack(const ThreeDView_s& usersView)
+{
+    try {
+        applyView(usersView);
+        AnimatorAbstract::cancel();
+        AddOnLock lock;
+        ZorUtilRedraw(true);
+    } catch (const KeyFrameError&) {
+    }
 }
 
 void AnimatorKeyFrame::computeViews(const std::vector<KeyFrame_s>& keyFrames)

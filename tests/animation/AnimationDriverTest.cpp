@@ -207,14 +207,6 @@ TEST_F(AnimationDriverTest, CancelSeenAfterTheLastFrameStillCancels)
     EXPECT_TRUE(host().macro.lines().empty());
 }
 
-TEST_F(AnimationDriverTest, CancelWhileComputingViewsPlaysAndDrawsNothing)
-{
-    host().status.cancelAtCheck(3);
-    EXPECT_THROW_MSG(animateKeyFrames(tenTwentyFive(), 0, 3, AnimationSettings_s(), Record), KeyFrameError, Canceled);
-    EXPECT_EQ(0, host().drawing.redraws());
-    EXPECT_EQ(1, host().status.starts()) << "playing never started";
-}
-
 TEST_F(AnimationDriverTest, RecordsOnlyAWholeAnimationWhileTheHostRecords)
 {
     animateKeyFrames(tenTwentyFive(), 0, 3, AnimationSettings_s(), Record);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/DialogMainFixture.h"
@@ -316,6 +317,37 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
     EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
     EXPECT_EQ(31u, drawnPsi.size());
     EXPECT_TRUE(host().messages.errors().empty());
+}
+
+TEST_F(DialogMainTest, CancellingWhileTheViewsAreComputedPutsBackTheUsersViewAndRedrawsIt)
+{
+    openDialog();
+    appendView(10.0);
+    appendView(80.0);
+    pick("&Options", "Fade &In");
+    setView(45.0);
+    host().view.current().position = {1.0, -2.0, 9.0};
+    const zorsim::ViewState users = host().view.current();
+    // The psi angle and the frame axis of every picture drawn.
+    std::vector<std::pair<double, bool>> drawn;
+    host().drawing.onRedraw = [&drawn](bool) {
+        drawn.emplace_back(host().view.current().psi, host().styles.boolValue("THREEDAXIS FRAMEAXIS SHOW"));
+    };
+    host().status.cancelAtCheck(3);
+    press(AnimateAll);
+
+    EXPECT_EQ(std::vector<std::string>({"Animation canceled."}), host().messages.errors());
+    EXPECT_EQ(1, host().status.starts()) << "playing never started";
+    ASSERT_EQ(1u, drawn.size());
+    EXPECT_NEAR(45.0, drawn[0].first, 1e-9);
+    EXPECT_TRUE(drawn[0].second) << "the frame axis is back before the redraw";
+    const zorsim::ViewState& now = host().view.current();
+    for (std::size_t axis = 0; axis < 3; ++axis)
+        EXPECT_NEAR(users.position[axis], now.position[axis], 1e-9) << axis;
+    EXPECT_NEAR(users.psi, now.psi, 1e-9);
+    EXPECT_NEAR(users.theta, now.theta, 1e-9);
+    EXPECT_NEAR(users.alpha, now.alpha, 1e-9);
+    EXPECT_NEAR(users.width, now.width, 1e-9);
 }
 
 TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotRecorded)
