@@ -68,15 +68,14 @@ void AnimatorKeyFrame::computeViews(const std::vector<KeyFrame_s>& keyFrames)
     views_.reserve(getNumFrames());
     const uint32_t total = getNumFrames();
     PercentDoneStatus progress("Creating interpolated views....", 0, total);
-    std::vector<ThreeDView_s> between;
+    // Straight into the reserved views: a segment as long as the whole
+    // animation needs no second copy of its views.
     for (std::size_t k = 0; k + 1 < keyFrames.size(); ++k) {
         const uint32_t frameCount = keyFrames[k].frameCount;
         if (frameCount == 0)
             continue;
-        between.clear();
-        interpolateSegment(keyFrames[k].view, keyFrames[k + 1].view, frameCount - 1, between, progress);
         views_.push_back(keyFrames[k].view);
-        views_.insert(views_.end(), between.begin(), between.end());
+        interpolateSegment(keyFrames[k].view, keyFrames[k + 1].view, frameCount - 1, views_, progress);
     }
     views_.push_back(keyFrames.back().view);
 }
