@@ -6,12 +6,11 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "gui/DialogMainFixture.h"
+#include "settingsfile/TempFolder.h"
 
 namespace {
 
@@ -49,13 +48,6 @@ protected:
     {
         host().drawing.onRedraw = nullptr;
         DialogMainFixture::TearDown();
-    }
-
-    static std::string contentOf(const std::string& path)
-    {
-        std::ostringstream content;
-        content << std::ifstream(path).rdbuf();
-        return content.str();
     }
 
     std::vector<double> drawnPsi;
@@ -147,19 +139,13 @@ TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
     EXPECT_EQ(1, typeInto(viewNameField(), odd));
     EXPECT_EQ(Lines({"View 1", odd}), lines());
 
-    const std::string noQuotes = "The view name must not contain double quotation marks or line breaks.";
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"", "The view name must be at least one character."},
-        {"say \"hi\"", noQuotes},
-        {"\"", noQuotes},
-        {"two\nlines", noQuotes},
-        {"line\r", noQuotes},
-    };
-    for (const auto& [name, message] : refused) {
-        EXPECT_EQ(1, typeInto(viewNameField(), name));
-        EXPECT_EQ(message, host().messages.errors().back()) << name;
-        EXPECT_EQ(odd, keyFrames()[1].name) << name;
-        EXPECT_EQ(odd, fieldText(viewNameField())) << name;
+    for (const std::string refused : {"", "say \"hi\"", "two\nlines", "line\r"}) {
+        EXPECT_EQ(1, typeInto(viewNameField(), refused));
+        EXPECT_EQ(refused.empty() ? "The view name must be at least one character."
+                                  : "The view name must not contain double quotation marks or line breaks.",
+                  host().messages.errors().back());
+        EXPECT_EQ(odd, keyFrames()[1].name) << refused;
+        EXPECT_EQ(odd, fieldText(viewNameField())) << refused;
     }
 
     host().fileDialog.answerWith(file("names.keyframe"));
@@ -263,7 +249,7 @@ TEST_F(DialogMainTest, SaveAsksForANameOnceSaveAsAlwaysAndOpenReadsTheFileBack)
     appendView(50.0);
     pick("&File", "&Save Animation File");
     EXPECT_EQ(3u, host().fileDialog.requests().size()) << "the file opened is saved without asking";
-    EXPECT_NE(std::string::npos, contentOf(first).find("View 4"));
+    EXPECT_NE(std::string::npos, readFile(first).find("View 4"));
 }
 
 TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOverIt)
@@ -281,7 +267,7 @@ TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOv
     host().fileDialog.answerCancel();
     pick("&File", "&Save Animation File");
     EXPECT_EQ(2u, host().fileDialog.requests().size()) << "Save asks for a name";
-    EXPECT_EQ("#!KeyFrame 2\n", contentOf(newer));
+    EXPECT_EQ("#!KeyFrame 2\n", readFile(newer));
 }
 
 TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatTheDataCannotDo)
@@ -317,37 +303,6 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
     EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
     EXPECT_EQ(31u, drawnPsi.size());
     EXPECT_TRUE(host().messages.errors().empty());
-}
-
-TEST_F(DialogMainTest, CancellingWhileTheViewsAreComputedPutsBackTheUsersViewAndRedrawsIt)
-{
-    openDialog();
-    appendView(10.0);
-    appendView(80.0);
-    pick("&Options", "Fade &In");
-    setView(45.0);
-    host().view.current().position = {1.0, -2.0, 9.0};
-    const zorsim::ViewState users = host().view.current();
-    // The psi angle and the frame axis of every picture drawn.
-    std::vector<std::pair<double, bool>> drawn;
-    host().drawing.onRedraw = [&drawn](bool) {
-        drawn.emplace_back(host().view.current().psi, host().styles.boolValue("THREEDAXIS FRAMEAXIS SHOW"));
-    };
-    host().status.cancelAtCheck(3);
-    press(AnimateAll);
-
-    EXPECT_EQ(std::vector<std::string>({"Animation canceled."}), host().messages.errors());
-    EXPECT_EQ(1, host().status.starts()) << "playing never started";
-    ASSERT_EQ(1u, drawn.size());
-    EXPECT_NEAR(45.0, drawn[0].first, 1e-9);
-    EXPECT_TRUE(drawn[0].second) << "the frame axis is back before the redraw";
-    const zorsim::ViewState& now = host().view.current();
-    for (std::size_t axis = 0; axis < 3; ++axis)
-        EXPECT_NEAR(users.position[axis], now.position[axis], 1e-9) << axis;
-    EXPECT_NEAR(users.psi, now.psi, 1e-9);
-    EXPECT_NEAR(users.theta, now.theta, 1e-9);
-    EXPECT_NEAR(users.alpha, now.alpha, 1e-9);
-    EXPECT_NEAR(users.width, now.width, 1e-9);
 }
 
 TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotRecorded)

@@ -102,20 +102,18 @@ TEST_F(MacroCommandCallbackTest, AFileReadsTheSameWhetherOrNotItsLastLineEndsWit
     };
     const std::string header = "#!KeyFrame 1\n";
     const std::string view = "%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n FrameCount 2";
-    const std::string framing = "Error reading key frame settings file.\n\n";
     const Case cases[] = {
         // Sections left open at the end of the file end there.
         {header + "%Settings\n FadeOut true", 0, true, ""},
         {header + view + "\n%KeyFrameView\n" + view, 2, false, ""},
         // The last line is checked like every other.
         {header + view + "\n%KeyFrameView\n%Bogus", 3, false,
-         framing + "Unknown section header: %Bogus\n\nError occurred on line number 7."},
-        {header + "%Settings\n Loops 3", 3, false,
-         framing + "Unrecognized setting entry.\n\nError occurred on line number 3."},
+         "Error reading key frame settings file.\n\nUnknown section header: %Bogus\n\n"
+         "Error occurred on line number 7."},
     };
     const std::string path = file("ending.keyframe");
     for (const Case& c : cases) {
-        for (const char* ending : {"", "\n", "\r\n", "\n\n"}) {
+        for (const char* ending : {"", "\n", "\r\n"}) {
             SCOPED_TRACE(testing::Message() << c.text << " ending with " << testing::PrintToString(ending));
             DialogMain::get().setKeyFrames(threeKeyFrames());
             DialogMain::get().setSettings(AnimationSettings_s());
@@ -202,9 +200,6 @@ TEST_F(MacroCommandCallbackTest, AnimateToFileLeavesAnExportThatAnotherStartedAl
               refused.errorText);
     EXPECT_TRUE(host().exports.isRecording()) << "the other export runs on";
     EXPECT_EQ(0, host().exports.finishes() + host().exports.cancels());
-    ZorUtilExportNextFrame();
-    EXPECT_TRUE(ZorUtilExportFinish());
-    EXPECT_EQ(2, host().exports.movieFrames());
 }
 
 TEST_F(MacroCommandCallbackTest, RecordingWritesOneCommandPerEventAndPlaysBackTheSame)
