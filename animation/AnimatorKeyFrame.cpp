@@ -31,7 +31,13 @@ double normalizedDifference(double from, double to)
 AnimatorKeyFrame::AnimatorKeyFrame(const std::vector<KeyFrame_s>& keyFrames, std::unique_ptr<AnimatorInterface> inner)
     : AnimatorAbstract(keyFrames, std::move(inner))
 {
-    computeViews(keyFrames);
+    const ThreeDView_s usersView = captureCurrentView();
+    try {
+        computeViews(keyFrames);
+    } catch (...) {
+        putBack(usersView);
+        throw;
+    }
 }
 
 AnimatorKeyFrame::~AnimatorKeyFrame() = default;
@@ -41,20 +47,35 @@ void AnimatorKeyFrame::doAnimateFrame(uint32_t frameNumber)
     applyView(views_.at(frameNumber));
 }
 
+// The computation leaves the host on an in-between view that was never
+// shown. The inner animators put back what they changed before the redraw,
+// as after a cancel while playing; a view the host cannot take any more
+// (the frame is no longer 3D) leaves the error that ended the computation
+// as the one the user hears of.
+void AnimatorKeyFrame::putBack(const ThreeDView_s& usersView)
+{
+    try {
+        applyView(usersView);
+        AnimatorAbstract::cancel();
+        AddOnLock lock;
+        ZorUtilRedraw(true);
+    } catch (const KeyFrameError&) {
+    }
+}
+
 void AnimatorKeyFrame::computeViews(const std::vector<KeyFrame_s>& keyFrames)
 {
     views_.reserve(getNumFrames());
     const uint32_t total = getNumFrames();
     PercentDoneStatus progress("Creating interpolated views....", 0, total);
-    std::vector<ThreeDView_s> between;
+    // Straight into the reserved views: a segment as long as the whole
+    // animation needs no second copy of its views.
     for (std::size_t k = 0; k + 1 < keyFrames.size(); ++k) {
         const uint32_t frameCount = keyFrames[k].frameCount;
         if (frameCount == 0)
             continue;
-        between.clear();
-        interpolateSegment(keyFrames[k].view, keyFrames[k + 1].view, frameCount - 1, between, progress);
         views_.push_back(keyFrames[k].view);
-        views_.insert(views_.end(), between.begin(), between.end());
+        interpolateSegment(keyFrames[k].view, keyFrames[k + 1].view, frameCount - 1, views_, progress);
     }
     views_.push_back(keyFrames.back().view);
 }

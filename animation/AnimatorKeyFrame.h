@@ -27,7 +27,9 @@ class AnimatorKeyFrame : public AnimatorAbstract {
 public:
     // Throws KeyFrameError with "Animation canceled." when the user cancels
     // the computation, and as captureCurrentView does when the current
-    // frame is not a 3D Cartesian plot.
+    // frame is not a 3D Cartesian plot. A computation that does not complete
+    // puts the user's view back, has the inner animators restore the host
+    // and redraws.
     AnimatorKeyFrame(const std::vector<KeyFrame_s>& keyFrames, std::unique_ptr<AnimatorInterface> inner);
     ~AnimatorKeyFrame() override;
 
@@ -37,6 +39,7 @@ protected:
 
 private:
     void computeViews(const std::vector<KeyFrame_s>& keyFrames);
+    void putBack(const ThreeDView_s& usersView);
     // Appends `count` views strictly between `from` and `to` to `out`.
     static void interpolateSegment(const ThreeDView_s& from, const ThreeDView_s& to, uint32_t count,
                                    std::vector<ThreeDView_s>& out, PercentDoneStatus& progress);

@@ -21,19 +21,19 @@ AnimatorToFile::AnimatorToFile(const std::vector<KeyFrame_s>& keyFrames) : Anima
 
 AnimatorToFile::~AnimatorToFile()
 {
-    if (ZorUtilExportIsRecording())
+    if (isOwnExportRunning())
         ZorUtilExportFinish();
 }
 
 void AnimatorToFile::cancel()
 {
-    if (ZorUtilExportIsRecording())
+    if (isOwnExportRunning())
         ZorUtilExportCancel();
 }
 
 void AnimatorToFile::finish()
 {
-    if (ZorUtilExportIsRecording() && !ZorUtilExportFinish())
+    if (isOwnExportRunning() && !ZorUtilExportFinish())
         throw KeyFrameError("Unable to finish animation export. The movie file could not be written.");
 }
 
@@ -43,6 +43,11 @@ void AnimatorToFile::doAnimateFrame(uint32_t)
         startExport();
     else
         ZorUtilExportNextFrame();
+}
+
+bool AnimatorToFile::isOwnExportRunning() const
+{
+    return !exportPending_ && ZorUtilExportIsRecording();
 }
 
 void AnimatorToFile::startExport()

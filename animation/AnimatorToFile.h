@@ -4,8 +4,8 @@
 // The first frame played starts the export (the frame shown then is the
 // movie's first frame); every later frame is appended. A cancel abandons the
 // movie; finish completes it at the normal end and says when that failed;
-// destruction finishes a movie still in progress, so an animation that ends
-// through an error keeps what was exported.
+// destruction finishes a movie of its own still in progress, so an
+// animation that ends through an error keeps what was exported.
 #ifndef KFA_ANIMATION_ANIMATOR_TO_FILE_H
 #define KFA_ANIMATION_ANIMATOR_TO_FILE_H
 
@@ -30,6 +30,9 @@ protected:
 
 private:
     void startExport();
+    // An export that was running when this animator's start was refused is
+    // someone else's and is left alone.
+    bool isOwnExportRunning() const;
 
     bool exportPending_ = true;
 };

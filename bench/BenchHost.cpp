@@ -11,12 +11,6 @@ void freshHostWithAddOn()
     zorsim::resetHost();
     InitZorAddOn113();
     zorsim::host().frames.addFrame(ZOR_PLOT_CARTESIAN3D);
-    forgetHostCalls();
-}
-
-void forgetHostCalls()
-{
-    zorsim::host().calls = zorsim::CallLog();
 }
 
 std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
@@ -31,7 +25,6 @@ std::vector<KeyFrame_s> keyFramesFromCurrentView(uint32_t numFrames)
     last.z *= 0.8;
     last.width *= 0.6;
     applyView(first);
-    forgetHostCalls();
     return {KeyFrame_s(first, "From", numFrames - 1, 0.0), KeyFrame_s(last, "To", 1, 0.0)};
 }
 
@@ -51,9 +44,6 @@ void timePlayingOnScreen(benchmark::State& state, const std::vector<KeyFrame_s>&
         AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
         state.ResumeTiming();
         playOnScreen(manager);
-        state.PauseTiming();
-        forgetHostCalls();
-        state.ResumeTiming();
     }
 }
 
@@ -66,7 +56,6 @@ std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFram
     AnimationManager manager(keyFrames, 0, keyFrames.size(), AnimationSettings_s());
     playOnScreen(manager);
     host.drawing.onRedraw = std::move(listener);
-    forgetHostCalls();
     return shown;
 }
 

@@ -13,13 +13,9 @@
 #include "keyframes/ThreeDView.h"
 #include "zorsim/ViewState.h"
 
-// Replaces the process's host by a fresh one, calls the add-on's entry
-// point and adds a 3D Cartesian frame on top.
+// Replaces the process's host by a fresh one (its logs off), calls the
+// add-on's entry point and adds a 3D Cartesian frame on top.
 void freshHostWithAddOn();
-
-// Drops the host's log of calls made so far. Every host call is logged, so
-// a long run clears it between repetitions, outside the timing.
-void forgetHostCalls();
 
 // Two key frames, `numFrames` frames long: the host's current view, and a
 // view turned about every angle, moved and zoomed from it. The host is left

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 build=build
 logs=$build/bench/logs
-benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench)
+benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostMemoryBench)
 # The movie is timed this many times; the fastest run counts.
 rounds=2
 

@@ -3,7 +3,9 @@ include(GoogleTest)
 
 # kfa_add_test(NAME SOURCES src... [LIBRARIES lib...] [LABELS label...] [DRAWS] [XVFB])
 # One test program; CTest runs each of its tests in a process of its own,
-# because the add-on keeps process-wide objects by design.
+# and the whole program once more with its cases shuffled, so that no case
+# comes to rely on another (the host fixture discards the add-on's
+# process-wide objects between cases).
 # DRAWS marks a program that draws through Mesa's OpenGL driver. In the
 # sanitized build its leak check is off: the driver is unloaded at
 # eglTerminate and leaves allocations behind that LeakSanitizer can neither
@@ -29,9 +31,11 @@ function(kfa_add_test name)
     # gtest_discover_tests runs the program, and each of its tests, through this.
     set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
   endif()
-  set(properties ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}" TIMEOUT 120)
+  set(common ENVIRONMENT "KFA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(ARG_LABELS)
-    list(APPEND properties LABELS "${ARG_LABELS}")
+    list(APPEND common LABELS "${ARG_LABELS}")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${common} TIMEOUT 120)
+  add_test(NAME ${name}.WholeShuffled COMMAND ${name} --gtest_shuffle)
+  set_tests_properties(${name}.WholeShuffled PROPERTIES ${common} TIMEOUT 600)
 endfunction()

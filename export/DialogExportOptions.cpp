@@ -13,30 +13,44 @@
 #include "ZorUtil.h"
 #include "addon/AddOnId.h"
 #include "addon/AddOnLock.h"
+#include "addon/ProcessWide.h"
 #include "export/EnumNames.h"
 
 namespace {
 
 // ---- Control ids and creation ------------------------------------------------------
 
-int dialog = ZOR_NO_CONTROL;
-int regionLabel = ZOR_NO_CONTROL;
-int regionMenu = ZOR_NO_CONTROL;
-int widthChoice = ZOR_NO_CONTROL;
-int widthField = ZOR_NO_CONTROL;
-int antialiasingToggle = ZOR_NO_CONTROL;
-int supersampleField = ZOR_NO_CONTROL;
-int supersampleLabel = ZOR_NO_CONTROL;
-int speedLabel = ZOR_NO_CONTROL;
-int speedField = ZOR_NO_CONTROL;
-int imageTypeLabel = ZOR_NO_CONTROL;
-int imageTypeMenu = ZOR_NO_CONTROL;
-int optimisationChoice = ZOR_NO_CONTROL;
-int dimensionsLabel = ZOR_NO_CONTROL;
-int aviCompressionLabel = ZOR_NO_CONTROL;
-int aviCompressionMenu = ZOR_NO_CONTROL;
-int formatLabel = ZOR_NO_CONTROL;
-int formatMenu = ZOR_NO_CONTROL;
+// The host ids of the dialog and its controls, kept from the first launch
+// on and reused by every later one.
+struct ExportOptionsControls {
+    int dialog = ZOR_NO_CONTROL;
+    int regionLabel = ZOR_NO_CONTROL;
+    int regionMenu = ZOR_NO_CONTROL;
+    int widthChoice = ZOR_NO_CONTROL;
+    int widthField = ZOR_NO_CONTROL;
+    int antialiasingToggle = ZOR_NO_CONTROL;
+    int supersampleField = ZOR_NO_CONTROL;
+    int supersampleLabel = ZOR_NO_CONTROL;
+    int speedLabel = ZOR_NO_CONTROL;
+    int speedField = ZOR_NO_CONTROL;
+    int imageTypeLabel = ZOR_NO_CONTROL;
+    int imageTypeMenu = ZOR_NO_CONTROL;
+    int optimisationChoice = ZOR_NO_CONTROL;
+    int dimensionsLabel = ZOR_NO_CONTROL;
+    int aviCompressionLabel = ZOR_NO_CONTROL;
+    int aviCompressionMenu = ZOR_NO_CONTROL;
+    int formatLabel = ZOR_NO_CONTROL;
+    int formatMenu = ZOR_NO_CONTROL;
+
+    void create(int parentDialog);
+    // The controls that the export settings read and fill.
+    ExportSettingsControls_s settingsControls() const;
+};
+
+ExportOptionsControls& ids()
+{
+    return ProcessWide<ExportOptionsControls>::get();
+}
 
 void onInit();
 void onOk();
@@ -50,7 +64,7 @@ int onSupersampleEntered(const char* text);
 int onSpeedEntered(const char* text);
 void onFormatChanged(const int* position);
 
-void createDialog(int parentDialog)
+void ExportOptionsControls::create(int parentDialog)
 {
     dialog = ZorGUIDialogCreateModal(parentDialog, 5844, 2503, "Export Options", onInit, onOk, nullptr, onCancel,
                                      onHelp);
@@ -75,7 +89,7 @@ void createDialog(int parentDialog)
     formatMenu = ZorGUIOptionMenuAdd(dialog, 1464, 67, 4120, 141, " ", onFormatChanged);
 }
 
-ExportSettingsControls_s settingsControls()
+ExportSettingsControls_s ExportOptionsControls::settingsControls() const
 {
     ExportSettingsControls_s controls;
     controls.widthField = widthField;
@@ -95,29 +109,30 @@ ExportSettingsControls_s settingsControls()
 
 void updateSensitivity()
 {
+    const ExportOptionsControls& controls = ids();
     ExportSettings& settings = ExportSettings::get();
     const ExportFormat_e format = settings.selectedFormat();
     const bool isAvi = format == ExportFormat_AVI;
     const bool isFlash = format == ExportFormat_Flash;
-    ZorGUISetSensitivity(aviCompressionLabel, isAvi);
-    ZorGUISetSensitivity(aviCompressionMenu, isAvi);
-    ZorGUISetSensitivity(imageTypeLabel, isFlash);
-    ZorGUISetSensitivity(imageTypeMenu, isFlash);
-    ZorGUISetSensitivity(optimisationChoice, isFlash);
-    ZorGUISetSensitivity(widthField, settings.isEnteredWidthChosen());
+    ZorGUISetSensitivity(controls.aviCompressionLabel, isAvi);
+    ZorGUISetSensitivity(controls.aviCompressionMenu, isAvi);
+    ZorGUISetSensitivity(controls.imageTypeLabel, isFlash);
+    ZorGUISetSensitivity(controls.imageTypeMenu, isFlash);
+    ZorGUISetSensitivity(controls.optimisationChoice, isFlash);
+    ZorGUISetSensitivity(controls.widthField, settings.isEnteredWidthChosen());
     const bool hasSpeed = format != ExportFormat_RasterMetafile;
-    ZorGUISetSensitivity(speedField, hasSpeed);
-    ZorGUISetSensitivity(speedLabel, hasSpeed);
+    ZorGUISetSensitivity(controls.speedField, hasSpeed);
+    ZorGUISetSensitivity(controls.speedLabel, hasSpeed);
     const bool antialiasing = settings.isAntialiasingOn();
-    ZorGUISetSensitivity(supersampleLabel, antialiasing);
-    ZorGUISetSensitivity(supersampleField, antialiasing);
+    ZorGUISetSensitivity(controls.supersampleLabel, antialiasing);
+    ZorGUISetSensitivity(controls.supersampleField, antialiasing);
 }
 
 void updateDimensionsLabel()
 {
     const ImageDimensions_s dimensions = ExportSettings::get().imageDimensions();
     const std::string text = (boost::format("Dimensions: %1% x %2%") % dimensions.width % dimensions.height).str();
-    ZorGUILabelSetText(dimensionsLabel, text.c_str());
+    ZorGUILabelSetText(ids().dimensionsLabel, text.c_str());
 }
 
 // ---- Host callbacks ------------------------------------------------------------------
@@ -137,7 +152,7 @@ void underLock(Body&& body)
 // Finishes the lock that launch started.
 void dropDialog()
 {
-    ZorGUIDialogDrop(dialog);
+    ZorGUIDialogDrop(ids().dialog);
     ZorUtilLockFinish(AddOnId);
 }
 
@@ -225,15 +240,15 @@ void onFormatChanged(const int*)
 void ExportOptionsDialog::launch(int parentDialog, ExportSettings::Action onConfirm)
 {
     ZorUtilLockStart(AddOnId);
-    if (dialog == ZOR_NO_CONTROL)
-        createDialog(parentDialog);
+    if (ids().dialog == ZOR_NO_CONTROL)
+        ids().create(parentDialog);
     ExportSettings& settings = ExportSettings::get();
     settings.setOnConfirm(std::move(onConfirm));
-    settings.attachControls(settingsControls());
-    ZorGUIDialogLaunch(dialog);
+    settings.attachControls(ids().settingsControls());
+    ZorGUIDialogLaunch(ids().dialog);
 }
 
 int ExportOptionsDialog::dialogId()
 {
-    return dialog;
+    return ids().dialog;
 }

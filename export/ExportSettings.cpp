@@ -10,6 +10,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
 #include "addon/FramePopper.h"
+#include "addon/ProcessWide.h"
 #include "export/EnumNames.h"
 
 namespace {
@@ -55,6 +56,19 @@ ImageDimensions_s inPixels(const FrameBox_s& box)
     return ImageDimensions_s{static_cast<int>(width), static_cast<int>(height)};
 }
 
+// The text as the host's macro language reads it back: a double quote and a
+// backslash are written as \" and \\.
+std::string escapedForMacro(const std::string& text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
 std::string inStreamNotation(double value)
 {
     std::ostringstream text;
@@ -76,8 +90,7 @@ V hostValue(const StyleValue& exportSetup, const char* keyword, V preset)
 
 ExportSettings& ExportSettings::get()
 {
-    static ExportSettings settings;
-    return settings;
+    return ProcessWide<ExportSettings>::get();
 }
 
 ExportSettings::ExportSettings()
@@ -244,5 +257,5 @@ void ExportSettings::setKeyword(const char* keyword, double value)
 void ExportSettings::setKeyword(const char* keyword, const std::string& value)
 {
     setAndRecord(keyword, 0.0, reinterpret_cast<ZorArbParam>(value.c_str()),
-                 (boost::format("\"%1%\"") % value).str());
+                 (boost::format("\"%1%\"") % escapedForMacro(value)).str());
 }

@@ -44,6 +44,9 @@ struct ImageDimensions_s {
     int height;
 };
 
+template <typename T>
+class ProcessWide;
+
 class ExportSettings {
 public:
     using Action = std::function<void()>;
@@ -92,10 +95,12 @@ public:
     static void setKeyword(const char* keyword, int value);
     static void setKeyword(const char* keyword, bool value);
     static void setKeyword(const char* keyword, double value);
-    // The text's address travels in the integer argument.
+    // The text's address travels in the integer argument; it is recorded
+    // in double quotes, with its quotes and backslashes escaped.
     static void setKeyword(const char* keyword, const std::string& value);
 
 private:
+    friend class ProcessWide<ExportSettings>;
     ExportSettings();
 
     static void setAndRecord(const char* keyword, double doubleValue, ZorArbParam intValue,

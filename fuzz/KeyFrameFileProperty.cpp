@@ -103,8 +103,10 @@ std::string emptyListViolation(const AnimationSettings_s& settings, const std::s
 }
 
 // Writes what was read and reads it back into other values.
-std::string roundTripViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
+std::string roundTripViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFramesRead)
 {
+    ListModelKeyFrame keyFrames;
+    keyFrames.setKeyFrames(keyFramesRead);
     const std::string& rewritten = scratchFiles().rewritten;
     std::remove(rewritten.c_str());
     if (keyFrames.getCount() == 0)
@@ -125,28 +127,61 @@ std::string roundTripViolation(const AnimationSettings_s& settings, const ListMo
     return {};
 }
 
-}  // namespace
+// What reading a file holding some text into the sentinels gave.
+struct ReadOutcome {
+    // A rule the read broke; empty when it kept them.
+    std::string violation;
+    // The add-on's message for a refused file; empty when the file read.
+    std::string refusal;
+    AnimationSettings_s settings;
+    std::vector<KeyFrame_s> keyFrames;
 
-std::string keyFrameFilePropertyViolation(const std::string& fileText)
+    bool readsAs(const ReadOutcome& other) const
+    {
+        return refusal == other.refusal && settings == other.settings && keyFrames == other.keyFrames;
+    }
+};
+
+ReadOutcome readText(const std::string& fileText)
 {
+    ReadOutcome outcome;
     const std::string& input = scratchFiles().input;
     {
         std::ofstream file(input, std::ios::binary | std::ios::trunc);
         file << fileText;
-        if (!file.flush())
-            return "cannot write the input file";
+        if (!file.flush()) {
+            outcome.violation = "cannot write the input file";
+            return outcome;
+        }
     }
     AnimationSettings_s settings = sentinelSettings();
     ListModelKeyFrame keyFrames;
     keyFrames.setKeyFrames(sentinelKeyFrames());
     try {
         KeyFrameFile().read(input, settings, keyFrames);
-    } catch (const KeyFrameError&) {
-        return refusalViolation(settings, keyFrames);
+        if (settings.destination != ToFile)
+            outcome.violation = "reading changed the destination";
+    } catch (const KeyFrameError& error) {
+        outcome.refusal = error.what();
+        outcome.violation = refusalViolation(settings, keyFrames);
     } catch (const std::exception& error) {
-        return std::string("reading raised another error: ") + error.what();
+        outcome.violation = std::string("reading raised another error: ") + error.what();
     }
-    if (settings.destination != ToFile)
-        return "reading changed the destination";
-    return roundTripViolation(settings, keyFrames);
+    outcome.settings = settings;
+    outcome.keyFrames = keyFrames.getKeyFrames();
+    return outcome;
+}
+
+}  // namespace
+
+std::string keyFrameFilePropertyViolation(const std::string& fileText)
+{
+    const ReadOutcome outcome = readText(fileText);
+    if (!outcome.violation.empty())
+        return outcome.violation;
+    if (!readText(fileText + "\n").readsAs(outcome))
+        return "a line end after the last line changed what the file reads as";
+    if (!outcome.refusal.empty())
+        return {};
+    return roundTripViolation(outcome.settings, outcome.keyFrames);
 }

@@ -15,12 +15,11 @@
 #include <limits>
 #include <utility>
 
-#include "StringList.h"
-#include "StyleValue.h"
 #include "ZorGUI.h"
 #include "ZorUtil.h"
 #include "addon/AddOnLock.h"
 #include "addon/KeyFrameError.h"
+#include "addon/ProcessWide.h"
 #include "animation/AnimationDriver.h"
 #include "export/DialogExportOptions.h"
 #include "export/EnumNames.h"
@@ -101,6 +100,18 @@ bool isContinuous(const std::vector<int>& positions)
     return true;
 }
 
+// Why `name` cannot be a view's name, or empty when it can. A settings file
+// keeps the name between double quotes on a line of its own, so a quote or
+// a line break inside it would not read back.
+std::string viewNameRefusal(const std::string& name)
+{
+    if (name.empty())
+        return "The view name must be at least one character.";
+    if (name.find_first_of("\"\r\n") != std::string::npos)
+        return "The view name must not contain double quotation marks or line breaks.";
+    return {};
+}
+
 void showNotice(const std::string& text)
 {
     ZorUtilDialogMessageBox(text.c_str(), ZOR_MESSAGE_NOTICE);
@@ -112,8 +123,7 @@ void showNotice(const std::string& text)
 
 DialogMain& DialogMain::get()
 {
-    static DialogMain dialog;
-    return dialog;
+    return ProcessWide<DialogMain>::get();
 }
 
 DialogMain::DialogMain()
@@ -124,8 +134,6 @@ DialogMain::DialogMain()
       destinationMenu_(DestinationDisplayTable.data(), DestinationDisplayTable.size())
 {
     keyFrameView_.setModel(&keyFrameModel_);
-    AddOnLock lock;
-    StyleValue(StringList{"EXPORTSETUP"}).set(30.0, StringList{"ANIMATIONSPEED"});
 }
 
 DialogMain::~DialogMain() = default;
@@ -392,8 +400,9 @@ int DialogMain::viewNameEntered(const std::string& text)
     if (selected == -1)
         return 1;
     const unsigned position = static_cast<unsigned>(selected);
-    if (text.empty()) {
-        ZorUtilDialogErrMsg("The view name must be at least one character.");
+    const std::string refusal = viewNameRefusal(text);
+    if (!refusal.empty()) {
+        ZorUtilDialogErrMsg(refusal.c_str());
         ZorGUITextFieldSetString(viewNameField_, keyFrameModel_.getName(position).c_str());
     } else {
         keyFrameModel_.setName(position, text);
@@ -546,10 +555,15 @@ void DialogMain::fileOpened(const std::string& fileName)
     syncOptionToggles();
 }
 
+// A refused file leaves the name unconfirmed, so that Save asks before it
+// writes over a file it could not read.
 void DialogMain::open()
 {
-    if (fileNameSelector_.selectFileName(ZOR_FILE_DIALOG_OPEN))
-        openSettingsFile(fileNameSelector_.getFileName(), keyFrameModel_, settings_);
+    std::string chosen;
+    if (!fileNameSelector_.chooseFileName(ZOR_FILE_DIALOG_OPEN, chosen))
+        return;
+    openSettingsFile(chosen, keyFrameModel_, settings_);
+    fileNameSelector_.confirmFileName(chosen);
 }
 
 bool DialogMain::refuseEmptyList() const

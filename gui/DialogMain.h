@@ -27,6 +27,9 @@
 #include "keyframes/ListModelKeyFrame.h"
 #include "settingsfile/FileNameSelector.h"
 
+template <typename T>
+class ProcessWide;
+
 class DialogMain : public ListSelectionModelObserverInterface {
 public:
     static DialogMain& get();
@@ -87,6 +90,7 @@ public:
     void updateControls();
 
 private:
+    friend class ProcessWide<DialogMain>;
     DialogMain();
 
     void createControls();

@@ -7,6 +7,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnId.h"
 #include "addon/AddOnLock.h"
+#include "addon/ProcessWide.h"
 
 namespace {
 
@@ -69,8 +70,7 @@ void onCyclesDown()
 
 DialogTimeOptions& DialogTimeOptions::get()
 {
-    static DialogTimeOptions dialog;
-    return dialog;
+    return ProcessWide<DialogTimeOptions>::get();
 }
 
 DialogTimeOptions::DialogTimeOptions()

@@ -16,6 +16,9 @@
 #include "animation/AnimationSettings.h"
 #include "gui/TextFieldValidator.h"
 
+template <typename T>
+class ProcessWide;
+
 class DialogTimeOptions {
 public:
     // Hears true after OK, false after Cancel.
@@ -44,6 +47,7 @@ public:
     void cyclesDown();
 
 private:
+    friend class ProcessWide<DialogTimeOptions>;
     DialogTimeOptions();
 
     void createControls();

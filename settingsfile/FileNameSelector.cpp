@@ -58,6 +58,15 @@ void FileNameSelector::setFileName(const std::string& fileName)
 
 bool FileNameSelector::selectFileName(int dialogOption)
 {
+    std::string chosen;
+    if (!chooseFileName(dialogOption, chosen))
+        return false;
+    confirmFileName(chosen);
+    return true;
+}
+
+bool FileNameSelector::chooseFileName(int dialogOption, std::string& chosen) const
+{
     const std::string filter = "*." + extension_;
     AddOnLock lock;
     char* hostString = nullptr;
@@ -65,14 +74,18 @@ bool FileNameSelector::selectFileName(int dialogOption)
                                   filter.c_str()) ||
         hostString == nullptr)
         return false;
-    std::string chosen = takeHostString(hostString);
-    confirmExtension(chosen, extension_);
-    const bool accepted = dialogOption != ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE || confirmOverwrite(chosen);
-    if (accepted) {
-        fileName_ = chosen;
-        confirmed_ = true;
-    }
-    return accepted;
+    std::string name = takeHostString(hostString);
+    confirmExtension(name, extension_);
+    if (dialogOption == ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE && !confirmOverwrite(name))
+        return false;
+    chosen = name;
+    return true;
+}
+
+void FileNameSelector::confirmFileName(const std::string& fileName)
+{
+    fileName_ = fileName;
+    confirmed_ = true;
 }
 
 std::string FileNameSelector::extensionOf(const std::string& fileName)

@@ -33,6 +33,11 @@ public:
     // user accepted a name; it then becomes the file name, confirmed. Takes
     // the host lock.
     bool selectFileName(int dialogOption);
+    // As selectFileName, but the accepted name only goes to `chosen`: a
+    // name to open is confirmed once the file was read.
+    bool chooseFileName(int dialogOption, std::string& chosen) const;
+    // `fileName` becomes the file name, confirmed.
+    void confirmFileName(const std::string& fileName);
 
     // The text after the last dot of the name's last path component; empty
     // when that component has no dot or ends with one.

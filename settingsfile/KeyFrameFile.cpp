@@ -134,9 +134,8 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
 
     AnimationSettings_s workingSettings = settings;
     std::vector<KeyFrame_s> workingKeyFrames;
-    for (std::string line = getNextLine(file); !file.eof(); line = getNextLine(file)) {
-        if (file.fail())
-            break;
+    std::string line;
+    while (getNextLine(file, line)) {
         SectionId_e section = SectionId_Settings;
         if (!lookUp(line, section))
             raiseReadError("Unknown section header: " + line);
@@ -153,22 +152,23 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
     settings = workingSettings;
 }
 
-std::string KeyFrameFile::getNextLine(std::istream& file)
+bool KeyFrameFile::getNextLine(std::istream& file, std::string& line)
 {
-    std::string line;
-    while (file.good()) {
-        std::getline(file, line);
+    while (std::getline(file, line)) {
         ++lineCounter_;
         boost::algorithm::trim_if(line, isBlank);
         if (!line.empty())
-            break;
+            return true;
     }
-    return line;
+    line.clear();
+    return false;
 }
 
 void KeyFrameFile::readHeader(std::istream& file)
 {
-    EntryStream header(getNextLine(file));
+    std::string line;
+    getNextLine(file, line);
+    EntryStream header(line);
     std::string word;
     int version = 0;
     header >> word >> version;
@@ -178,11 +178,13 @@ void KeyFrameFile::readHeader(std::istream& file)
         throw KeyFrameError("File created with a newer version of the Key Frame add-on.");
 }
 
+// A section left open at the end of the file ends there.
 void KeyFrameFile::readSettingsSection(std::istream& file, AnimationSettings_s& settings)
 {
     EntryStream entry;
-    while (!file.fail() && !file.eof()) {
-        entry.over(getNextLine(file));
+    std::string line;
+    while (getNextLine(file, line)) {
+        entry.over(line);
         const std::string key = firstWord(entry);
         SectionId_e section = SectionId_Settings;
         if (lookUp(key, section)) {
@@ -237,8 +239,8 @@ KeyFrame_s KeyFrameFile::readKeyFrameViewSection(std::istream& file)
     uint32_t frameCount = 0;
     double solutionTime = 0.0;
     EntryStream entry;
-    while (!file.fail() && !file.eof()) {
-        const std::string line = getNextLine(file);
+    std::string line;
+    while (getNextLine(file, line)) {
         entry.over(line);
         const std::string key = firstWord(entry);
         SectionId_e section = SectionId_KeyFrameView;

@@ -39,9 +39,11 @@ public:
                const ListModelInterface<KeyFrame_s>& keyFrames);
 
 private:
-    // The next line that is not empty once trimmed; empty at the end of the
-    // file. Counts every line it takes, the blank ones too.
-    std::string getNextLine(std::istream& file);
+    // Takes the next line that is not empty once trimmed into `line`;
+    // false when the file has none left. The last line reads the same
+    // whether or not a line end follows it. Counts every line it takes, the
+    // blank ones too.
+    bool getNextLine(std::istream& file, std::string& line);
     void readHeader(std::istream& file);
     void readSettingsSection(std::istream& file, AnimationSettings_s& settings);
     void readSetting(const std::string& key, std::istream& entry, AnimationSettings_s& settings);

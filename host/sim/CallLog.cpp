@@ -1,6 +1,7 @@
 #include "zorsim/CallLog.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace zorsim {
 
@@ -15,8 +16,15 @@ thread_local int hostCallDepth = 0;
 
 }  // namespace
 
+const std::vector<std::string>& CallLog::all() const
+{
+    requireOn();
+    return calls_;
+}
+
 std::vector<std::string> CallLog::matching(const std::string& prefix) const
 {
+    requireOn();
     std::vector<std::string> found;
     std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(found),
                  [&](const std::string& call) { return startsWith(call, prefix); });
@@ -25,9 +33,16 @@ std::vector<std::string> CallLog::matching(const std::string& prefix) const
 
 int CallLog::count(const std::string& prefix) const
 {
+    requireOn();
     return static_cast<int>(std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) {
         return startsWith(call, prefix);
     }));
+}
+
+void CallLog::requireOn() const
+{
+    if (!on_)
+        throw std::logic_error("the host's call log is off: a test that reads it switches it on");
 }
 
 bool CallLog::fails(const std::string& call) const

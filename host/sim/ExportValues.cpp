@@ -26,7 +26,7 @@ ExportValues::ExportValues()
           {"AVICOMPRESSION", 0},
           {"FLASHIMAGETYPE", 0},
           {"FLASHCOMPRESSIONTYPE", 0},
-          {"ANIMATIONSPEED", 10.0},
+          {"ANIMATIONSPEED", 30.0},
           {"IMAGEWIDTH", 800},
           {"USESUPERSAMPLEANTIALIASING", false},
           {"SUPERSAMPLEFACTOR", 3},

@@ -19,6 +19,12 @@ Host::Host()
     styles.mount("THREEDVIEW", &view);
 }
 
+void Host::setLogging(bool on)
+{
+    calls.setOn(on);
+    status.setPercentLog(on);
+}
+
 Host& host()
 {
     if (theHost() == nullptr)

@@ -27,6 +27,8 @@ bool StatusModel::check(int percent)
 {
     ++checks_;
     percent_ = percent;
+    if (!percentLog_)
+        percents_.clear();
     percents_.push_back(percent);
     if (pollCancel && pollCancel())
         cancelRequested_ = true;

@@ -106,8 +106,6 @@ StyleReturnCode_e StyleModel::set(const StylePath& path, const StyleData& value)
         if (code == StyleReturnCode_Ok)
             found->second = converted;
     }
-    if (code == StyleReturnCode_Ok)
-        setLog_.push_back(joined + " = " + styleDataText(value));
     return code;
 }
 

@@ -15,11 +15,13 @@ const std::string menuLabel = "&Key Frame Animation...";
 
 class AddOnEntryTest : public HostFixture {
 protected:
+    AddOnEntryTest() : HostFixture(HostLogging::On) {}
+
     // A fresh host, prepared by `prepare`, into which the add-on is loaded.
     template <typename Prepare>
     void loadInto(Prepare prepare)
     {
-        zorsim::resetHost();
+        freshHost();
         prepare(host().registry);
         InitZorAddOn113();
     }

@@ -48,7 +48,7 @@ TEST_F(FramePopperTest, VisitsEveryFrameOnceAndRestoresTopAndDrawing)
 {
     for (bool full : {true, false}) {
         SCOPED_TRACE(full);
-        zorsim::resetHost();
+        freshHost();
         addThreeFrames();
         const std::vector<ZorUniqueId> before = order();
         {
@@ -71,7 +71,7 @@ TEST_F(FramePopperTest, DestructionCompletesAnUnfinishedCycle)
     for (int stepsTaken : {0, 1, 2}) {
         for (bool full : {true, false}) {
             SCOPED_TRACE(testing::Message() << "steps " << stepsTaken << " full " << full);
-            zorsim::resetHost();
+            freshHost();
             addThreeFrames();
             {
                 std::unique_ptr<FramePopperAbstract> popper = FramePopperAbstract::create(full);

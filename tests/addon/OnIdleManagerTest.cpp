@@ -8,6 +8,8 @@
 
 class OnIdleManagerTest : public HostFixture {
 protected:
+    OnIdleManagerTest() : HostFixture(HostLogging::On) {}
+
     OnIdleManager::Job counting(int& runs)
     {
         return [&runs] { ++runs; };

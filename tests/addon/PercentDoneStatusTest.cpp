@@ -13,6 +13,8 @@ const std::string hint = " Press [Esc] or click [Stop] to cancel.";
 
 class PercentDoneStatusTest : public HostFixture {
 protected:
+    PercentDoneStatusTest() : HostFixture(HostLogging::On) {}
+
     // Runs `steps` steps of a status over `total` units and returns the
     // percentages the host was shown.
     std::vector<int> percentsPolled(uint32_t total, int steps)
@@ -28,9 +30,9 @@ protected:
 TEST_F(PercentDoneStatusTest, PollsTruncatedPercentsLimitedToAHundred)
 {
     EXPECT_EQ((std::vector<int>{25, 50, 75, 100, 100}), percentsPolled(4, 5));
-    zorsim::resetHost();
+    freshHost();
     EXPECT_EQ((std::vector<int>{33, 66, 100}), percentsPolled(3, 3));
-    zorsim::resetHost();
+    freshHost();
     EXPECT_EQ((std::vector<int>{0, 1, 2}), percentsPolled(150, 3)) << "0.67 percent shows as 0";
 }
 
@@ -66,7 +68,7 @@ TEST_F(PercentDoneStatusTest, CancelHintFollowsTheTextUnlessAskedNotTo)
     };
     for (const Case& c : {Case{0, true}, Case{1, false}, Case{2, true}}) {
         SCOPED_TRACE(c.noCancelHint);
-        zorsim::resetHost();
+        freshHost();
         {
             AddOnLock lock;
             const uint32_t total = 10;

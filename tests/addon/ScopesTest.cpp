@@ -14,7 +14,10 @@ const char* const displayLists = "INTERFACE USEDISPLAYLISTS";
 
 }  // namespace
 
-class ScopesTest : public HostFixture {};
+class ScopesTest : public HostFixture {
+protected:
+    ScopesTest() : HostFixture(HostLogging::On) {}
+};
 
 TEST_F(ScopesTest, SuspendGraphicsLocksThenStopsDrawingAndUndoesItInReverse)
 {

@@ -75,7 +75,7 @@ TEST_F(AnimatorTimeTest, OperationsGiveEveryFrameItsTime)
          {0, 5, 20}},
     };
     for (const Case& c : cases) {
-        zorsim::resetHost();
+        freshHost();
         addFrame(ZOR_PLOT_CARTESIAN3D);
         loadTimes(c.zoneTimes);
         const std::vector<double> times = timesPlayed(c.keyFrames, c.operation, c.numCycles);

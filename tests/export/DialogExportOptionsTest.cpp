@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnId.h"
 #include "export/DialogExportOptions.h"
+#include "macro/MacroLanguage.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -19,6 +21,8 @@ int confirmations = 0;
 
 class DialogExportOptionsTest : public HostFixture {
 protected:
+    DialogExportOptionsTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();
@@ -147,7 +151,7 @@ TEST_F(DialogExportOptionsTest, DimensionsFollowTheRegionAndTheEnteredWidth)
     EXPECT_EQ("Invalid input. Input must be a number between 2 and 16.", host().messages.errors().back());
     widgets().typeText(speedField, "0");
     EXPECT_EQ("Invalid input. Input must be a number between 0.001 and 200.", host().messages.errors().back());
-    EXPECT_EQ("10", control(speedField).text);
+    EXPECT_EQ("30", control(speedField).text);
     widgets().pressCancel(dialog);
 }
 
@@ -196,7 +200,7 @@ TEST_F(DialogExportOptionsTest, CancelChangesNothingAndTheNextLaunchRereadsTheHo
     launch();
     EXPECT_EQ("1024", control(widthField).text);
     EXPECT_EQ(6, control(formatMenu).chosen);
-    EXPECT_EQ("10", control(speedField).text);
+    EXPECT_EQ("30", control(speedField).text);
     EXPECT_FALSE(control(toggle).on);
     EXPECT_EQ(1u, widgets().dialogsTitled("Export Options").size());
     widgets().pressCancel(dialog);
@@ -218,10 +222,19 @@ TEST_F(DialogExportOptionsTest, UserWalksThroughTheDialogToAMovie)
     widgets().typeText(speedField, "24");
     widgets().clickToggle(toggle);
     widgets().typeText(supersampleField, "4");
-    const std::string movie = ::testing::TempDir() + "kfa_walk.avi";
+    // The host's macro language reads \" and \\ in a text as " and \.
+    const std::string movie = ::testing::TempDir() + "kfa \"walk\" \\n\\ \\\".avi";
     host().fileDialog.answerWith(movie);
     widgets().pressOk(dialog);
 
+    std::vector<std::string> recorded = host().macro.lines();
+    ASSERT_EQ(8u, recorded.size());
+    const std::optional<zorhost::MacroCommand> fileName = zorhost::parseMacroLine(recorded.back(), 8);
+    ASSERT_TRUE(fileName.has_value()) << recorded.back();
+    EXPECT_EQ("EXPORTSETUP", fileName->name);
+    ASSERT_NE(nullptr, fileName->find("EXPORTFNAME")) << recorded.back();
+    EXPECT_EQ(movie, fileName->find("EXPORTFNAME")->value.text) << recorded.back();
+    recorded.pop_back();
     EXPECT_EQ((std::vector<std::string>{
                   "$!EXPORTSETUP EXPORTFORMAT = AVI",
                   "$!EXPORTSETUP AVICOMPRESSION = LOSSLESSUNCOMPRESSED",
@@ -230,9 +243,8 @@ TEST_F(DialogExportOptionsTest, UserWalksThroughTheDialogToAMovie)
                   "$!EXPORTSETUP ANIMATIONSPEED = 24",
                   "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = true",
                   "$!EXPORTSETUP SUPERSAMPLEFACTOR = 4",
-                  "$!EXPORTSETUP EXPORTFNAME = \"" + movie + "\"",
               }),
-              host().macro.lines());
+              recorded);
     EXPECT_EQ(1, confirmations);
     EXPECT_EQ((std::vector<int>{mainDialog}), widgets().dialogsUp());
     EXPECT_TRUE(host().messages.errors().empty());

@@ -15,6 +15,8 @@ int confirmations = 0;
 
 class ExportSettingsTest : public HostFixture {
 protected:
+    ExportSettingsTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();
@@ -206,7 +208,7 @@ TEST_F(ExportSettingsTest, ReadingTheHostClampsAndKeepsChoicesTheMenusLack)
     ZorGUIOptionMenuSet(controls.formatMenu, 2);
     settings().readHostSettings();
     EXPECT_EQ(ExportFormat_FLV, settings().selectedFormat());
-    EXPECT_DOUBLE_EQ(10.0, settings().animationSpeed().getValue());
+    EXPECT_DOUBLE_EQ(30.0, settings().animationSpeed().getValue()) << "a fresh host offers 30";
 
     values.set("EXPORTFORMAT", 21);
     values.set("ANIMATIONSPEED", 500.0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gui/DialogMainFixture.h"
+#include "settingsfile/TempFolder.h"
 
 namespace {
 
@@ -127,20 +128,32 @@ TEST_F(DialogMainTest, DeleteRemovesScatteredAndContinuousSelectionsAndClearRemo
     EXPECT_FALSE(isSensitive(Clear));
 }
 
-TEST_F(DialogMainTest, RenamingTakesAnyNonEmptyTextAndRefusesAnEmptyOne)
+TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
 {
     openDialog();
     appendView(10.0);
     appendView(20.0);
     select({1});
     EXPECT_EQ("View 2", fieldText(viewNameField()));
-    EXPECT_EQ(1, typeInto(viewNameField(), "Close up"));
-    EXPECT_EQ(Lines({"View 1", "Close up"}), lines());
+    const std::string odd = " C:\\tilt 'up' % #!KeyFrame ";
+    EXPECT_EQ(1, typeInto(viewNameField(), odd));
+    EXPECT_EQ(Lines({"View 1", odd}), lines());
 
-    EXPECT_EQ(1, typeInto(viewNameField(), ""));
-    EXPECT_EQ(std::vector<std::string>({"The view name must be at least one character."}), host().messages.errors());
-    EXPECT_EQ("Close up", keyFrames()[1].name);
-    EXPECT_EQ("Close up", fieldText(viewNameField()));
+    for (const std::string refused : {"", "say \"hi\"", "two\nlines", "line\r"}) {
+        EXPECT_EQ(1, typeInto(viewNameField(), refused));
+        EXPECT_EQ(refused.empty() ? "The view name must be at least one character."
+                                  : "The view name must not contain double quotation marks or line breaks.",
+                  host().messages.errors().back());
+        EXPECT_EQ(odd, keyFrames()[1].name) << refused;
+        EXPECT_EQ(odd, fieldText(viewNameField())) << refused;
+    }
+
+    host().fileDialog.answerWith(file("names.keyframe"));
+    pick("&File", "Save Animation File &As...");
+    press(Clear);
+    host().fileDialog.answerWith(file("names.keyframe"));
+    pick("&File", "&Open Animation File...");
+    EXPECT_EQ(Lines({"View 1", odd}), lines());
 }
 
 TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
@@ -233,18 +246,28 @@ TEST_F(DialogMainTest, SaveAsksForANameOnceSaveAsAlwaysAndOpenReadsTheFileBack)
     EXPECT_EQ((std::vector<double>{10.0, 20.0, 30.0}), psiAngles());
     EXPECT_EQ(Lines({"View 1", "View 2", "View 3"}), lines());
     EXPECT_TRUE(isSensitive(AnimateAll));
+    appendView(50.0);
+    pick("&File", "&Save Animation File");
+    EXPECT_EQ(3u, host().fileDialog.requests().size()) << "the file opened is saved without asking";
+    EXPECT_NE(std::string::npos, readFile(first).find("View 4"));
 }
 
-TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndShowsWhy)
+TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOverIt)
 {
     openDialog();
     appendView(10.0);
-    const std::string bad = file("bad.keyframe");
-    std::ofstream(bad) << "not a key frame file\n";
-    host().fileDialog.answerWith(bad);
+    const std::string newer = file("newer.keyframe");
+    std::ofstream(newer) << "#!KeyFrame 2\n";
+    host().fileDialog.answerWith(newer);
     pick("&File", "&Open Animation File...");
     EXPECT_EQ((std::vector<double>{10.0}), psiAngles());
-    EXPECT_EQ(1u, host().messages.errors().size());
+    EXPECT_EQ(std::vector<std::string>({"File created with a newer version of the Key Frame add-on."}),
+              host().messages.errors());
+
+    host().fileDialog.answerCancel();
+    pick("&File", "&Save Animation File");
+    EXPECT_EQ(2u, host().fileDialog.requests().size()) << "Save asks for a name";
+    EXPECT_EQ("#!KeyFrame 2\n", readFile(newer));
 }
 
 TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatTheDataCannotDo)

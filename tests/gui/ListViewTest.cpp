@@ -18,6 +18,8 @@ struct RecordingSelectionObserver : ListSelectionModelObserverInterface {
 
 class ListViewTest : public HostFixture {
 protected:
+    ListViewTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

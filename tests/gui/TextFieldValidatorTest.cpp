@@ -13,6 +13,8 @@ namespace {
 
 class TextFieldValidatorTest : public HostFixture {
 protected:
+    TextFieldValidatorTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <vector>
+
 #include "StyleValue.h"
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
@@ -16,7 +19,7 @@ TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
     EXPECT_TRUE(host().lock.isBalanced());
     ZorUtilLockFinish(7);
     EXPECT_EQ(1, host().lock.unmatchedFinishes());
-    zorsim::resetHost();
+    freshHost();
 }
 
 TEST_F(HostModelTest, StyleValuesAreTypedWithDefaults)
@@ -44,5 +47,19 @@ TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckOnly)
     ZorUtilStatusFinishPercentDone();
     ZorUtilStatusStartPercentDone("Again", true, true);
     EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50)) << "a new line starts uncancelled";
+    ZorUtilStatusFinishPercentDone();
+}
+
+TEST_F(HostModelTest, LogsStayEmptyUntilATestTurnsThemOn)
+{
+    ZorUtilStatusStartPercentDone("Working", true, true);
+    ZorUtilStatusCheckPercentDone(10);
+    ZorUtilStatusCheckPercentDone(30);
+    EXPECT_EQ(std::vector<int>{30}, host().status.percents()) << "only the last percent is kept";
+    EXPECT_THROW(host().calls.all(), std::logic_error) << "an empty log read as if it were on";
+    host().setLogging(true);
+    ZorUtilStatusCheckPercentDone(50);
+    EXPECT_EQ((std::vector<int>{30, 50}), host().status.percents());
+    EXPECT_EQ(1, host().calls.count("ZorUtilStatusCheckPercentDone"));
     ZorUtilStatusFinishPercentDone();
 }

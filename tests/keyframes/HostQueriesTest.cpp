@@ -8,6 +8,8 @@ namespace {
 
 class HostQueriesTest : public HostFixture {
 protected:
+    HostQueriesTest() : HostFixture(HostLogging::On) {}
+
     void SetUp() override
     {
         HostFixture::SetUp();

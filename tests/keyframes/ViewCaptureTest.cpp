@@ -12,17 +12,19 @@ namespace {
 
 class ViewCaptureTest : public HostFixture {
 protected:
+    ViewCaptureTest() : HostFixture(HostLogging::On) {}
+
     static zorsim::ViewState& hostView() { return host().view.current(); }
 };
 
 TEST_F(ViewCaptureTest, CaptureOutside3DIsRefused)
 {
     for (int plotType : {ZOR_PLOT_CARTESIAN2D, ZOR_PLOT_XYLINE, ZOR_PLOT_POLAR, ZOR_PLOT_SKETCH}) {
-        zorsim::resetHost();
+        freshHost();
         addFrame(plotType);
         EXPECT_THROW_MSG(captureCurrentView(), KeyFrameError, "The current frame must be in 3D Cartesian mode.");
     }
-    zorsim::resetHost();
+    freshHost();
     EXPECT_THROW_MSG(captureCurrentView(), KeyFrameError, "The current frame must be in 3D Cartesian mode.");
 }
 

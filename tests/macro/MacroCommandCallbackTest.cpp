@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "ZorUtil.h"
@@ -90,6 +91,42 @@ TEST_F(MacroCommandCallbackTest, EveryRefusalReachesTheHostAsItsErrorText)
     EXPECT_EQ(0, host().memory.faults());
 }
 
+TEST_F(MacroCommandCallbackTest, AFileReadsTheSameWhetherOrNotItsLastLineEndsWithALineEnd)
+{
+    struct Case {
+        std::string text;
+        std::size_t keyFrames;
+        bool fadeOut;
+        // Empty when the file reads.
+        std::string refusal;
+    };
+    const std::string header = "#!KeyFrame 1\n";
+    const std::string view = "%KeyFrameView\n Position 1 2 3\n Angle 4 5 6\n FrameCount 2";
+    const Case cases[] = {
+        // Sections left open at the end of the file end there.
+        {header + "%Settings\n FadeOut true", 0, true, ""},
+        {header + view + "\n%KeyFrameView\n" + view, 2, false, ""},
+        // The last line is checked like every other.
+        {header + view + "\n%KeyFrameView\n%Bogus", 3, false,
+         "Error reading key frame settings file.\n\nUnknown section header: %Bogus\n\n"
+         "Error occurred on line number 7."},
+    };
+    const std::string path = file("ending.keyframe");
+    for (const Case& c : cases) {
+        for (const char* ending : {"", "\n", "\r\n"}) {
+            SCOPED_TRACE(testing::Message() << c.text << " ending with " << testing::PrintToString(ending));
+            DialogMain::get().setKeyFrames(threeKeyFrames());
+            DialogMain::get().setSettings(AnimationSettings_s());
+            std::ofstream(path, std::ios::binary) << c.text << ending;
+            const zorsim::MacroCommandResult result = play("OpenSettingsFile FileName=" + path);
+            EXPECT_EQ(c.refusal.empty(), result.ok);
+            EXPECT_EQ(c.refusal.empty() ? "" : ErrorPrefix + c.refusal, result.errorText);
+            EXPECT_EQ(c.keyFrames, DialogMain::get().getKeyFrames().size());
+            EXPECT_EQ(c.fadeOut, DialogMain::get().getSettings().fadeOut);
+        }
+    }
+}
+
 TEST_F(MacroCommandCallbackTest, AnAnimationErrorReachesTheHostAsItsErrorText)
 {
     play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
@@ -130,8 +167,10 @@ TEST_F(MacroCommandCallbackTest, OpenSettingsFileFillsTheDialogAndARefusedFileCh
     EXPECT_TRUE(host().macro.lines().empty());
 }
 
-TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAndLeavesTheDestinationAtToFile)
+TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAtTheHostsSpeedAndLeavesTheDestinationAtToFile)
 {
+    // Set before the add-on's first use, which must not replace it.
+    ZorUtilExportSetup("ANIMATIONSPEED", nullptr, 12.0, 0);
     openDialog();
     play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
     const std::string movie = file("macro.avi");
@@ -142,8 +181,25 @@ TEST_F(MacroCommandCallbackTest, AnimateToFileMakesAMovieAndLeavesTheDestination
     ASSERT_TRUE(result.ok) << result.errorText;
     EXPECT_EQ(1, host().exports.finishes());
     EXPECT_EQ(7, host().exports.movieFrames());
+    EXPECT_EQ(12.0, std::get<double>(host().exports.values().value("ANIMATIONSPEED")));
     EXPECT_EQ(ToFile, DialogMain::get().getSettings().destination);
     EXPECT_EQ("To File", destinationShown());
+}
+
+TEST_F(MacroCommandCallbackTest, AnimateToFileLeavesAnExportThatAnotherStartedAlone)
+{
+    play("OpenSettingsFile FileName=" + writeThreeKeyFrames("three.keyframe"));
+    const std::string other = file("other.avi");
+    ZorUtilExportSetup("EXPORTFORMAT", nullptr, 0.0, ExportFormat_AVI);
+    ZorUtilExportSetup("EXPORTFNAME", nullptr, 0.0, reinterpret_cast<ZorArbParam>(other.c_str()));
+    ASSERT_TRUE(ZorUtilExportStart());
+
+    const zorsim::MacroCommandResult refused = play("Animate AnimationDestination=ToFile");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(ErrorPrefix + "Unable to start animation export. Another export is already in progress.",
+              refused.errorText);
+    EXPECT_TRUE(host().exports.isRecording()) << "the other export runs on";
+    EXPECT_EQ(0, host().exports.finishes() + host().exports.cancels());
 }
 
 TEST_F(MacroCommandCallbackTest, RecordingWritesOneCommandPerEventAndPlaysBackTheSame)

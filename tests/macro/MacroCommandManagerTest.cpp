@@ -141,7 +141,10 @@ TEST(MacroCommandValueTest, MissingParameterIsNamed)
                      KeyFrameError, "Invalid macro command: missing value for parameter \"FileName\"");
 }
 
-class MacroCommandRecordTest : public HostFixture {};
+class MacroCommandRecordTest : public HostFixture {
+protected:
+    MacroCommandRecordTest() : HostFixture(HostLogging::On) {}
+};
 
 TEST_F(MacroCommandRecordTest, RecordsOneCommandInTheHostsFormUnderTheLock)
 {

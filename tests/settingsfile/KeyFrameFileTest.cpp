@@ -194,10 +194,6 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
         {viewStart + " SolutionTime now\n", framed("Unable to read solution time value.", 3)},
         {viewStart + " Angle 4 5 6\n\n%KeyFrameView\n", framed("Missing Position entry.", 5)},
         {viewStart + " Position 1 2 3\n%KeyFrameView\n", framed("Missing Angle entry.", 4)},
-        // A section running to the end of a file that ends with a line end
-        // meets the failed read after the last line.
-        {settingsStart + " NumCycles 2\n", framed("Unrecognized setting entry.", 4)},
-        {viewStart + " Position 1 2 3\n Angle 4 5 6\n", framed("Unrecognized KeyFrameItem entry.", 5)},
         // A refusal after complete sections takes none of them over.
         {std::string(Header) + "%Settings\n NumCycles 4\n%Settings\n" + ViewSection + "%Bogus\n",
          framed("Unknown section header: %Bogus", 9)},

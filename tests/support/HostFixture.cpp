@@ -1,10 +1,11 @@
 #include "support/HostFixture.h"
 
 #include "addon/AddOnEntry.h"
+#include "addon/ProcessWide.h"
 
 void HostFixture::SetUp()
 {
-    zorsim::resetHost();
+    freshHost();
     InitZorAddOn113();
     host().calls.clear();
 }
@@ -12,9 +13,17 @@ void HostFixture::SetUp()
 void HostFixture::TearDown()
 {
     EXPECT_TRUE(host().lock.isBalanced()) << "add-on lock left unbalanced";
+    discardProcessWideObjects();
 }
 
 void HostFixture::addFrame(int plotType)
 {
     host().frames.addFrame(plotType);
+}
+
+void HostFixture::freshHost() const
+{
+    discardProcessWideObjects();
+    zorsim::resetHost();
+    host().setLogging(logging_ == HostLogging::On);
 }

@@ -33,7 +33,7 @@ public:
         if (display_ == EGL_NO_DISPLAY || eglInitialize(display_, &major, &minor) != EGL_TRUE)
             throw RenderError("cannot open EGL's surfaceless display (are the Mesa drivers installed?)");
         if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE) {
-            eglTerminate(display_);
+            terminateDisplayWhenUnused();
             throw RenderError("EGL offers no OpenGL");
         }
         const EGLint configAttributes[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE};
@@ -46,15 +46,17 @@ public:
             eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, context_) != EGL_TRUE) {
             if (context_ != EGL_NO_CONTEXT)
                 eglDestroyContext(display_, context_);
-            eglTerminate(display_);
+            terminateDisplayWhenUnused();
             throw RenderError("cannot make an OpenGL context current without a surface");
         }
+        ++contextsAlive;
     }
     ~EglContext()
     {
         eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
         eglDestroyContext(display_, context_);
-        eglTerminate(display_);
+        --contextsAlive;
+        terminateDisplayWhenUnused();
     }
     EglContext(const EglContext&) = delete;
     EglContext& operator=(const EglContext&) = delete;
@@ -69,6 +71,17 @@ public:
     }
 
 private:
+    void terminateDisplayWhenUnused()
+    {
+        if (contextsAlive == 0)
+            eglTerminate(display_);
+    }
+
+    // Every renderer of the process shares the one surfaceless display, and
+    // terminating it ends every context on it: only the last renderer to go
+    // terminates it. Renderers are made and dropped on one thread.
+    static inline int contextsAlive = 0;
+
     EGLDisplay display_ = EGL_NO_DISPLAY;
     EGLContext context_ = EGL_NO_CONTEXT;
 };

@@ -28,7 +28,7 @@ bool isAnimationFormat(int format);
 // Every export keyword the host knows, each with its typed current value.
 class ExportValues {
 public:
-    // The defaults of a fresh host: PNG, no file name.
+    // The defaults of a fresh host: PNG, 30 frames a second, no file name.
     ExportValues();
 
     // False (nothing changed) for an unknown keyword or a value of the

@@ -33,6 +33,11 @@ public:
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
+    // The logs that grow with every call: the call log and the percents of
+    // the status line. Off in a fresh host; a test that reads them turns
+    // them on.
+    void setLogging(bool on);
+
     CallLog calls;
     LockModel lock;
     Registry registry;

@@ -31,7 +31,10 @@ public:
     int checks() const { return checks_; }
     // The percent of the running line's last check; 0 from its start on.
     int percent() const { return percent_; }
+    // The percent of every check, in order, while the percent log is on;
+    // with it off (as in a fresh host) only the last check's percent.
     const std::vector<int>& percents() const { return percents_; }
+    void setPercentLog(bool on) { percentLog_ = on; }
     // Every text shown (at start and by setText), in order.
     const std::vector<std::string>& texts() const { return texts_; }
     int starts() const { return starts_; }
@@ -55,6 +58,7 @@ private:
     int cancelAtCheck_ = 0;
     int checks_ = 0;
     int percent_ = 0;
+    bool percentLog_ = false;
     std::vector<int> percents_;
     std::vector<std::string> texts_;
     int starts_ = 0;

@@ -55,16 +55,12 @@ public:
     // Fault injection: gets of this path fail as if the host did not know it.
     void failGets(const std::string& path) { failingGets_.insert(path); }
 
-    // Every successful set, in order: the path and the value as text.
-    const std::vector<std::string>& setLog() const { return setLog_; }
-
 private:
     const StyleProvider* providerFor(const StylePath& path) const;
 
     std::map<std::string, StyleData> values_;
     std::map<std::string, StyleProvider*> providers_;
     std::set<std::string> failingGets_;
-    std::vector<std::string> setLog_;
 };
 
 // Converts `value` to the type held in `held`; false when the types do not
