@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config ccache
+  build-essential cmake ninja-build pkg-config ccache file
   clang libclang-rt-14-dev
   libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev

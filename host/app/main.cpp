@@ -9,6 +9,7 @@
 
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
+#include "DefaultAddOn.h"
 #include "program/HostProgram.h"
 #include "zorsim/Host.h"
 
@@ -19,7 +20,7 @@ using zorhost::exitOk;
 using zorhost::exitUsage;
 
 struct Options {
-    std::string addOnPath = ZORHOST_DEFAULT_ADDON;
+    std::string addOnPath = zorhost::defaultAddOnPath();
     bool describeAddOn = false;
     bool noProgress = false;
     zorhost::ProgramOptions program;
