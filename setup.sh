@@ -2,15 +2,15 @@
 # Installs the Debian packages the project needs (when missing), then
 # configures and builds it.
 #
-#   ./setup.sh              install, configure and build (build/)
+#   ./setup.sh              install, configure and build (build/, preset default)
 #   ./setup.sh --deps-only  only install the packages
 #   ./setup.sh --sanitize   build with clang, AddressSanitizer, UBSan and the
-#                           libFuzzer targets (build-asan/)
+#                           libFuzzer targets (build-asan/, preset sanitize)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config ccache
+  build-essential cmake ninja-build pkg-config ccache file
   clang libclang-rt-14-dev
   libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -38,15 +38,15 @@ install_missing_packages() {
     -o DPkg::Lock::Timeout=600 "${missing[@]}"
 }
 
+# The configurations are the presets of CMakePresets.json.
 configure_and_build() {
-  local dir="$1"; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" -j2
+  cmake --preset "$1"
+  cmake --build --preset "$1" -j2
 }
 
 install_missing_packages
 case "${1:-}" in
   --deps-only) ;;
-  --sanitize) CC=clang CXX=clang++ configure_and_build build-asan -DKFA_FUZZ=ON ;;
-  *) configure_and_build build ;;
+  --sanitize) configure_and_build sanitize ;;
+  *) configure_and_build default ;;
 esac

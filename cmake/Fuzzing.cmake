@@ -1,5 +1,5 @@
 # libFuzzer targets, in a build of their own configured with clang:
-#   CC=clang CXX=clang++ cmake -B build-fuzz -DKFA_FUZZ=ON
+#   cmake --preset sanitize   (clang, KFA_SANITIZE=ON and KFA_FUZZ=ON, in build-asan/)
 # The whole build then carries the fuzzer's coverage instrumentation and the
 # sanitizers, so that a finding anywhere in the add-on stops the run.
 if(NOT KFA_FUZZ)

@@ -152,13 +152,18 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
     settings = workingSettings;
 }
 
+// Blank lines count only once a line follows them, so that an error found at
+// the end of the file names its last line however many blank lines end it.
 bool KeyFrameFile::getNextLine(std::istream& file, std::string& line)
 {
+    uint32_t linesRead = 0;
     while (std::getline(file, line)) {
-        ++lineCounter_;
+        ++linesRead;
         boost::algorithm::trim_if(line, isBlank);
-        if (!line.empty())
+        if (!line.empty()) {
+            lineCounter_ += linesRead;
             return true;
+        }
     }
     line.clear();
     return false;

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Line and branch coverage of the add-on's code and of the stand-in host's,
 # from the whole normal suite (fuzz runs left out: they live in the sanitized
-# build). Builds into build-cov/ with gcov counters.
+# build). Builds into build-cov/ with gcov counters (preset coverage).
 #
 #   tests/coverage.sh          build, run the suite, print both summaries
 #   tests/coverage.sh --html   also write build-cov/coverage/index.html
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./setup.sh --deps-only
-cmake -S . -B build-cov -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKFA_COVERAGE=ON -DKFA_BUILD_BENCH=OFF
-cmake --build build-cov -j2
+cmake --preset coverage
+cmake --build --preset coverage -j2
 find build-cov -name '*.gcda' -delete
-ctest --test-dir build-cov -j2 --output-on-failure -LE fuzz
+ctest --preset coverage -j2
 
 # Throw branches and branches the compiler made up are left out: they are
 # not decisions in the code as written.

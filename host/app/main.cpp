@@ -9,6 +9,7 @@
 
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
+#include "DefaultAddOn.h"
 #include "program/HostProgram.h"
 #include "window/WindowProgram.h"
 #include "zorsim/Host.h"
@@ -20,7 +21,7 @@ using zorhost::exitOk;
 using zorhost::exitUsage;
 
 struct Options {
-    std::string addOnPath = ZORHOST_DEFAULT_ADDON;
+    std::string addOnPath = zorhost::defaultAddOnPath();
     bool describeAddOn = false;
     bool noProgress = false;
     bool window = false;

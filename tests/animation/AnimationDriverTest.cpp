@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -50,7 +52,7 @@ protected:
         addFrame(ZOR_PLOT_CARTESIAN3D);
         host().drawing.onRedraw = [this](bool) { framesDrawn.push_back(host().view.current().position[0]); };
         movie = (fs::temp_directory_path() /
-                 ("kfa-animation-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 ("kfa-animation-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()) +
                   ".avi"))
                     .string();
         fs::remove(movie);

@@ -10,6 +10,8 @@
 #ifndef KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 #define KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -41,7 +43,7 @@ protected:
         HostFixture::SetUp();
         addFrame(ZOR_PLOT_CARTESIAN3D);
         folder = std::filesystem::temp_directory_path() /
-                 ("kfa-dialog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("kfa-dialog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }

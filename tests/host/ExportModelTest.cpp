@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -46,7 +48,7 @@ protected:
     {
         HostFixture::SetUp();
         folder = fs::temp_directory_path() /
-                 ("kfa-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("kfa-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder);
         target = (folder / "movie.avi").string();

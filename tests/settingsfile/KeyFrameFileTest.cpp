@@ -194,6 +194,8 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
         {viewStart + " SolutionTime now\n", framed("Unable to read solution time value.", 3)},
         {viewStart + " Angle 4 5 6\n\n%KeyFrameView\n", framed("Missing Position entry.", 5)},
         {viewStart + " Position 1 2 3\n%KeyFrameView\n", framed("Missing Angle entry.", 4)},
+        // A section left open at the end is reported at its last line, blank lines after it aside.
+        {viewStart + " FrameCount 2\n\n  \n", framed("Missing Position entry.", 3)},
         // A refusal after complete sections takes none of them over.
         {std::string(Header) + "%Settings\n NumCycles 4\n%Settings\n" + ViewSection + "%Bogus\n",
          framed("Unknown section header: %Bogus", 9)},

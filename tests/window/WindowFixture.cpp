@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -36,7 +38,7 @@ void WindowFixture::SetUp()
     HostFixture::SetUp();
     startApplication();
     folder_ = std::filesystem::temp_directory_path() /
-              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     waiting_ = std::make_unique<QObject>();

@@ -321,8 +321,9 @@ void MainWindow::showGuide()
 {
     if (guide_ == nullptr)
         guide_ = new GuideWindow(this);
-    if (!guide_->load(ZORHOST_GUIDE_PATH)) {
-        dialogBridge_.warn(std::string("The user's guide is not at ") + ZORHOST_GUIDE_PATH);
+    const QString path = GuideWindow::guidePath();
+    if (!guide_->load(path)) {
+        dialogBridge_.warn("The user's guide is not at " + path.toStdString());
         return;
     }
     guide_->show();
