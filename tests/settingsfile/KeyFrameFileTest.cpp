@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "FileSystemFaults.h"
-#include "TempFolder.h"
+#include "support/FileSystemFaults.h"
+#include "support/TempFolder.h"
 #include "addon/KeyFrameError.h"
 #include "support/Assertions.h"
 
