@@ -17,14 +17,6 @@ Image flat(int width, int height, std::uint8_t grey)
     return image;
 }
 
-std::uint32_t bigEndian(const std::string& bytes, std::size_t at)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
 }  // namespace
 
 TEST(ContactSheetTest, ChoosesUpToSixteenFramesEvenlyFromFirstToLast)
@@ -67,16 +59,9 @@ TEST(ContactSheetTest, LaysOutLabelledTilesFourToARow)
     EXPECT_EQ(60, composed.pixel(48 + 20, 38 + 20)[0]);
 }
 
-TEST(ContactSheetTest, WritesAPngOfItsSize)
+TEST(ContactSheetTest, WithoutAFrameThereIsNoPicture)
 {
-    ContactSheet sheet(40);
-    sheet.addFrame(0, flat(80, 60, 128));
     std::ostringstream out;
-    sheet.write(out);
-    const std::string bytes = out.str();
-    ASSERT_GT(bytes.size(), 24u);
-    EXPECT_EQ("\x89PNG\r\n\x1a\n", bytes.substr(0, 8));
-    EXPECT_EQ(48u, bigEndian(bytes, 16));
-    EXPECT_EQ(38u, bigEndian(bytes, 20));
     EXPECT_THROW(ContactSheet().write(out), PngError);
+    EXPECT_TRUE(out.str().empty());
 }
