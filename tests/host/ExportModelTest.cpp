@@ -68,6 +68,9 @@ TEST_F(ExportModelTest, SetupValuesAreTypedAndReadableAsStyleValues)
     int format = -1;
     exportSetup.get(format, StringList{"EXPORTFORMAT"});
     EXPECT_FALSE(zorsim::isAnimationFormat(format)) << "a fresh host exports PNG";
+    bool wrongType = true;
+    EXPECT_FALSE(StyleValue::returnCodeOk(exportSetup.get(wrongType, StringList{"EXPORTFORMAT"})));
+    EXPECT_TRUE(wrongType) << "a failed get leaves its output alone";
     EXPECT_TRUE(ZorUtilExportSetup("ANIMATIONSPEED", nullptr, 29.97, 0));
     EXPECT_FALSE(ZorUtilExportSetup("NOSUCHKEYWORD", nullptr, 0.0, 1));
     EXPECT_FALSE(ZorUtilExportSetup("EXPORTFNAME", nullptr, 0.0, 0)) << "a null text is refused";

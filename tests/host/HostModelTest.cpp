@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "StyleValue.h"
 #include "ZorGUI.h"
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
@@ -26,20 +25,6 @@ TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
     ZorUtilLockFinish(7);
     EXPECT_EQ(1, host().lock.unmatchedFinishes());
     freshHost();
-}
-
-TEST_F(HostModelTest, StyleValuesAreTypedWithDefaults)
-{
-    StyleValue light(StringList{"GLOBALTHREED", "LIGHTSOURCE"});
-    double intensity = 0.0;
-    ASSERT_TRUE(StyleValue::returnCodeOk(light.get(intensity, StringList{"INTENSITY"})));
-    EXPECT_EQ(75.0, intensity);
-    bool wrongType = true;
-    EXPECT_FALSE(StyleValue::returnCodeOk(light.get(wrongType, StringList{"INTENSITY"})));
-    EXPECT_TRUE(wrongType);
-    double unknown = 3.0;
-    EXPECT_FALSE(StyleValue::returnCodeOk(light.get(unknown, StringList{"NOSUCHVALUE"})));
-    EXPECT_EQ(3.0, unknown);
 }
 
 TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckUntilTheLineFinishes)
