@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,36 +13,14 @@
 
 namespace {
 
-// The file the writer makes of workedExampleSettings() and workedExampleKeyFrames().
-const char* const WorkedExample =
-    "#!KeyFrame 1\n"
-    "\n"
-    "%Settings\n"
-    " AnimateTime false\n"
-    " TimeAnimationOperation Forward\n"
-    " NumCycles 1\n"
-    " AnimateStreamtraces false\n"
-    " FadeIn true\n"
-    " FadeOut false\n"
-    "%Settings\n"
-    "\n"
-    "%KeyFrameView\n"
-    " Name \"View 1\"\n"
-    " Position 10.5 -3.25 8\n"
-    " Angle 60 30 0\n"
-    " Width 4.5\n"
-    " FrameCount 30\n"
-    " SolutionTime 0\n"
-    "%KeyFrameView\n"
-    "\n"
-    "%KeyFrameView\n"
-    " Name \"View 2\"\n"
-    " Position 12 -1 6.75\n"
-    " Angle 45 60 0\n"
-    " Width 3.2\n"
-    " FrameCount 30\n"
-    " SolutionTime 0.5\n"
-    "%KeyFrameView";
+// The file the writer makes of workedExampleSettings() and
+// workedExampleKeyFrames(), kept as a seed of the settings file fuzzer.
+std::string workedExample()
+{
+    const char* sourceDir = std::getenv("KFA_SOURCE_DIR");
+    EXPECT_NE(nullptr, sourceDir);
+    return readFile(std::string(sourceDir ? sourceDir : "") + "/fuzz/corpus/keyframe/worked-example.keyframe");
+}
 
 const char* const Header = "#!KeyFrame 1\n";
 // A complete key frame section, ending with a line end.
@@ -132,7 +111,7 @@ TEST_F(KeyFrameFileTest, WritesTheWorkedExampleByteForByteAndReadsItBack)
 {
     settings = workedExampleSettings();
     keyFrames.setKeyFrames(workedExampleKeyFrames());
-    EXPECT_EQ(WorkedExample, writeAndGetText());
+    EXPECT_EQ(workedExample(), writeAndGetText());
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries()) << "no temporary file is left";
 
     settings = unusualSettings();
@@ -304,10 +283,10 @@ TEST_F(KeyFrameFileTest, ANameWithQuotesIsReadUpToItsSecondQuote)
 
 TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 {
-    writeFile(fileName, WorkedExample);
+    writeFile(fileName, workedExample());
     EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
                      "No Key Frames established.");
-    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_THROW_MSG(KeyFrameFile().write(folder.path("new.keyframe"), settings, keyFrames), KeyFrameError,
                      "No Key Frames established.");
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
@@ -315,13 +294,13 @@ TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 
 TEST_F(KeyFrameFileTest, ASaveThatFailsOnAFullDiskKeepsTheOldFile)
 {
-    writeFile(fileName, WorkedExample);
+    writeFile(fileName, workedExample());
     keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "new", 5, 0)});
     {
         FileSizeLimit diskFull(100);
         EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
                          "Unable to write file.");
     }
-    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
 }
