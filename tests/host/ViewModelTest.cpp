@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "StyleValue.h"
 #include "ZorUtil.h"
@@ -40,7 +41,7 @@ TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndTurnsThePositionRigidly)
     const struct {
         int axis;
         double amount;
-        int angleField;
+        std::size_t angleField;
         double angle;
     } turns[] = {{ZOR_ROTATE_PSI, 30.0, 3, -160.0}, {ZOR_ROTATE_THETA, -170.0, 4, 170.0},
                  {ZOR_ROTATE_ALPHA, -10.0, 5, -10.0}};
@@ -48,7 +49,7 @@ TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndTurnsThePositionRigidly)
         std::array<double, 7> expected = fields();
         ASSERT_TRUE(rotate(turn.axis, turn.amount));
         expected[turn.angleField] = turn.angle;
-        for (int field = 3; field < 7; ++field)
+        for (std::size_t field = 3; field < 7; ++field)
             EXPECT_DOUBLE_EQ(expected[field], fields()[field]) << "axis " << turn.axis << " field " << field;
         EXPECT_NEAR(distance, view().distanceToOrigin(), 1e-9) << "axis " << turn.axis;
         EXPECT_GT(std::hypot(view().position[0] - expected[0], view().position[1] - expected[1],
@@ -74,9 +75,9 @@ TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
     const StringList paths[] = {{"VIEWERPOSITION", "X"}, {"VIEWERPOSITION", "Y"}, {"VIEWERPOSITION", "Z"},
                                 {"PSIANGLE"},            {"THETAANGLE"},          {"ALPHAANGLE"},
                                 {"VIEWWIDTH"}};
-    for (int field = 0; field < 7; ++field) {
+    for (std::size_t field = 0; field < 7; ++field) {
         std::array<double, 7> expected = fields();
-        expected[field] = 11.0 + field;
+        expected[field] = 11.0 + static_cast<double>(field);
         ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.set(expected[field], paths[field])));
         EXPECT_EQ(expected, fields()) << paths[field].get(0);
         double read = 0.0;
