@@ -185,7 +185,6 @@ void WidgetModel::listDeleteAll(int listId)
     if (Control* list = listFor("ZorGUIListDeleteAllItems", listId)) {
         list->items.clear();
         list->selection.clear();
-        list->anchor = 0;
         changed(listId);
     }
 }
@@ -208,7 +207,6 @@ void WidgetModel::listSelect(int listId, int position)
     if (list == nullptr || !inRange("ZorGUIListSetSelectedItem", *list, position))
         return;
     list->selection = {position};
-    list->anchor = position;
     changed(listId);
 }
 
@@ -228,7 +226,6 @@ void WidgetModel::listSelectMany(int listId, std::vector<int> positions)
         return;
     }
     list->selection = positions;
-    list->anchor = positions.empty() ? 0 : positions.front();
     changed(listId);
 }
 
@@ -266,39 +263,6 @@ std::vector<int> WidgetModel::dialogsTitled(const std::string& title) const
         if (entry.second.title == title)
             ids.push_back(entry.first);
     return ids;
-}
-
-Control& WidgetModel::clickable(int listId, int position)
-{
-    Control& list = usable(listId, {ControlKind::List});
-    if (position < 1 || position > static_cast<int>(list.items.size()))
-        throw std::logic_error("list " + std::to_string(listId) + " has no line " + std::to_string(position));
-    return list;
-}
-
-void WidgetModel::clickListItem(int listId, int position)
-{
-    Control& list = clickable(listId, position);
-    list.selection = {position};
-    list.anchor = position;
-    changed(listId);
-    if (list.intCallback != nullptr)
-        list.intCallback(&position);
-}
-
-void WidgetModel::shiftClickListItem(int listId, int position)
-{
-    Control& list = clickable(listId, position);
-    if (!list.multiSelection || list.anchor < 1 || list.anchor > static_cast<int>(list.items.size())) {
-        clickListItem(listId, position);
-        return;
-    }
-    list.selection.clear();
-    for (int line = std::min(list.anchor, position); line <= std::max(list.anchor, position); ++line)
-        list.selection.push_back(line);
-    changed(listId);
-    if (list.intCallback != nullptr)
-        list.intCallback(&position);
 }
 
 }  // namespace zorsim

@@ -8,23 +8,15 @@
 
 namespace {
 
-std::vector<int> clickedPositions;
-
-void recordClick(const int* position)
-{
-    clickedPositions.push_back(*position);
-}
-
 class WidgetModelTest : public HostFixture {
 protected:
     void SetUp() override
     {
         HostFixture::SetUp();
-        clickedPositions.clear();
         ZorUtilLockStart(1);
         dialog = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 100, 80, "Lists", nullptr, nullptr, nullptr);
-        multi = ZorGUIListAdd(dialog, 1, 1, 50, 40, true, recordClick);
-        single = ZorGUIListAdd(dialog, 1, 45, 50, 40, false, recordClick);
+        multi = ZorGUIListAdd(dialog, 1, 1, 50, 40, true, nullptr);
+        single = ZorGUIListAdd(dialog, 1, 45, 50, 40, false, nullptr);
         for (const char* line : {"a", "b", "c", "d", "e"}) {
             ZorGUIListAppendItem(multi, line);
             ZorGUIListAppendItem(single, line);
@@ -122,19 +114,6 @@ TEST_F(WidgetModelTest, MisusedCallsAreRefusedAndChangeNothing)
         EXPECT_EQ((std::vector<int>{3}), list(single).selection) << misuse.what;
     }
     EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIListAdd(999, 0, 0, 1, 1, true, nullptr));
-}
-
-TEST_F(WidgetModelTest, ClicksSelectAndReachTheCallback)
-{
-    widgets().clickListItem(multi, 2);
-    widgets().shiftClickListItem(multi, 4);
-    EXPECT_EQ((std::vector<int>{2, 3, 4}), list(multi).selection);
-    widgets().shiftClickListItem(multi, 1);
-    EXPECT_EQ((std::vector<int>{1, 2}), list(multi).selection);
-    widgets().clickListItem(single, 2);
-    widgets().shiftClickListItem(single, 4);
-    EXPECT_EQ((std::vector<int>{4}), list(single).selection);
-    EXPECT_EQ((std::vector<int>{2, 4, 1, 2, 4}), clickedPositions);
 }
 
 TEST_F(WidgetModelTest, CallsWithoutTheLockAreNoted)

@@ -4,7 +4,7 @@
 // the host runs), a kind, a parent dialog, its place and size in dialog
 // units, a text, items, a selection and a sensitivity. The host API
 // (api_gui.cpp) creates and changes them; the control face lets a test or a
-// front end act as the user (clickListItem, ...) and read what a user would
+// front end act as the user (clickToggle, ...) and read what a user would
 // see. A call the host would refuse (an unknown id, the wrong kind of
 // control, a position out of range) changes nothing and is counted in
 // refusedCalls(), so a test can assert that the add-on made none.
@@ -88,8 +88,6 @@ struct Control {
     // Lists: the selected positions, ascending.
     std::vector<int> selection;
     bool multiSelection = false;
-    // Where a shift-click extends the selection from.
-    int anchor = 0;
     // Option menus and radio boxes: the chosen position, 0 for none.
     int chosen = 0;
     // Toggles and menu toggles.
@@ -209,13 +207,6 @@ public:
     // Picks a menu item (its callback runs) or a menu toggle (switched over,
     // its callback gets 1 or 0).
     void pickMenuEntry(int entryId);
-    // The user clicks a line: only it is selected, then the list callback
-    // gets its position. A shift-click on a multi-selection list selects
-    // every line from the last click to this one. Both throw
-    // std::logic_error when the user could not click there (dialog down,
-    // list insensitive, no such line).
-    void clickListItem(int listId, int position);
-    void shiftClickListItem(int listId, int position);
 
     // Counts a refused host call.
     void refuse(const char* call, const std::string& reason);
@@ -238,7 +229,6 @@ private:
     bool inRange(const char* call, const Control& list, int position);
     void checkLock(const char* call);
     void changed(int id);
-    Control& clickable(int listId, int position);
     // The control the user acts on, checked as described above.
     Control& usable(int controlId, std::initializer_list<ControlKind> kinds);
     Dialog& usableDialog(int dialogId);
