@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "addon/KeyFrameError.h"
@@ -28,10 +28,8 @@ std::string scratchFile(const char* name)
 struct ScratchFiles {
     ~ScratchFiles()
     {
-        std::remove(input.c_str());
         std::remove(rewritten.c_str());
     }
-    const std::string input = scratchFile("input.keyframe");
     const std::string rewritten = scratchFile("rewritten.keyframe");
 };
 
@@ -79,11 +77,11 @@ std::vector<KeyFrame_s> roundedToSixDigits(std::vector<KeyFrame_s> keyFrames)
     return keyFrames;
 }
 
-std::string refusalViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
+std::string refusalViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
 {
     if (settings != sentinelSettings())
         return "a refused file changed the settings";
-    if (keyFrames.getKeyFrames() != sentinelKeyFrames())
+    if (keyFrames != sentinelKeyFrames())
         return "a refused file changed the key frames";
     return {};
 }
@@ -145,20 +143,11 @@ struct ReadOutcome {
 ReadOutcome readText(const std::string& fileText)
 {
     ReadOutcome outcome;
-    const std::string& input = scratchFiles().input;
-    {
-        std::ofstream file(input, std::ios::binary | std::ios::trunc);
-        file << fileText;
-        if (!file.flush()) {
-            outcome.violation = "cannot write the input file";
-            return outcome;
-        }
-    }
+    std::istringstream file(fileText);
     AnimationSettings_s settings = sentinelSettings();
-    ListModelKeyFrame keyFrames;
-    keyFrames.setKeyFrames(sentinelKeyFrames());
+    std::vector<KeyFrame_s> keyFrames = sentinelKeyFrames();
     try {
-        KeyFrameFile().read(input, settings, keyFrames);
+        KeyFrameFile().read(file, settings, keyFrames);
         if (settings.destination != ToFile)
             outcome.violation = "reading changed the destination";
     } catch (const KeyFrameError& error) {
@@ -168,7 +157,7 @@ ReadOutcome readText(const std::string& fileText)
         outcome.violation = std::string("reading raised another error: ") + error.what();
     }
     outcome.settings = settings;
-    outcome.keyFrames = keyFrames.getKeyFrames();
+    outcome.keyFrames = keyFrames;
     return outcome;
 }
 
