@@ -6,7 +6,7 @@ include(GoogleTest)
 # faults, fuzz runs, tests that open a window.
 set(KFA_TEST_LABELS unit e2e fault fuzz window)
 
-# kfa_add_test(NAME SOURCES src... [LIBRARIES lib...] [LABEL label] [DRAWS] [XVFB])
+# kfa_add_test(NAME SOURCES src... [LIBRARIES lib...] [LABEL label] [DRAWS] [XVFB] [GMOCK])
 # One test program; CTest runs each of its tests in a process of its own,
 # and the whole program once more with its cases shuffled, so that no case
 # comes to rely on another (the host fixture discards the add-on's
@@ -17,10 +17,11 @@ set(KFA_TEST_LABELS unit e2e fault fuzz window)
 # eglTerminate and leaves allocations behind that LeakSanitizer can neither
 # attribute nor suppress, and its tracer trips over the driver's threads.
 # Address and undefined-behaviour checks stay on there.
+# GMOCK links GoogleMock, for a program that uses its matchers.
 # XVFB runs the program, and each of its tests, in a virtual X server of its
 # own (xvfb-run), so that it can open windows on a machine without a display.
 function(kfa_add_test name)
-  cmake_parse_arguments(ARG "DRAWS;XVFB" "LABEL" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "DRAWS;XVFB;GMOCK" "LABEL" "SOURCES;LIBRARIES" ${ARGN})
   if(NOT ARG_LABEL)
     set(ARG_LABEL unit)
   elseif(NOT ARG_LABEL IN_LIST KFA_TEST_LABELS)
@@ -28,7 +29,10 @@ function(kfa_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE kfa_core zor zor_control kfa_test_support
-                                        ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main kfa_options)
+                                        ${ARG_LIBRARIES} GTest::gtest_main kfa_options)
+  if(ARG_GMOCK)
+    target_link_libraries(${name} PRIVATE GTest::gmock)
+  endif()
   set(emulator "")
   if(ARG_DRAWS AND KFA_SANITIZE)
     list(APPEND emulator env ASAN_OPTIONS=detect_leaks=0)

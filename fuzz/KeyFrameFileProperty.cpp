@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "addon/KeyFrameError.h"
@@ -14,8 +14,8 @@
 
 namespace {
 
-// Files of this process, in memory where the system offers a folder for it,
-// removed when the process ends normally.
+// The file this process writes what it read to, in memory where the system
+// offers a folder for it, removed when the process ends normally.
 struct ScratchFiles {
     ScratchFiles()
     {
@@ -23,16 +23,12 @@ struct ScratchFiles {
         const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", error)
                                                  ? std::filesystem::path("/dev/shm")
                                                  : std::filesystem::temp_directory_path();
-        const std::string prefix = (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-")).string();
-        input = prefix + "input.keyframe";
-        rewritten = prefix + "rewritten.keyframe";
+        rewritten = (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-rewritten.keyframe")).string();
     }
     ~ScratchFiles()
     {
-        std::remove(input.c_str());
         std::remove(rewritten.c_str());
     }
-    std::string input;
     std::string rewritten;
 };
 
@@ -80,11 +76,11 @@ std::vector<KeyFrame_s> roundedToSixDigits(std::vector<KeyFrame_s> keyFrames)
     return keyFrames;
 }
 
-std::string refusalViolation(const AnimationSettings_s& settings, const ListModelKeyFrame& keyFrames)
+std::string refusalViolation(const AnimationSettings_s& settings, const std::vector<KeyFrame_s>& keyFrames)
 {
     if (settings != sentinelSettings())
         return "a refused file changed the settings";
-    if (keyFrames.getKeyFrames() != sentinelKeyFrames())
+    if (keyFrames != sentinelKeyFrames())
         return "a refused file changed the key frames";
     return {};
 }
@@ -146,20 +142,11 @@ struct ReadOutcome {
 ReadOutcome readText(const std::string& fileText)
 {
     ReadOutcome outcome;
-    const std::string& input = scratchFiles().input;
-    {
-        std::ofstream file(input, std::ios::binary | std::ios::trunc);
-        file << fileText;
-        if (!file.flush()) {
-            outcome.violation = "cannot write the input file";
-            return outcome;
-        }
-    }
+    std::istringstream file(fileText);
     AnimationSettings_s settings = sentinelSettings();
-    ListModelKeyFrame keyFrames;
-    keyFrames.setKeyFrames(sentinelKeyFrames());
+    std::vector<KeyFrame_s> keyFrames = sentinelKeyFrames();
     try {
-        KeyFrameFile().read(input, settings, keyFrames);
+        KeyFrameFile().read(file, settings, keyFrames);
         if (settings.destination != ToFile)
             outcome.violation = "reading changed the destination";
     } catch (const KeyFrameError& error) {
@@ -169,7 +156,7 @@ ReadOutcome readText(const std::string& fileText)
         outcome.violation = std::string("reading raised another error: ") + error.what();
     }
     outcome.settings = settings;
-    outcome.keyFrames = keyFrames.getKeyFrames();
+    outcome.keyFrames = keyFrames;
     return outcome;
 }
 

@@ -544,6 +544,18 @@ void DialogMain::openSettingsFile(const std::string& fileName, ListModelKeyFrame
                                   AnimationSettings_s& settings)
 {
     KeyFrameFile().read(fileName, settings, keyFrames);
+    settingsFileRead(fileName);
+}
+
+void DialogMain::openSettingsFile(const std::string& fileName, std::vector<KeyFrame_s>& keyFrames,
+                                  AnimationSettings_s& settings)
+{
+    KeyFrameFile().read(fileName, settings, keyFrames);
+    settingsFileRead(fileName);
+}
+
+void DialogMain::settingsFileRead(const std::string& fileName)
+{
     get().fileOpened(fileName);
     macroCommandManager().recordCommand(OpenSettingsFile, {{FileName, fileName}});
 }

@@ -49,6 +49,8 @@ public:
     // raises KeyFrameError before anything is handed over or recorded.
     static void openSettingsFile(const std::string& fileName, ListModelKeyFrame& keyFrames,
                                  AnimationSettings_s& settings);
+    static void openSettingsFile(const std::string& fileName, std::vector<KeyFrame_s>& keyFrames,
+                                 AnimationSettings_s& settings);
     void fileOpened(const std::string& fileName);
 
     const AnimationSettings_s& getSettings() const { return settings_; }
@@ -93,6 +95,9 @@ private:
     friend class ProcessWide<DialogMain>;
     DialogMain();
 
+    // Hands the name of a settings file that was read to the dialog and
+    // records the OpenSettingsFile command.
+    static void settingsFileRead(const std::string& fileName);
     void createControls();
     void buildMenuBar();
     void syncOptionToggles();

@@ -1,10 +1,10 @@
 #include "macro/CommandExecuterAbstractFactory.h"
 
 #include <string>
+#include <vector>
 
 #include "animation/AnimationDriver.h"
 #include "gui/DialogMain.h"
-#include "keyframes/ListModelKeyFrame.h"
 
 std::unique_ptr<CommandExecuterAbstract> CommandExecuterAbstractFactory::create(Command_e command)
 {
@@ -23,11 +23,11 @@ void CommandExecuterAbstractFactory::CommandExecuterOpenSettings::execute(
     std::string fileName;
     macroCommandManager().getParameterValue(FileName, parameters, fileName);
     DialogMain& dialog = DialogMain::get();
-    ListModelKeyFrame keyFrames;
+    std::vector<KeyFrame_s> keyFrames;
     AnimationSettings_s settings = dialog.getSettings();
     DialogMain::openSettingsFile(fileName, keyFrames, settings);
     dialog.setSettings(settings);
-    dialog.setKeyFrames(keyFrames.getKeyFrames());
+    dialog.setKeyFrames(keyFrames);
 }
 
 void CommandExecuterAbstractFactory::CommandExecuterAnimate::execute(

@@ -125,13 +125,28 @@ KeyFrameFile::~KeyFrameFile() = default;
 
 void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings, ListModelKeyFrame& keyFrames)
 {
+    AnimationSettings_s workingSettings = settings;
+    std::vector<KeyFrame_s> workingKeyFrames;
+    read(fileName, workingSettings, workingKeyFrames);
+    // The list first: replacing it may fail, assigning the settings cannot.
+    keyFrames.setKeyFrames(workingKeyFrames);
+    settings = workingSettings;
+}
+
+void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings,
+                        std::vector<KeyFrame_s>& keyFrames)
+{
     std::ifstream file(fileName);
     // A folder opens as a stream but cannot be read.
     std::error_code ignored;
     if (!file.is_open() || std::filesystem::is_directory(fileName, ignored))
         throw KeyFrameError("Unable to open file for reading.");
-    readHeader(file);
+    read(file, settings, keyFrames);
+}
 
+void KeyFrameFile::read(std::istream& file, AnimationSettings_s& settings, std::vector<KeyFrame_s>& keyFrames)
+{
+    readHeader(file);
     AnimationSettings_s workingSettings = settings;
     std::vector<KeyFrame_s> workingKeyFrames;
     std::string line;
@@ -146,9 +161,7 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
     }
     if (file.fail() && !file.eof())
         raiseReadError("Error during file read.");
-
-    // The list first: replacing it may fail, assigning the settings cannot.
-    keyFrames.setKeyFrames(workingKeyFrames);
+    keyFrames.swap(workingKeyFrames);
     settings = workingSettings;
 }
 

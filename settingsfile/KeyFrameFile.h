@@ -31,6 +31,10 @@ public:
     // reset) and the settings the file holds (all but the destination);
     // settings the file does not name keep their values.
     void read(const std::string& fileName, AnimationSettings_s& settings, ListModelKeyFrame& keyFrames);
+    // The same from the named file, the key frames into a plain list.
+    void read(const std::string& fileName, AnimationSettings_s& settings, std::vector<KeyFrame_s>& keyFrames);
+    // The same from a file's content in `file`.
+    void read(std::istream& file, AnimationSettings_s& settings, std::vector<KeyFrame_s>& keyFrames);
 
     // Writes the settings and the key frames, in list order. An empty list
     // is refused with its empty-list text, and an existing file is only ever

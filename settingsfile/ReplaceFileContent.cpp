@@ -13,6 +13,9 @@ namespace {
 
 const char* const UnableToOpenText = "Unable to open file for writing.";
 const char* const UnableToWriteText = "Unable to write file.";
+const char* const UnsyncedFolderText =
+    "The file was saved, but its folder could not be synchronized to the disk: "
+    "the save may not survive a crash.";
 
 // Saving through a symbolic link replaces the file it points at, as writing
 // into the link would, and keeps the link.
@@ -33,6 +36,20 @@ bool mayReplace(const std::string& fileName)
     if (::stat(fileName.c_str(), &status) != 0)
         return errno == ENOENT;
     return S_ISREG(status.st_mode) && ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// The rename lives in the folder, not in the file: only synchronising the
+// folder makes it survive a crash. File systems that cannot synchronise a
+// folder (EINVAL) need not.
+bool syncFolderOf(const std::string& fileName)
+{
+    const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool synced = ::fsync(descriptor) == 0 || errno == EINVAL;
+    ::close(descriptor);
+    return synced;
 }
 
 // The new content under a name of its own beside the target; removed again
@@ -121,4 +138,6 @@ void replaceFileContent(const std::string& fileName, const std::string& content)
     TemporaryFile file(target);
     file.write(content);
     file.commit(target);
+    if (!syncFolderOf(target))
+        throw KeyFrameError(UnsyncedFolderText);
 }

@@ -14,7 +14,10 @@
 // name may not be written (a folder, a file without write permission) or no
 // file can be created beside it, and with "Unable to write file." when a
 // write, the flush, the close or the rename fails. Either way the old file
-// is left as it was and the new file is removed.
+// is left as it was and the new file is removed. When only the folder
+// cannot be synchronised, the new content is in place and the error says so:
+// "The file was saved, but its folder could not be synchronized to the disk:
+// the save may not survive a crash."
 void replaceFileContent(const std::string& fileName, const std::string& content);
 
 #endif

@@ -48,11 +48,6 @@ void DataSetModel::setZoneEnabled(int zone, bool enabled)
     data().zones.at(static_cast<std::size_t>(zone - 1)).enabled = enabled;
 }
 
-void DataSetModel::unload()
-{
-    data() = DataSet{};
-}
-
 const Zone* DataSetModel::zone(int number) const
 {
     if (!isAvailable() || number < 1 || number > static_cast<int>(current().zones.size()))

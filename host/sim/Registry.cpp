@@ -37,11 +37,6 @@ ZorMenu Registry::standardMenu(int number) const
     return standardMenus_.count(number) != 0 ? static_cast<ZorMenu>(1000 + number) : 0;
 }
 
-std::vector<int> Registry::standardMenuNumbers() const
-{
-    return {standardMenus_.begin(), standardMenus_.end()};
-}
-
 std::string Registry::standardMenuLabel(int number)
 {
     if (number < 1 || number > standardMenuCount)

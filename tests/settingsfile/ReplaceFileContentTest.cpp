@@ -1,5 +1,6 @@
 #include "settingsfile/ReplaceFileContent.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -65,6 +66,22 @@ TEST_F(ReplaceFileContentTest, AFolderWhereNoFileCanBeCreatedKeepsTheOldFile)
                      "Unable to open file for writing.");
     fs::permissions(folder.path(""), fs::perms::owner_all);
     expectOldFileUntouched();
+}
+
+TEST_F(ReplaceFileContentTest, AFolderThatCannotBeSynchronizedIsReportedWithTheFileSaved)
+{
+    NoPermissionOverride asUser;
+    fs::permissions(folder.path(""), fs::perms::owner_write | fs::perms::owner_exec);
+    try {
+        replaceFileContent(oldFile, NewContent);
+        ADD_FAILURE() << "a folder that cannot be opened was synchronized";
+    } catch (const KeyFrameError& error) {
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("The file was saved"));
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("may not survive a crash"));
+    }
+    fs::permissions(folder.path(""), fs::perms::owner_all);
+    EXPECT_EQ(NewContent, readFile(oldFile));
+    EXPECT_EQ(std::vector<std::string>{"old.keyframe"}, folder.entries());
 }
 
 TEST_F(ReplaceFileContentTest, NamesThatMayNotBeWrittenAreRefused)

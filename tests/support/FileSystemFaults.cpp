@@ -51,7 +51,7 @@ NoPermissionOverride::NoPermissionOverride()
     Capabilities capabilities = currentCapabilities();
     savedEffective_[0] = capabilities.data[0].effective;
     savedEffective_[1] = capabilities.data[1].effective;
-    capabilities.data[0].effective &= ~(1U << CAP_DAC_OVERRIDE);
+    capabilities.data[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
     if (!setCapabilities(capabilities))
         throw std::runtime_error("cannot drop a capability");
 }

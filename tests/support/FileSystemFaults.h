@@ -26,9 +26,9 @@ private:
     struct sigaction savedAction_ {};
 };
 
-// Drops the capability that lets root ignore file permissions, so that a
-// folder without write permission refuses new files also when the tests
-// run as root.
+// Drops the capabilities that let root ignore file permissions, so that a
+// folder without write permission refuses new files, and one without read
+// permission refuses to be opened, also when the tests run as root.
 class NoPermissionOverride {
 public:
     NoPermissionOverride();

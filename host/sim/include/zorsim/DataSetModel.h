@@ -2,7 +2,7 @@
 // and solution time; the enabled-zone sets handed out to add-ons; the
 // current solution time.
 //
-// The control face (loadZones, addZone, setZoneEnabled, unload) sets up
+// The control face (loadZones, addZone, setZoneEnabled) sets up
 // data; the rest serves the host API. Sets handed out are tracked in the
 // host's HandedOutMemory, so a test sees one that was not freed or freed
 // twice; the model owns their storage and releases it when it is destroyed.
@@ -36,7 +36,6 @@ public:
     int addZone(int strand, double solutionTime, bool enabled = true);
     // Throws std::out_of_range for a zone that does not exist.
     void setZoneEnabled(int zone, bool enabled);
-    void unload();
     const DataSet& current() const;
 
     // The zones a frame draws at the current solution time, ascending: the

@@ -68,8 +68,6 @@ public:
     int cancels() const { return cancels_; }
     // Frames of the running or last movie.
     int movieFrames() const { return movieFrames_; }
-    // The file a running movie is written to.
-    const std::string& temporaryPath() const { return temporaryPath_; }
 
     StyleReturnCode_e get(const StylePath& rest, StyleData& value) const override;
     StyleReturnCode_e set(const StylePath& rest, const StyleData& value) override;

@@ -36,8 +36,6 @@ public:
 
     const std::vector<FileDialogRequest>& requests() const { return requests_; }
     int unanswered() const { return unanswered_; }
-    // Answers queued but not used.
-    std::size_t answersLeft() const { return answers_.size(); }
 
     // When set, answers every run: the chosen name, or nothing for a cancel.
     std::function<std::optional<std::string>(const FileDialogRequest&)> onRun;

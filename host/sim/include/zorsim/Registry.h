@@ -49,8 +49,6 @@ public:
     ZorMenu standardMenu(int number) const;
     // The number of the standard menu `menu`; 0 when it is none of them.
     int standardMenuNumber(ZorMenu menu) const;
-    // The standard menus this host has, by number, ascending.
-    std::vector<int> standardMenuNumbers() const;
     // The label a window shows for standard menu `number`, its mnemonic
     // marked by an ampersand ("&File", ..., "&Tools", "&Help"); empty for a
     // number that names no standard menu.
