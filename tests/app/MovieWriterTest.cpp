@@ -1,6 +1,7 @@
 #include "movie/MovieWriter.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -55,7 +56,12 @@ bool exists(const std::string& path)
 
 class MovieWriterTest : public ::testing::Test {
 protected:
-    std::string path(const std::string& name) const { return ::testing::TempDir() + "/movie-" + name; }
+    // CTest runs the program whole beside its cases one by one: each process
+    // writes files of its own.
+    std::string path(const std::string& name) const
+    {
+        return ::testing::TempDir() + "/movie-" + std::to_string(getpid()) + "-" + name;
+    }
 
     // Writes `frames` frames of 33 x 25 pixels and finishes the movie.
     void write(const MovieSettings& settings, const std::string& file, int frames = 10)
