@@ -9,8 +9,9 @@
 // With drawing and encoding overlapped on two cores, M approaches the larger
 // of R and E; run one after the other it is R + E. It also counts, on the
 // export path run in this process (the add-on, the host model, zorhost's
-// frame recorder, renderer and movie writer), the heap blocks of at least a
-// picture's pixel count in bytes, and reads zorhost's page faults.
+// frame recorder, renderer and movie writer) after its first ten frames,
+// the heap blocks of at least a picture's pixel count in bytes, and reads
+// zorhost's page faults and processor time.
 //
 //   build/bench/MovieExportBench [--zorhost PATH] [--width W]...
 //
@@ -110,6 +111,9 @@ std::string movieCommands(const Format& format, int width, const std::filesystem
     return macro.str();
 }
 
+// Frames that may allocate: the encoder opens and the pool of buffers fills.
+constexpr int warmUpFrames = 10;
+
 // The export's frames as scenes, while zorhost's frame recorder writes the
 // movie as zorhost does and the large allocations of that path are counted.
 class CapturingSink : public zorsim::FrameSink {
@@ -126,7 +130,7 @@ public:
     bool addFrame(int index) override
     {
         scenes.push_back(zorhost::currentScene(zorsim::host(), samples_));
-        if (index == 0) {
+        if (index == warmUpFrames) {
             const zorhost::Scene& scene = scenes.front();
             countAllocationsOf(static_cast<std::size_t>(scene.width) * scene.height);
         }
@@ -260,8 +264,9 @@ void measure(int width, const std::string& zorhost, const std::filesystem::path&
                     width, height, format.name, e.processor, m.processor, m.processor / (r.processor + e.processor),
                     static_cast<double>(movie.pageFaults) / frames);
     }
-    std::printf("%d x %d export path: %zu allocations of %d bytes or more, %.2f a frame\n", width, height,
-                capture.allocations, width * height, static_cast<double>(capture.allocations) / frames);
+    std::printf("%d x %d export path after %d frames: %zu allocations of %d bytes or more, %.2f a frame\n", width,
+                height, warmUpFrames, capture.allocations, width * height,
+                static_cast<double>(capture.allocations) / (frames - warmUpFrames));
     std::fflush(stdout);
 }
 
