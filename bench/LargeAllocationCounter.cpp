@@ -49,9 +49,9 @@ void* malloc(std::size_t size)
 
 void* calloc(std::size_t count, std::size_t size)
 {
-    if (size != 0 && count > static_cast<std::size_t>(-1) / size)
-        return __libc_calloc(count, size);
-    note(count * size);
+    // A product that overflows is refused by the C library; it is no block.
+    if (size == 0 || count <= static_cast<std::size_t>(-1) / size)
+        note(count * size);
     return __libc_calloc(count, size);
 }
 
