@@ -9,7 +9,7 @@
 // With drawing and encoding overlapped on two cores, M approaches the larger
 // of R and E; run one after the other it is R + E. It also counts, on the
 // export path run in this process (the add-on, the host model, zorhost's
-// frame recorder, renderer and movie writer) after its first ten frames,
+// frame recorder, renderer and movie writer) after its first 40 frames,
 // the heap blocks of at least a picture's pixel count in bytes, and reads
 // zorhost's page faults and processor time.
 //
@@ -111,8 +111,9 @@ std::string movieCommands(const Format& format, int width, const std::filesystem
     return macro.str();
 }
 
-// Frames that may allocate: the encoder opens and the pool of buffers fills.
-constexpr int warmUpFrames = 10;
+// Frames that may allocate: the encoder opens, x264 fills its pool of frames
+// as deep as its look-ahead and threads reach, and the pipeline's pool fills.
+constexpr int warmUpFrames = 40;
 
 // The export's frames as scenes, while zorhost's frame recorder writes the
 // movie as zorhost does and the large allocations of that path are counted.
