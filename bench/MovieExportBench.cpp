@@ -133,7 +133,7 @@ public:
         scenes.push_back(zorhost::currentScene(zorsim::host(), samples_));
         if (index == warmUpFrames) {
             const zorhost::Scene& scene = scenes.front();
-            countAllocationsOf(static_cast<std::size_t>(scene.width) * scene.height);
+            countAllocationsOf(static_cast<std::size_t>(scene.width) * static_cast<std::size_t>(scene.height));
         }
         return recorder_.addFrame(index);
     }

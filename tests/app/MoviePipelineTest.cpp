@@ -91,7 +91,8 @@ TEST_F(MoviePipelineTest, FramesReachTheMovieInOrderThroughBuffersThatGoRound)
             picture.rgb[0] = static_cast<std::uint8_t>(number);
             movie->add(picture);
             numbers.push_back(number);
-            newBuffers += picture.rgb.capacity() == 0 ? 1 : 0;
+            if (picture.rgb.capacity() == 0)
+                ++newBuffers;
         }
         movie->finish();
         // Besides the caller's first: those queued and the one being encoded.
