@@ -6,6 +6,8 @@
 #   ./setup.sh --deps-only  only install the packages
 #   ./setup.sh --sanitize   build with clang, AddressSanitizer, UBSan and the
 #                           libFuzzer targets (build-asan/, preset sanitize)
+#   ./setup.sh --tsan       build the programs that run threads with clang and
+#                           ThreadSanitizer (build-tsan/, preset tsan)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -48,5 +50,6 @@ install_missing_packages
 case "${1:-}" in
   --deps-only) ;;
   --sanitize) configure_and_build sanitize ;;
+  --tsan) configure_and_build tsan ;;
   *) configure_and_build default ;;
 esac

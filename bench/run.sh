@@ -3,8 +3,11 @@
 # the same run, and prints one line per ratio with its target, e.g.
 #   view precomputation overhead: 1.17x host calls (target <= 1.5x) HOLDS
 #
-#   bench/run.sh    builds what is missing in build/, then runs everything
-#                   (about three minutes on two cores)
+#   bench/run.sh        builds what is missing in build/, then runs everything
+#                       (about three minutes on two cores)
+#   bench/run.sh movie  the movie export alone: drawing (R), encoding (E) and
+#                       zorhost's whole export (M), 800 and 1920 pixels wide,
+#                       with the machine and its load (about two minutes)
 #
 # Google Benchmark's tables and the movie timings go to build/bench/logs/.
 set -euo pipefail
@@ -17,6 +20,16 @@ benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostM
 rounds=2
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+if [ "${1:-}" = movie ]; then
+  cmake --build "$build" --target MovieExportBench -j2 >/dev/null
+  echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
+       "$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)"
+  echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+  "$build/bench/MovieExportBench"
+  echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+  exit
+fi
 cmake --build "$build" --target "${benchmarks[@]}" WindowPlaybackBench zorhost -j2 >/dev/null
 mkdir -p "$logs"
 

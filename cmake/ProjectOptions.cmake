@@ -19,6 +19,13 @@ if(KFA_SANITIZE)
   target_link_options(kfa_options INTERFACE ${KFA_SANITIZER_FLAGS})
 endif()
 
+if(KFA_TSAN)
+  # A data race or a lock order inversion fails the run.
+  set(KFA_TSAN_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
+  target_compile_options(kfa_options INTERFACE ${KFA_TSAN_FLAGS})
+  target_link_options(kfa_options INTERFACE ${KFA_TSAN_FLAGS})
+endif()
+
 if(KFA_COVERAGE)
   # gcov counters for tests/coverage.sh; meant for a Debug build, so that
   # lines and branches map to the source as written.

@@ -82,15 +82,15 @@ std::uint8_t quantised(std::uint8_t value, int bits)
     return static_cast<std::uint8_t>((value >> (8 - bits)) * 255 / levels);
 }
 
-Image reducedTo256Colours(const Image& frame)
+// `frame` in 256 colours into `reduced`, whose storage is reused.
+void reduceTo256Colours(const Image& frame, Image& reduced)
 {
-    Image reduced = frame;
-    for (std::size_t i = 0; i + 2 < reduced.rgb.size(); i += 3) {
-        reduced.rgb[i] = quantised(reduced.rgb[i], 3);
-        reduced.rgb[i + 1] = quantised(reduced.rgb[i + 1], 3);
-        reduced.rgb[i + 2] = quantised(reduced.rgb[i + 2], 2);
+    reduced.resize(frame.width, frame.height);
+    for (std::size_t i = 0; i + 2 < frame.rgb.size(); i += 3) {
+        reduced.rgb[i] = quantised(frame.rgb[i], 3);
+        reduced.rgb[i + 1] = quantised(frame.rgb[i + 1], 3);
+        reduced.rgb[i + 2] = quantised(frame.rgb[i + 2], 2);
     }
-    return reduced;
 }
 
 class FfmpegMovieWriter : public MovieWriter {
@@ -122,7 +122,12 @@ public:
             throw MovieError("the movie is closed");
         if (encoder_ == nullptr)
             openEncoder(frame.width, frame.height);
-        convert(encoding_.reduceTo256Colours ? reducedTo256Colours(frame) : frame);
+        if (encoding_.reduceTo256Colours) {
+            reduceTo256Colours(frame, reduced_);
+            convert(reduced_);
+        } else {
+            convert(frame);
+        }
         picture_->pts = frames_;
         encode(picture_);
         ++frames_;
@@ -272,6 +277,7 @@ private:
     AVFrame* picture_ = nullptr;
     AVPacket* packet_ = nullptr;
     SwsContext* scaler_ = nullptr;
+    Image reduced_;
     int frames_ = 0;
 };
 

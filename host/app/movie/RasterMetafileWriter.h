@@ -1,9 +1,8 @@
 // The Raster Metafile: the frames as binary PPM images (P6, 8 bits a
-// channel), one after another in one file.
+// channel), one after another in one file. Each frame, its header and its
+// pixels, goes to the file in one system call.
 #ifndef ZORHOST_RASTER_METAFILE_WRITER_H
 #define ZORHOST_RASTER_METAFILE_WRITER_H
-
-#include <cstdio>
 
 #include "movie/MovieWriter.h"
 
@@ -23,10 +22,13 @@ public:
     int frames() const override { return frames_; }
 
 private:
-    void fail(const std::string& what);
+    [[noreturn]] void fail(const std::string& what);
+    // Writes the header and the pixels, resuming after a partial write.
+    bool writeFrame(const std::string& header, const Image& frame);
 
     std::string path_;
-    std::FILE* file_ = nullptr;
+    int file_ = -1;
+    Image resized_;
     int width_ = 0;
     int height_ = 0;
     int frames_ = 0;

@@ -119,7 +119,7 @@ bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::st
     moviePartialSlot_ = partialFiles::remember(path);
     try {
         if (renderer() != nullptr)
-            movie_ = openMovie(movieSettingsOf(values), path);
+            movie_ = std::make_unique<MoviePipeline>(openMovie(movieSettingsOf(values), path));
     } catch (const MovieError& error) {
         fail("cannot write the movie " + movieName_ + ": " + error.what());
     }
@@ -158,11 +158,11 @@ bool FrameRecorder::addFrame(int index)
     if (renderer_ == nullptr || (movie_ == nullptr && sheet_ == nullptr && folder_ == nullptr))
         return false;
     try {
-        const Image picture = renderer_->render(currentScene(host_, samples_));
-        showPicture(frameNumber, picture);
+        renderer_->renderInto(currentScene(host_, samples_), picture_);
+        showPicture(frameNumber, picture_);
         if (movie_ == nullptr)
             return false;
-        movie_->addFrame(picture);
+        movie_->add(picture_);
         return true;
     } catch (const std::exception& error) {
         failMovie(error.what());

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "log/FrameLog.h"
+#include "movie/MoviePipeline.h"
 #include "movie/MovieWriter.h"
 #include "player/SampleStore.h"
 #include "render/Renderer.h"
@@ -73,7 +74,10 @@ private:
     bool folderFailed_ = false;
     std::unique_ptr<Renderer> renderer_;
     bool rendererFailed_ = false;
-    std::unique_ptr<MovieWriter> movie_;
+    // The movie's frames are encoded on its worker thread while the next
+    // one is drawn into `picture_`, a buffer of the pipeline's pool.
+    std::unique_ptr<MoviePipeline> movie_;
+    Image picture_;
     // The user's name of the movie, for messages.
     std::string movieName_;
     // The movie's temporary file, removed by a signal that ends zorhost.

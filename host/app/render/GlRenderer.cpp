@@ -154,6 +154,20 @@ GLuint linkedProgram()
 
 // ---- frame buffer ------------------------------------------------------------
 
+// OpenGL's rows run from the bottom: swaps them in place, through `row`.
+void flipRows(Image& picture, std::vector<std::uint8_t>& row)
+{
+    const std::size_t stride = static_cast<std::size_t>(picture.width) * 3;
+    row.resize(stride);
+    for (int top = 0, bottom = picture.height - 1; top < bottom; ++top, --bottom) {
+        std::uint8_t* const upper = picture.pixel(0, top);
+        std::uint8_t* const lower = picture.pixel(0, bottom);
+        std::copy_n(upper, stride, row.data());
+        std::copy_n(lower, stride, upper);
+        std::copy_n(row.data(), stride, lower);
+    }
+}
+
 class FrameBuffer {
 public:
     FrameBuffer()
@@ -189,17 +203,14 @@ public:
         height_ = height;
     }
 
-    Image read() const
+    // Reads the picture into `picture` (resized to the buffer), rows from
+    // the top.
+    void read(Image& picture)
     {
-        Image image(width_, height_);
+        picture.resize(width_, height_);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        std::vector<std::uint8_t> rows(image.rgb.size());
-        glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, rows.data());
-        // OpenGL's rows run from the bottom.
-        const std::size_t stride = static_cast<std::size_t>(width_) * 3;
-        for (int y = 0; y < height_; ++y)
-            std::copy_n(&rows[static_cast<std::size_t>(height_ - 1 - y) * stride], stride, image.pixel(0, y));
-        return image;
+        glReadPixels(0, 0, width_, height_, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
+        flipRows(picture, row_);
     }
 
 private:
@@ -207,6 +218,7 @@ private:
     GLuint renderBuffers_[2] = {0, 0};
     int width_ = 0;
     int height_ = 0;
+    std::vector<std::uint8_t> row_;
 };
 
 // ---- drawing -------------------------------------------------------------------
@@ -228,7 +240,7 @@ public:
         glDeleteProgram(program_);
     }
 
-    Image render(const Scene& scene) override
+    void renderInto(const Scene& scene, Image& picture) override
     {
         if (scene.width < 1 || scene.height < 1 || scene.width > maxSize_ || scene.height > maxSize_)
             throw RenderError("cannot draw a picture of " + std::to_string(scene.width) + " x " +
@@ -247,10 +259,14 @@ public:
         drawData(scene, factor);
         if (scene.showFrameAxis)
             drawAxisTriad(scene, width, height, factor);
-        Image image = frameBuffer_.read();
+        // A supersampled picture is read into a buffer of its own, kept for
+        // the next frame, and scaled down into `picture`.
+        Image& drawn = factor > 1 ? supersampled_ : picture;
+        frameBuffer_.read(drawn);
         if (glGetError() != GL_NO_ERROR)
             throw RenderError("OpenGL failed while drawing");
-        return downsample(image, factor);
+        if (factor > 1)
+            resizeInto(drawn, scene.width, scene.height, picture);
     }
 
 private:
@@ -365,6 +381,7 @@ private:
     GLuint vertexBuffer_ = 0;
     GLint maxSize_ = 4096;
     FrameBuffer frameBuffer_;
+    Image supersampled_;
 };
 
 }  // namespace

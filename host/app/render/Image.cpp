@@ -4,16 +4,16 @@
 
 namespace zorhost {
 
-Image downsample(const Image& image, int factor)
-{
-    if (factor <= 1)
-        return image;
-    return resized(image, image.width / factor, image.height / factor);
-}
-
 Image resized(const Image& image, int width, int height)
 {
-    Image result(width, height);
+    Image result;
+    resizeInto(image, width, height, result);
+    return result;
+}
+
+void resizeInto(const Image& image, int width, int height, Image& result)
+{
+    result.resize(width, height);
     for (int y = 0; y < height; ++y) {
         const int top = y * image.height / height;
         const int bottom = std::max(top + 1, (y + 1) * image.height / height);
@@ -30,7 +30,6 @@ Image resized(const Image& image, int width, int height)
                 result.pixel(x, y)[c] = static_cast<std::uint8_t>((sum[c] + count / 2) / count);
         }
     }
-    return result;
 }
 
 }  // namespace zorhost

@@ -16,6 +16,16 @@ struct Image {
     int height = 0;
     std::vector<std::uint8_t> rgb;
 
+    // Makes the picture w x h. Its storage is kept when it holds that many
+    // pixels already, so a picture drawn into frame after frame is allocated
+    // once; the pixels are left as they were, to be overwritten.
+    void resize(int w, int h)
+    {
+        width = w;
+        height = h;
+        rgb.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3);
+    }
+
     // The index in `rgb` of the first channel of pixel (x, y).
     std::size_t offset(int x, int y) const
     {
@@ -25,13 +35,12 @@ struct Image {
     const std::uint8_t* pixel(int x, int y) const { return &rgb[offset(x, y)]; }
 };
 
-// Each pixel of the result is the mean of a factor x factor block of `image`
-// (whose sizes are multiples of the factor).
-Image downsample(const Image& image, int factor);
-
 // The image scaled to width x height by averaging the source pixels each
 // target pixel covers (for thumbnails).
 Image resized(const Image& image, int width, int height);
+
+// The same into `result`, whose storage is reused.
+void resizeInto(const Image& image, int width, int height, Image& result);
 
 }  // namespace zorhost
 

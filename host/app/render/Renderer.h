@@ -19,9 +19,19 @@ public:
 class Renderer {
 public:
     virtual ~Renderer() = default;
-    // A picture of scene.width x scene.height pixels; throws RenderError
-    // when it cannot be drawn.
-    virtual Image render(const Scene& scene) = 0;
+    // Draws a picture of scene.width x scene.height pixels into `picture`,
+    // reusing its storage when it has that size already (a movie draws
+    // frame after frame without allocating one); throws RenderError when it
+    // cannot be drawn, leaving `picture` of unspecified content.
+    virtual void renderInto(const Scene& scene, Image& picture) = 0;
+
+    // The same into a new picture.
+    Image render(const Scene& scene)
+    {
+        Image picture;
+        renderInto(scene, picture);
+        return picture;
+    }
 };
 
 // Draws with OpenGL off screen, without a display (EGL's surfaceless
