@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 
+#include "MovieProbe.h"
+
 using namespace zorhost;
 
 namespace {
@@ -23,29 +25,6 @@ Image gradient(int width, int height, int frame)
             p[2] = static_cast<std::uint8_t>(frame * 25);
         }
     return image;
-}
-
-// What ffprobe reports of the first video stream and the container.
-std::map<std::string, std::string> probe(const std::string& path)
-{
-    const std::string command = "ffprobe -v error -count_frames -select_streams v:0 "
-                                "-show_entries stream=codec_name,width,height,nb_read_frames,r_frame_rate "
-                                "-show_entries format=format_name -of default=noprint_wrappers=1 '" +
-                                path + "' 2>&1";
-    std::map<std::string, std::string> fields;
-    std::FILE* output = popen(command.c_str(), "r");
-    if (output == nullptr)
-        return fields;
-    char line[512];
-    while (std::fgets(line, sizeof line, output) != nullptr) {
-        std::string text(line);
-        text.erase(text.find_last_not_of("\r\n") + 1);
-        const std::size_t equals = text.find('=');
-        if (equals != std::string::npos)
-            fields[text.substr(0, equals)] = text.substr(equals + 1);
-    }
-    pclose(output);
-    return fields;
 }
 
 bool exists(const std::string& path)
@@ -96,7 +75,7 @@ TEST_F(MovieWriterTest, WritesEachFormatAsFfprobeReadsIt)
         settings.framesPerSecond = 12.0;
         const std::string file = path(c.name);
         write(settings, file);
-        std::map<std::string, std::string> found = probe(file);
+        std::map<std::string, std::string> found = probeMovie(file);
         EXPECT_EQ(c.container, found["format_name"]) << c.name;
         EXPECT_EQ(c.codec, found["codec_name"]) << c.name;
         EXPECT_EQ("10", found["nb_read_frames"]) << c.name;
@@ -114,7 +93,7 @@ TEST_F(MovieWriterTest, KeepsAnAnimationSpeedThatIsNoWholeNumber)
     settings.framesPerSecond = 29.97;
     const std::string file = path("ntsc.mp4");
     write(settings, file, 3);
-    EXPECT_EQ("2997/100", probe(file)["r_frame_rate"]);
+    EXPECT_EQ("2997/100", probeMovie(file)["r_frame_rate"]);
     std::remove(file.c_str());
 }
 

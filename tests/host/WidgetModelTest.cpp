@@ -131,10 +131,16 @@ TEST_F(WidgetModelTest, ClicksSelectAndReachTheCallback)
     EXPECT_EQ((std::vector<int>{2, 3, 4}), list(multi).selection);
     widgets().shiftClickListItem(multi, 1);
     EXPECT_EQ((std::vector<int>{1, 2}), list(multi).selection);
+    widgets().ctrlClickListItem(multi, 4);
+    widgets().ctrlClickListItem(multi, 1);
+    EXPECT_EQ((std::vector<int>{2, 4}), list(multi).selection);
+    widgets().shiftClickListItem(multi, 3);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), list(multi).selection);
     widgets().clickListItem(single, 2);
     widgets().shiftClickListItem(single, 4);
-    EXPECT_EQ((std::vector<int>{4}), list(single).selection);
-    EXPECT_EQ((std::vector<int>{2, 4, 1, 2, 4}), clickedPositions);
+    widgets().ctrlClickListItem(single, 3);
+    EXPECT_EQ((std::vector<int>{3}), list(single).selection);
+    EXPECT_EQ((std::vector<int>{2, 4, 1, 4, 1, 3, 2, 4, 3}), clickedPositions);
 }
 
 TEST_F(WidgetModelTest, CallsWithoutTheLockAreNoted)
