@@ -14,25 +14,26 @@
 
 namespace {
 
-// Files of this process, in memory where the system offers a folder for it.
-std::string scratchFile(const char* name)
-{
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", error)
-                                             ? std::filesystem::path("/dev/shm")
-                                             : std::filesystem::temp_directory_path();
-    return (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-" + name)).string();
-}
-
-// Removes the scratch files when the process ends normally.
+// Files of this process, in memory where the system offers a folder for it,
+// removed when the process ends normally.
 struct ScratchFiles {
+    ScratchFiles()
+    {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", error)
+                                                 ? std::filesystem::path("/dev/shm")
+                                                 : std::filesystem::temp_directory_path();
+        const std::string prefix = (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-")).string();
+        input = prefix + "input.keyframe";
+        rewritten = prefix + "rewritten.keyframe";
+    }
     ~ScratchFiles()
     {
         std::remove(input.c_str());
         std::remove(rewritten.c_str());
     }
-    const std::string input = scratchFile("input.keyframe");
-    const std::string rewritten = scratchFile("rewritten.keyframe");
+    std::string input;
+    std::string rewritten;
 };
 
 const ScratchFiles& scratchFiles()

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -14,6 +13,7 @@
 #include "animation/AnimationDriver.h"
 #include "animation/AnimationTestSupport.h"
 #include "support/HostFixture.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -51,18 +51,12 @@ protected:
         HostFixture::SetUp();
         addFrame(ZOR_PLOT_CARTESIAN3D);
         host().drawing.onRedraw = [this](bool) { framesDrawn.push_back(host().view.current().position[0]); };
-        movie = (fs::temp_directory_path() /
-                 ("kfa-animation-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()) +
-                  ".avi"))
-                    .string();
-        fs::remove(movie);
     }
     void TearDown() override
     {
         host().drawing.onRedraw = nullptr;
         host().exports.setSink(nullptr);
         host().status.onChange = nullptr;
-        fs::remove(movie);
         HostFixture::TearDown();
     }
 
@@ -110,7 +104,8 @@ protected:
 
     std::vector<double> framesDrawn;
     FrameRecorder recorder;
-    std::string movie;
+    TempFolder folder;
+    const std::string movie = folder.path("movie.avi");
 };
 
 std::vector<double> frameRange(int first, int last)

@@ -1,5 +1,6 @@
 #include "player/MacroPlayer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -12,6 +13,8 @@
 #include "zorsim/Host.h"
 
 using namespace zorhost;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -48,14 +51,11 @@ TEST_F(MacroPlayerTest, LoadsTheSampleAsAStrandOfTimeSteps)
     play("$!NEWFRAME\n$!LOADSAMPLE STEPS = 5 TIMEMIN = 1 TIMEMAX = 3\n");
     const zorsim::DataSet& data = host().dataSet.current();
     ASSERT_EQ(5u, data.zones.size());
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(1, data.zones[i].strand);
-        EXPECT_DOUBLE_EQ(1.0 + 0.5 * i, data.zones[i].solutionTime);
+        EXPECT_DOUBLE_EQ(1.0 + 0.5 * static_cast<double>(i), data.zones[i].solutionTime);
     }
     EXPECT_DOUBLE_EQ(1.0, host().dataSet.solutionTime());
-    const SampleDataSet* sample = samples_.find(host().frames.current().id);
-    ASSERT_NE(nullptr, sample);
-    EXPECT_EQ(5u, sample->zones.size());
 
     // The view turns about the data's centre and shows all of it.
     const zorsim::ViewState& view = host().view.current();
@@ -153,20 +153,13 @@ TEST_F(MacroPlayerTest, LogsEveryFullRedrawWithTheStateDrawn)
          "$!STYLE PATH = \"THREEDAXIS FRAMEAXIS SHOW\" VALUE = FALSE\n"
          "$!REDRAW\n");
     ASSERT_EQ(2, log.rows());
-    std::istringstream lines(out.str());
-    std::string heading, first, second;
-    std::getline(lines, heading);
-    std::getline(lines, first);
-    std::getline(lines, second);
-    EXPECT_EQ(FrameLog::heading(), heading);
     const zorsim::ViewState& view = host().view.current();
-    std::ostringstream expected;
-    expected.precision(10);
-    expected << "0,redraw," << view.position[0] << ',' << view.position[1] << ',' << view.position[2]
-             << ",60,30,0," << view.width << ",75,25,true,0.123456789,0";
-    EXPECT_EQ(expected.str(), first);
-    EXPECT_EQ("1,redraw,", second.substr(0, 9));
-    EXPECT_EQ(",false,0.123456789,1", second.substr(second.size() - 20));
+    std::ostringstream firstRow;
+    firstRow.precision(10);
+    firstRow << "0,redraw," << view.position[0] << ',' << view.position[1] << ',' << view.position[2] << ",60,30,0,"
+             << view.width << ",75,25,true,0.123456789,0\n";
+    EXPECT_THAT(out.str(), StartsWith(std::string(FrameLog::heading()) + "\n" + firstRow.str() + "1,redraw,"));
+    EXPECT_THAT(out.str(), EndsWith(",false,0.123456789,1\n"));
 }
 
 TEST_F(MacroPlayerTest, PictureSizeFollowsTheExportRegionAndWidth)

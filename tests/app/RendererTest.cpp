@@ -120,28 +120,19 @@ TEST_F(RendererTest, ZeroLightDrawsABlackPictureOfTheExportSize)
     EXPECT_LT(brightness(dim), brightness(lit));
 }
 
-TEST_F(RendererTest, SurfaceFollowsTheSolutionTime)
-{
-    const Image first = renderer().render(scene_);
-    scene_.zones = {&sample_.zones[1].geometry};
-    EXPECT_GT(difference(first, renderer().render(scene_)), 80L * 60 * 3);
-}
-
-TEST_F(RendererTest, MarkersAndDashesMoveWithTheTimeAnchor)
+TEST_F(RendererTest, TheSurfaceFollowsTheSolutionTimeAndMarksMoveWithTheTimeAnchor)
 {
     const Image plain = renderer().render(scene_);
-    scene_.streamtraces.showMarkers = true;
-    const Image marked = renderer().render(scene_);
-    EXPECT_GT(difference(plain, marked), 0);
-    scene_.streamtraces.timeAnchor = 0.25;
-    EXPECT_GT(difference(marked, renderer().render(scene_)), 0);
-
-    scene_.streamtraces.showMarkers = false;
-    scene_.streamtraces.showDashes = true;
-    const Image dashed = renderer().render(scene_);
-    EXPECT_GT(difference(plain, dashed), 0);
-    scene_.streamtraces.timeAnchor = 0.5;
-    EXPECT_GT(difference(dashed, renderer().render(scene_)), 0);
+    Scene later = scene_;
+    later.zones = {&sample_.zones[1].geometry};
+    EXPECT_GT(difference(plain, renderer().render(later)), 80L * 60 * 3);
+    for (const bool markers : {true, false}) {
+        scene_.streamtraces = {markers, !markers, 0.0, 0.5};
+        const Image marked = renderer().render(scene_);
+        EXPECT_GT(difference(plain, marked), 0) << markers;
+        scene_.streamtraces.timeAnchor = 0.25;
+        EXPECT_GT(difference(marked, renderer().render(scene_)), 0) << markers;
+    }
 }
 
 TEST_F(RendererTest, MarksSitAtAnchorStepsAlongEachStreamtrace)
@@ -157,18 +148,18 @@ TEST_F(RendererTest, MarksSitAtAnchorStepsAlongEachStreamtrace)
     const std::vector<Vertex> markers = streamtraceMarkers(scene_);
     ASSERT_EQ(3u, markers.size());
     const float expected[3][2] = {{0.25f, 0.0f}, {1.0f, 0.25f}, {1.0f, 1.25f}};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(expected[i][0], markers[i].position[0]) << i;
         EXPECT_FLOAT_EQ(expected[i][1], markers[i].position[1]) << i;
     }
     // Dashes over [0.25, 1.25] and [2.25, 3]; the first bends at the corner.
     const std::vector<Vertex> dashes = streamtraceDashes(scene_);
     ASSERT_EQ(6u, dashes.size());
-    EXPECT_FLOAT_EQ(0.25f, dashes[0].position[0]);
-    EXPECT_FLOAT_EQ(1.0f, dashes[1].position[0]);
-    EXPECT_FLOAT_EQ(0.25f, dashes[3].position[1]);
-    EXPECT_FLOAT_EQ(1.25f, dashes[4].position[1]);
-    EXPECT_FLOAT_EQ(2.0f, dashes[5].position[1]);
+    const float dashEnds[6][2] = {{0.25f, 0.0f}, {1.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 0.25f}, {1.0f, 1.25f}, {1.0f, 2.0f}};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_FLOAT_EQ(dashEnds[i][0], dashes[i].position[0]) << i;
+        EXPECT_FLOAT_EQ(dashEnds[i][1], dashes[i].position[1]) << i;
+    }
 
     // A timing that cannot be drawn places nothing (and does not hang).
     for (double delta : {0.0, -1.0, std::nan("")}) {

@@ -11,14 +11,41 @@
 #include <sstream>
 #include <string>
 
-#include "ZorhostRun.h"
+#include "support/FfmpegProbe.h"
+#include "support/ZorhostRun.h"
 
 namespace {
 
-const char* const sampleMacro =
+const std::string sampleMacro =
     "$!NEWFRAME\n"
     "$!LOADSAMPLE STEPS = 3\n"
     "$!EXPORTSETUP IMAGEWIDTH = 200\n";
+// The start of a line that hands the add-on a command, up to the command's text.
+const std::string addOnCommand = "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"";
+const std::string animateToFile = addOnCommand + "Animate AnimationDestination=ToFile\"\n";
+
+// The frame log's rows of one event, each as its numbers from x on.
+std::vector<std::vector<double>> logRows(const std::string& log, const std::string& event)
+{
+    std::vector<std::vector<double>> rows;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string field;
+        std::getline(fields, field, ',');
+        std::getline(fields, field, ',');
+        if (field != event)
+            continue;
+        std::vector<double> row;
+        while (std::getline(fields, field, ','))
+            row.push_back(field == "true" ? 1.0 : field == "false" ? 0.0 : std::stod(field));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+enum LogColumn { X, Theta = 4, Width = 6, Intensity, BackgroundLight, FrameAxis, TimeAnchor, SolutionTime };
 
 class ZorhostPlayTest : public ZorhostFolderTest {
 protected:
@@ -37,22 +64,50 @@ protected:
     // enough to be interrupted, then a redraw.
     std::string writeFlythroughMovieMacro(const std::string& name) const
     {
-        return writeFile(name, std::string(sampleMacro) +
-                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=" +
-                                   KFA_EXAMPLES_DIR + "/flythrough.keyframe\"\n"
+        return writeFile(name, sampleMacro + addOnCommand + "OpenSettingsFile FileName=" + KFA_EXAMPLES_DIR +
+                                   "/flythrough.keyframe\"\n"
                                    "$!EXPORTSETUP EXPORTFORMAT = MPEG4\n"
                                    "$!EXPORTSETUP IMAGEWIDTH = 640\n"
-                                   "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n"
-                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n"
-                                   "$!REDRAW\n");
+                                   "$!EXPORTSETUP EXPORTFNAME = \"movie.mp4\"\n" +
+                                   animateToFile + "$!REDRAW\n");
+    }
+
+    // The frame folder holds every picture drawn, movie frames and the
+    // redraw after them alike, under its frame number at the movie's size.
+    void expectEveryPictureKept() const
+    {
+        std::vector<std::string> expected;
+        for (int frame = 0; frame < 22; ++frame)
+            expected.push_back("frame-0000" + std::string(frame < 10 ? "0" : "") + std::to_string(frame) + ".png");
+        std::vector<std::string> written;
+        for (const auto& entry : std::filesystem::directory_iterator(file("frames")))
+            written.push_back(entry.path().filename().string());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(expected, written);
+        std::istringstream movie(readFile(file("movie.rm")));
+        std::string magic;
+        unsigned width = 0;
+        unsigned height = 0;
+        movie >> magic >> width >> height;
+        for (const std::string& name : {expected.front(), expected.back()}) {
+            png_image image{};
+            image.version = PNG_IMAGE_VERSION;
+            ASSERT_TRUE(png_image_begin_read_from_file(&image, file("frames/" + name).c_str())) << name;
+            EXPECT_EQ(width, image.width) << name;
+            EXPECT_EQ(height, image.height) << name;
+            png_image_free(&image);
+        }
+        std::size_t images = 0;
+        const std::string frames = movie.str();
+        for (std::size_t at = frames.find("P6\n"); at != std::string::npos; at = frames.find("P6\n", at + 1))
+            ++images;
+        EXPECT_EQ(21u, images);
     }
 
     std::string animateToFileMacro(const std::string& name, const std::string& exportSetup) const
     {
-        return writeFile(name, std::string(sampleMacro) +
-                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=two.keyframe\"\n" +
-                                   exportSetup +
-                                   "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"\n");
+        return writeFile(name, sampleMacro + addOnCommand + "OpenSettingsFile FileName=two.keyframe\"\n" +
+                                   exportSetup + animateToFile);
     }
 };
 
@@ -83,43 +138,27 @@ std::vector<double> tileBrightness(const std::string& path, int tiles)
     return means;
 }
 
-
 }  // namespace
 
-TEST_F(ZorhostPlayTest, PicturesShowTheLightAndTheMovingMarkers)
-{
-    const std::string macro = writeFile(
-        "light.mcr", std::string(sampleMacro) +
-                         "$!REDRAW\n"
-                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
-                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 0\n"
-                         "$!REDRAW\n"
-                         "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 40\n"
-                         "$!REDRAW\n");
-    const ProgramRun run = zorhost({"--contact-sheet", "sheet.png", macro});
-    ASSERT_EQ(0, run.status) << run.output;
-    const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
-    ASSERT_EQ(3u, brightness.size());
-    EXPECT_GT(brightness[0], 30.0);
-    EXPECT_EQ(0.0, brightness[1]);
-    EXPECT_GT(brightness[2], 10.0);
-    EXPECT_LT(brightness[2], brightness[0]);
-}
-
-TEST_F(ZorhostPlayTest, MarkersMoveAsTheTimeAnchorGrows)
+TEST_F(ZorhostPlayTest, PicturesShowTheMovingMarkersAndTheLight)
 {
     const std::string anchor = "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING TIMEANCHOR\" VALUE = ";
     const std::string macro = writeFile(
-        "markers.mcr", std::string(sampleMacro) +
-                           "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
-                           "$!REDRAW\n" + anchor + "0.25\n$!REDRAW\n" + anchor + "0.5\n$!REDRAW\n");
+        "pictures.mcr", sampleMacro +
+                            "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
+                            "$!REDRAW\n" + anchor + "0.25\n$!REDRAW\n" + anchor + "0.5\n$!REDRAW\n"
+                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
+                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 0\n"
+                            "$!REDRAW\n");
     const ProgramRun run = zorhost({"--contact-sheet", "sheet.png", macro});
     ASSERT_EQ(0, run.status) << run.output;
-    const std::vector<double> brightness = tileBrightness(file("sheet.png"), 3);
-    ASSERT_EQ(3u, brightness.size());
+    const std::vector<double> brightness = tileBrightness(file("sheet.png"), 4);
+    ASSERT_EQ(4u, brightness.size());
+    EXPECT_GT(brightness[0], 30.0);
     EXPECT_NE(brightness[0], brightness[1]);
     // A whole delta time later the markers sit where they began.
     EXPECT_NEAR(brightness[0], brightness[2], 0.05);
+    EXPECT_EQ(0.0, brightness[3]) << "no light, a black picture";
 }
 
 TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
@@ -134,7 +173,7 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
     const Case cases[] = {{SIGINT, 1, 0}, {SIGTERM, -1, SIGTERM}, {SIGHUP, -1, SIGHUP}};
     for (const Case& c : cases) {
         const std::string logBefore = readFile(file("log.csv"));
-        ZorhostProcess process(folder_, {"--frame-log", "log.csv", macro}, {});
+        ZorhostProcess process(folder_.root(), {"--frame-log", "log.csv", macro}, {});
         // Once the movie's temporary file holds frames, the animation plays.
         ASSERT_TRUE(process.waitUntil([this] {
             std::error_code missing;
@@ -159,7 +198,7 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
 TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndTime)
 {
     const std::string macro = writeFlythroughMovieMacro("cancel.mcr");
-    ZorhostProcess process(folder_, {macro}, {true});
+    ZorhostProcess process(folder_.root(), {macro}, {true});
     const auto animating = [&process] {
         const std::size_t line = process.output().find("\rAnimating....");
         return line != std::string::npos && process.output().find(" left", line) != std::string::npos;
@@ -176,39 +215,14 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     EXPECT_THAT(firstAnimating, ::testing::HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
-namespace {
 
-// The frame log's rows of one event, each as its numbers from x on.
-std::vector<std::vector<double>> logRows(const std::string& log, const std::string& event)
-{
-    std::vector<std::vector<double>> rows;
-    std::istringstream lines(log);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        std::string field;
-        std::getline(fields, field, ',');
-        std::getline(fields, field, ',');
-        if (field != event)
-            continue;
-        std::vector<double> row;
-        while (std::getline(fields, field, ','))
-            row.push_back(field == "true" ? 1.0 : field == "false" ? 0.0 : std::stod(field));
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-enum LogColumn { X, Theta = 4, Width = 6, Intensity, BackgroundLight, FrameAxis, TimeAnchor, SolutionTime };
-
-}  // namespace
-
-TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
+TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrameAndEveryPictureIsKept)
 {
     writeTwoKeyFrames();
     const std::string macro = animateToFileMacro(
         "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
-    const ProgramRun run = zorhost({"--frame-log", "log.csv", macro});
+    writeFile("movie.mcr", readFile(macro) + "$!REDRAW\n");
+    const ProgramRun run = zorhost({"--frames", "frames", "--frame-log", "log.csv", macro});
     ASSERT_EQ(0, run.status) << run.output;
     const std::string log = readFile(file("log.csv"));
     std::vector<std::vector<double>> frames = logRows(log, "exportstart");
@@ -216,6 +230,7 @@ TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
     for (const auto& row : logRows(log, "exportnext"))
         frames.push_back(row);
     ASSERT_EQ(21u, frames.size());
+    EXPECT_EQ(1u, logRows(log, "redraw").size());
     // Equal steps of the view, the anchor and the solution time between the key frames.
     for (std::size_t frame = 1; frame < frames.size(); ++frame) {
         EXPECT_NEAR(-3.0, frames[frame][Theta] - frames[frame - 1][Theta], 1e-6) << frame;
@@ -235,34 +250,21 @@ TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrame)
     EXPECT_EQ(12.5, frames[19][BackgroundLight]);
     EXPECT_EQ(75.0, frames[10][Intensity]);
     EXPECT_EQ(25.0, frames[10][BackgroundLight]);
+    expectEveryPictureKept();
 }
 
 TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
 {
     writeTwoKeyFrames();
-    const std::string formats[][2] = {{"AVI", "movie.avi"}, {"FLV", "movie.flv"}, {"FLASH", "movie.swf"},
-                                      {"MPEG4", "movie.mp4"}, {"WMV", "movie.wmv"}, {"RASTERMETAFILE", "movie.rm"}};
-    for (const auto& format : formats) {
+    const std::pair<std::string, std::string> formats[] = {
+        {"AVI", "movie.avi"}, {"FLV", "movie.flv"}, {"FLASH", "movie.swf"}, {"MPEG4", "movie.mp4"}, {"WMV", "movie.wmv"}};
+    for (const auto& [format, movie] : formats) {
         const std::string macro = animateToFileMacro(
-            "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = " + format[0] + "\n$!EXPORTSETUP ANIMATIONSPEED = 12\n" +
-                             "$!EXPORTSETUP EXPORTFNAME = \"" + format[1] + "\"\n");
+            "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = " + format + "\n$!EXPORTSETUP ANIMATIONSPEED = 12\n" +
+                             "$!EXPORTSETUP EXPORTFNAME = \"" + movie + "\"\n");
         const ProgramRun run = zorhost({macro});
-        ASSERT_EQ(0, run.status) << format[0] << run.output;
-        const std::string movie = readFile(file(format[1]));
-        if (format[0] == "RASTERMETAFILE") {
-            std::size_t images = 0;
-            for (std::size_t at = movie.find("P6\n"); at != std::string::npos; at = movie.find("P6\n", at + 1))
-                ++images;
-            EXPECT_EQ(21u, images);
-            continue;
-        }
-        FILE* probe = popen(("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-                             "stream=nb_read_frames -of csv=p=0 '" + file(format[1]) + "'").c_str(), "r");
-        ASSERT_NE(nullptr, probe);
-        char frames[64] = "";
-        ASSERT_NE(nullptr, std::fgets(frames, sizeof frames, probe)) << format[0];
-        pclose(probe);
-        EXPECT_EQ("21\n", std::string(frames)) << format[0];
+        ASSERT_EQ(0, run.status) << format << run.output;
+        EXPECT_EQ(21, probeMovie(file(movie)).frames) << format;
     }
 }
 
@@ -301,35 +303,13 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
     }
 }
 
-TEST_F(ZorhostPlayTest, TheFrameFolderHoldsEveryPictureDrawnUnderItsFrameNumber)
+TEST_F(ZorhostPlayTest, TheQuickLookExampleDrawsThreePictures)
 {
-    writeTwoKeyFrames();
-    const std::string macro = animateToFileMacro(
-        "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n");
-    writeFile("movie.mcr", readFile(macro) + "$!REDRAW\n");
-    const ProgramRun run = zorhost({"--frames", "frames", "--frame-log", "log.csv", macro});
+    std::filesystem::create_directory_symlink(KFA_EXAMPLES_DIR, file("examples"));
+    std::filesystem::create_directory(file("out"));
+    const ProgramRun run = zorhost({"--no-progress", "--contact-sheet", "out/quicklook.png", "--frame-log",
+                                    "out/quicklook.csv", "examples/quicklook.mcr"});
     ASSERT_EQ(0, run.status) << run.output;
-    std::vector<std::string> expected;
-    for (int frame = 0; frame < 22; ++frame)
-        expected.push_back("frame-0000" + std::string(frame < 10 ? "0" : "") + std::to_string(frame) + ".png");
-    std::vector<std::string> written;
-    for (const auto& entry : std::filesystem::directory_iterator(file("frames")))
-        written.push_back(entry.path().filename().string());
-    std::sort(written.begin(), written.end());
-    EXPECT_EQ(expected, written);
-    EXPECT_THAT(readFile(file("log.csv")), ::testing::HasSubstr("\n21,redraw,"));
-    // Movie frames and redraws alike at the movie's size.
-    std::istringstream movie(readFile(file("movie.rm")));
-    std::string magic;
-    unsigned width = 0;
-    unsigned height = 0;
-    movie >> magic >> width >> height;
-    for (const std::string& name : {expected.front(), expected.back()}) {
-        png_image image{};
-        image.version = PNG_IMAGE_VERSION;
-        ASSERT_TRUE(png_image_begin_read_from_file(&image, file("frames/" + name).c_str())) << name;
-        EXPECT_EQ(width, image.width) << name;
-        EXPECT_EQ(height, image.height) << name;
-        png_image_free(&image);
-    }
+    EXPECT_TRUE(std::filesystem::exists(file("out/quicklook.png")));
+    EXPECT_EQ(3u, logRows(readFile(file("out/quicklook.csv")), "redraw").size());
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ZorhostRun.h"
+#include "support/ZorhostRun.h"
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -49,7 +49,6 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
         {{"--no-such-option", "m.mcr"}, "The following argument was not expected: --no-such-option"},
         {{}, "zorhost: no macro file to play\nUsage: zorhost [options] MACROFILE...\n"},
         {{"--frame-log", "m.mcr"}, "zorhost: no macro file to play\n"},
-        {{"--record", "m.mcr"}, "zorhost: no macro file to play\n"},
         {{"missing.mcr"}, "zorhost: cannot read the macro file missing.mcr\n"},
         {{"--frame-log", "m.mcr", "m.mcr"}, "zorhost: the frame log m.mcr would overwrite the macro file m.mcr\n"},
         {{"--record", "sub/../m.mcr", "m.mcr"},
@@ -61,8 +60,6 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
         {{"--record", "m.mcr/r.mcr", "m.mcr"}, "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
         {{"--contact-sheet", "sub", "m.mcr"}, "zorhost: cannot create the contact sheet sub: it is a folder\n"},
         {{"--frames", "m.mcr", "m.mcr"}, "zorhost: cannot create the frame folder m.mcr: it is not a folder\n"},
-        {{"--frames", "no/frames", "m.mcr"},
-         "zorhost: cannot create the frame folder no/frames: No such file or directory\n"},
         {{"--addon", "/nonexistent/module.so", "--describe-addon"},
          "zorhost: cannot load the add-on /nonexistent/module.so: "},
     };
@@ -151,10 +148,8 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
         // Values the export cannot use, and more sample steps than can be held.
         {"$!NEWFRAME\n$!REDRAW\n$!EXPORTSETUP IMAGEWIDTH = 1e10\n",
          "m.mcr:3: $!EXPORTSETUP: IMAGEWIDTH = 1E10 is out of range: a whole number from 4 to 16384\n", 0},
-        {"$!EXPORTSETUP IMAGEWIDTH = 3\n", "m.mcr:1: $!EXPORTSETUP: IMAGEWIDTH = 3 is out of range:", 0},
         {"$!EXPORTSETUP ANIMATIONSPEED = 0\n",
          "m.mcr:1: $!EXPORTSETUP: ANIMATIONSPEED = 0 is out of range: a number above 0 and at most 1000\n", 0},
-        {"$!EXPORTSETUP ANIMATIONSPEED = 1e6\n", "m.mcr:1: $!EXPORTSETUP: ANIMATIONSPEED = 1E6 is out of range:", 0},
         {"$!EXPORTSETUP SUPERSAMPLEFACTOR = 17\n",
          "m.mcr:1: $!EXPORTSETUP: SUPERSAMPLEFACTOR = 17 is out of range: a whole number from 1 to 16\n", 0},
         {"$!NEWFRAME\n$!LOADSAMPLE STEPS = 20000\n",

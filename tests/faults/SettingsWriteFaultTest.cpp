@@ -4,7 +4,7 @@
 #include <string>
 
 #include "faults/FaultFixture.h"
-#include "settingsfile/FileSystemFaults.h"
+#include "support/FileSystemFaults.h"
 
 namespace {
 

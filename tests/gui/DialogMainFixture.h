@@ -10,7 +10,6 @@
 #ifndef KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 #define KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -20,6 +19,7 @@
 #include "ZorUtil.h"
 #include "addon/AddOnId.h"
 #include "support/HostFixture.h"
+#include "support/TempFolder.h"
 
 namespace dialog_main {
 
@@ -42,16 +42,6 @@ protected:
     {
         HostFixture::SetUp();
         addFrame(ZOR_PLOT_CARTESIAN3D);
-        folder = std::filesystem::temp_directory_path() /
-                 ("kfa-dialog-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-
-    void TearDown() override
-    {
-        std::filesystem::remove_all(folder);
-        HostFixture::TearDown();
     }
 
     static zorsim::WidgetModel& widgets() { return host().widgets; }
@@ -159,7 +149,9 @@ protected:
 
     std::string file(const std::string& name) const { return (folder / name).string(); }
 
-    std::filesystem::path folder;
+    TempFolder scratch;
+    // The case's own folder, removed with what it holds after the case.
+    const std::filesystem::path folder{scratch.root()};
 };
 
 #endif

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gui/DialogMainFixture.h"
-#include "settingsfile/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

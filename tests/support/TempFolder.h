@@ -17,6 +17,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    // The folder's own full name.
+    const std::string& root() const { return root_.native(); }
     // The full name of `name` inside the folder.
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     // The names of the entries the folder holds, sorted.

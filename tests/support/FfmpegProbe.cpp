@@ -1,8 +1,14 @@
-#include "MovieProbe.h"
+#include "support/FfmpegProbe.h"
 
+#include <cctype>
 #include <cstdio>
+#include <map>
+#include <string>
 
-std::map<std::string, std::string> probeMovie(const std::string& path)
+namespace {
+
+// ffprobe's "key=value" lines for the fields a test compares.
+std::map<std::string, std::string> probeFields(const std::string& path)
 {
     const std::string command = "ffprobe -v error -count_frames -select_streams v:0 "
                                 "-show_entries stream=codec_name,width,height,nb_read_frames,r_frame_rate "
@@ -22,4 +28,20 @@ std::map<std::string, std::string> probeMovie(const std::string& path)
     }
     pclose(output);
     return fields;
+}
+
+}  // namespace
+
+MovieProbe probeMovie(const std::string& path)
+{
+    std::map<std::string, std::string> fields = probeFields(path);
+    MovieProbe movie;
+    movie.container = fields["format_name"];
+    movie.codec = fields["codec_name"];
+    movie.size = fields["width"] + "x" + fields["height"];
+    movie.frameRate = fields["r_frame_rate"];
+    const std::string& frames = fields["nb_read_frames"];
+    if (!frames.empty() && std::isdigit(static_cast<unsigned char>(frames[0])))
+        movie.frames = std::stoi(frames);
+    return movie;
 }

@@ -7,7 +7,7 @@
 //       const ProgramRun run = zorhost({"--frame-log", "log.csv", "m.mcr"});
 //   }
 //
-// The test program's target defines ZORHOST_PATH.
+// Runs the zorhost built beside the tests (the support library knows where).
 #ifndef KFA_TESTS_ZORHOST_RUN_H
 #define KFA_TESTS_ZORHOST_RUN_H
 
@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 struct ProgramRun {
     // The exit status; -1 when a signal ended the program.
@@ -64,20 +66,15 @@ private:
 
 class ZorhostFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    std::string file(const std::string& name) const { return folder_ + "/" + name; }
+    std::string file(const std::string& name) const { return folder_.path(name); }
     // Writes `text` into the folder's file `name`; returns its full name.
     std::string writeFile(const std::string& name, const std::string& text) const;
-    // The whole content of a file; empty when it cannot be read.
-    static std::string readFile(const std::string& path);
     // The names of the folder's entries, sorted.
-    std::vector<std::string> entries() const;
+    std::vector<std::string> entries() const { return folder_.entries(); }
 
     ProgramRun zorhost(const std::vector<std::string>& arguments, const RunOptions& options = {}) const;
 
-    std::string folder_;
+    TempFolder folder_;
 };
 
 #endif

@@ -1,4 +1,4 @@
-#include "FileSystemFaults.h"
+#include "support/FileSystemFaults.h"
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
