@@ -65,7 +65,7 @@ protected:
 
     // The n-th control of `kind` in `dialog`.
     template <typename Widget>
-    Widget& controlOf(zorhost::DialogWindow& dialog, zorsim::ControlKind kind, int n = 0)
+    Widget& controlOf(zorhost::DialogWindow& dialog, zorsim::ControlKind kind, std::size_t n = 0)
     {
         const int id = host().widgets.controlsOf(dialog.dialogId(), kind).at(n);
         return *dialog.findChild<Widget*>("control" + QString::number(id));
