@@ -11,6 +11,13 @@ void MessageModel::showError(const std::string& text)
         onMessage(text, ZOR_MESSAGE_ERROR);
 }
 
+void MessageModel::showHelp(const std::string& path)
+{
+    helpPages_.push_back(path);
+    if (onHelp)
+        onHelp(path);
+}
+
 bool MessageModel::showMessageBox(const std::string& text, int kind)
 {
     messageBoxes_.push_back({text, kind});

@@ -301,4 +301,22 @@ void WidgetModel::shiftClickListItem(int listId, int position)
         list.intCallback(&position);
 }
 
+void WidgetModel::ctrlClickListItem(int listId, int position)
+{
+    Control& list = clickable(listId, position);
+    if (!list.multiSelection) {
+        clickListItem(listId, position);
+        return;
+    }
+    auto found = std::lower_bound(list.selection.begin(), list.selection.end(), position);
+    if (found != list.selection.end() && *found == position)
+        list.selection.erase(found);
+    else
+        list.selection.insert(found, position);
+    list.anchor = position;
+    changed(listId);
+    if (list.intCallback != nullptr)
+        list.intCallback(&position);
+}
+
 }  // namespace zorsim

@@ -117,10 +117,16 @@ TEST_F(WidgetModelTest, ClicksSelectAndReachTheCallback)
     EXPECT_THAT(list(multi).selection, ElementsAre(2, 3, 4));
     widgets().shiftClickListItem(multi, 1);
     EXPECT_THAT(list(multi).selection, ElementsAre(1, 2));
+    widgets().ctrlClickListItem(multi, 4);
+    widgets().ctrlClickListItem(multi, 1);
+    EXPECT_THAT(list(multi).selection, ElementsAre(2, 4));
+    widgets().shiftClickListItem(multi, 3);
+    EXPECT_THAT(list(multi).selection, ElementsAre(1, 2, 3));
     widgets().clickListItem(single, 2);
     widgets().shiftClickListItem(single, 4);
-    EXPECT_THAT(list(single).selection, ElementsAre(4));
-    EXPECT_THAT(clickedPositions, ElementsAre(2, 4, 1, 2, 4));
+    widgets().ctrlClickListItem(single, 3);
+    EXPECT_THAT(list(single).selection, ElementsAre(3));
+    EXPECT_THAT(clickedPositions, ElementsAre(2, 4, 1, 4, 1, 3, 2, 4, 3));
 }
 
 }  // namespace

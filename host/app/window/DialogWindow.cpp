@@ -1,27 +1,122 @@
 #include "window/DialogWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "zorsim/WidgetModel.h"
 
 namespace zorhost {
+
+using zorsim::ControlKind;
+
+namespace {
+
+const ControlKind allKinds[] = {
+    ControlKind::List,      ControlKind::Button,  ControlKind::Label,    ControlKind::Frame,
+    ControlKind::TextField, ControlKind::SpinTextField, ControlKind::Toggle, ControlKind::RadioBox,
+    ControlKind::OptionMenu, ControlKind::MenuBar, ControlKind::Menu,     ControlKind::MenuItem,
+    ControlKind::MenuToggle, ControlKind::MenuSeparator,
+};
+
+// The dialog's controls in the order the add-on made them (ids count up).
+std::vector<int> controlsIn(const zorsim::WidgetModel& widgets, int dialogId)
+{
+    std::vector<int> ids;
+    for (ControlKind kind : allKinds) {
+        const std::vector<int> ofKind = widgets.controlsOf(dialogId, kind);
+        ids.insert(ids.end(), ofKind.begin(), ofKind.end());
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+bool isMenuPart(ControlKind kind)
+{
+    return kind == ControlKind::MenuBar || kind == ControlKind::Menu || kind == ControlKind::MenuItem ||
+           kind == ControlKind::MenuToggle || kind == ControlKind::MenuSeparator;
+}
+
+}  // namespace
 
 int dialogUnitsToPixels(int units)
 {
     return static_cast<int>(std::lround(units * pixelsPerDialogUnit));
 }
 
-DialogWindow::DialogWindow(zorsim::WidgetModel& widgets, int dialogId,
-                           std::function<void(std::function<void()>)> act, QWidget* parent)
-    : QDialog(parent), widgets_(widgets), dialogId_(dialogId), act_(std::move(act))
+DialogWindow::DialogWindow(zorsim::WidgetModel& widgets, int dialogId, UserActor act, QWidget* parent)
+    : QDialog(parent), widgets_(widgets), dialogId_(dialogId), act_(std::move(act)), area_(new QWidget(this))
 {
     const zorsim::Dialog& dialog = widgets_.dialog(dialogId_);
     setObjectName("hostDialog" + QString::number(dialogId_));
     setWindowTitle(QString::fromStdString(dialog.title));
-    setFixedSize(dialogUnitsToPixels(dialog.width), dialogUnitsToPixels(dialog.height));
     setModal(dialog.modal);
+    area_->setObjectName("controlArea");
+    area_->setFixedSize(dialogUnitsToPixels(dialog.width), dialogUnitsToPixels(dialog.height));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(area_);
+    addButtons();
+    for (int controlId : controlsIn(widgets_, dialogId_))
+        followControl(controlId);
+}
+
+DialogWindow::~DialogWindow() = default;
+
+void DialogWindow::addButtons()
+{
+    const zorsim::DialogCallbacks& callbacks = widgets_.dialog(dialogId_).callbacks;
+    QDialogButtonBox::StandardButtons shown;
+    if (callbacks.ok != nullptr)
+        shown |= QDialogButtonBox::Ok;
+    if (callbacks.apply != nullptr)
+        shown |= QDialogButtonBox::Apply;
+    if (callbacks.cancel != nullptr)
+        shown |= QDialogButtonBox::Cancel;
+    if (callbacks.help != nullptr)
+        shown |= QDialogButtonBox::Help;
+    if (shown == QDialogButtonBox::NoButton)
+        return;
+    buttons_ = new QDialogButtonBox(shown, this);
+    buttons_->setObjectName("dialogButtons");
+    buttons_->setContentsMargins(8, 4, 8, 8);
+    // Enter is OK and nothing else, even when another button had the focus.
+    for (QAbstractButton* button : buttons_->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setAutoDefault(false);
+    if (QPushButton* ok = buttons_->button(QDialogButtonBox::Ok))
+        ok->setDefault(true);
+    connect(buttons_, &QDialogButtonBox::clicked, this, &DialogWindow::press);
+    layout()->addWidget(buttons_);
+}
+
+void DialogWindow::press(QAbstractButton* button)
+{
+    switch (buttons_->standardButton(button)) {
+    case QDialogButtonBox::Ok:
+        act_([this] { widgets_.pressOk(dialogId_); });
+        break;
+    case QDialogButtonBox::Apply:
+        act_([this] { widgets_.pressApply(dialogId_); });
+        break;
+    case QDialogButtonBox::Cancel:
+        act_([this] { widgets_.pressCancel(dialogId_); });
+        break;
+    case QDialogButtonBox::Help:
+        act_([this] { widgets_.pressHelp(dialogId_); });
+        break;
+    default:
+        break;
+    }
 }
 
 void DialogWindow::follow()
@@ -33,12 +128,32 @@ void DialogWindow::follow()
         hide();
 }
 
+void DialogWindow::followControl(int controlId)
+{
+    const zorsim::Control& control = widgets_.control(controlId);
+    if (isMenuPart(control.kind)) {
+        if (menuBar_ == nullptr) {
+            menuBar_ = std::make_unique<DialogMenuBar>(
+                widgets_, widgets_.controlsOf(dialogId_, ControlKind::MenuBar).front(), act_, this);
+            layout()->setMenuBar(menuBar_->bar());
+        }
+        menuBar_->follow(controlId);
+        return;
+    }
+    std::unique_ptr<ControlWidget>& widget = controls_[controlId];
+    if (widget == nullptr)
+        widget = makeControlWidget(widgets_, controlId, act_, area_);
+    widget->follow();
+}
+
 void DialogWindow::closeEvent(QCloseEvent* event)
 {
     // The model decides: the dialog goes when its callback drops it.
     event->ignore();
-    const bool modal = widgets_.dialog(dialogId_).modal;
-    act_([this, modal] {
+    const zorsim::Dialog& dialog = widgets_.dialog(dialogId_);
+    if (dialog.modal && dialog.callbacks.cancel == nullptr)
+        return;
+    act_([this, modal = dialog.modal] {
         if (modal)
             widgets_.pressCancel(dialogId_);
         else
@@ -49,6 +164,13 @@ void DialogWindow::closeEvent(QCloseEvent* event)
 void DialogWindow::reject()
 {
     close();
+}
+
+bool DialogWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip && parentWidget() != nullptr)
+        return QCoreApplication::sendEvent(parentWidget(), event);
+    return QDialog::event(event);
 }
 
 }  // namespace zorhost

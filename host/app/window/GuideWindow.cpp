@@ -1,9 +1,12 @@
 #include "window/GuideWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
+#include <QTextBlock>
 
 namespace zorhost {
 
@@ -32,6 +35,24 @@ bool GuideWindow::load(const QString& path)
     setSearchPaths({QFileInfo(path).absolutePath()});
     setMarkdown(QString::fromUtf8(file.readAll()));
     return true;
+}
+
+QString GuideWindow::helpTopic(const QString& helpPage)
+{
+    return QFileInfo(helpPage).completeBaseName().replace('_', ' ');
+}
+
+bool GuideWindow::showTopic(const QString& topic)
+{
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0 || block.text().compare(topic, Qt::CaseInsensitive) != 0)
+            continue;
+        QTextCursor cursor(block);
+        setTextCursor(cursor);
+        verticalScrollBar()->setValue(static_cast<int>(document()->documentLayout()->blockBoundingRect(block).top()));
+        return true;
+    }
+    return false;
 }
 
 }  // namespace zorhost

@@ -1,5 +1,6 @@
 // Help > User's Guide: the user's guide in a window of its own beside the
-// main window.
+// main window. An add-on's help page ("zorvan/export_options.html") is the
+// guide's section of that name ("Export options"), shown at the top.
 #ifndef ZORHOST_GUIDE_WINDOW_H
 #define ZORHOST_GUIDE_WINDOW_H
 
@@ -19,6 +20,13 @@ public:
 
     // Reads the guide at `path`; false when it cannot be read.
     bool load(const QString& path);
+
+    // The section heading of a help page: its file name without folder and
+    // extension, underscores as blanks.
+    static QString helpTopic(const QString& helpPage);
+    // Scrolls to the heading `topic` (in any case); false when the guide
+    // has none.
+    bool showTopic(const QString& topic);
 };
 
 }  // namespace zorhost

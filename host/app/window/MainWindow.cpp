@@ -1,5 +1,6 @@
 #include "window/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenu>
@@ -71,6 +72,7 @@ MainWindow::MainWindow(zorsim::Host& host)
             movieHook(full);
         view_->drawNow();
     };
+    host_.messages.onHelp = [this](const std::string& helpPage) { showHelpPage(helpPage); };
     view_->onUserChange = [this] { refresh(); };
     timeSlider_->onUserChange = [this] { refresh(); };
     taskStatus_->onRunningChanged = [this](bool) { busyChanged(); };
@@ -81,6 +83,7 @@ MainWindow::MainWindow(zorsim::Host& host)
 MainWindow::~MainWindow()
 {
     host_.drawing.onRedraw = nullptr;
+    host_.messages.onHelp = nullptr;
 }
 
 // ---- Menus -------------------------------------------------------------------
@@ -319,15 +322,39 @@ void MainWindow::resetView()
 
 void MainWindow::showGuide()
 {
-    if (guide_ == nullptr)
-        guide_ = new GuideWindow(this);
+    openGuide();
+}
+
+GuideWindow* MainWindow::openGuide()
+{
+    // Over a modal dialog the guide belongs to it, so the person can use both.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal != nullptr ? modal : this;
+    GuideWindow* guide = guide_.data();
+    if (guide == nullptr)
+        guide_ = guide = new GuideWindow(owner);
+    else if (guide->parentWidget() != owner)
+        guide->setParent(owner, Qt::Window);
     const QString path = GuideWindow::guidePath();
-    if (!guide_->load(path)) {
+    if (!guide->load(path)) {
         dialogBridge_.warn("The user's guide is not at " + path.toStdString());
-        return;
+        return nullptr;
     }
-    guide_->show();
-    guide_->raise();
+    guide->show();
+    guide->raise();
+    return guide;
+}
+
+void MainWindow::showHelpPage(const std::string& helpPage)
+{
+    GuideWindow* guide = openGuide();
+    if (guide == nullptr)
+        return;
+    const QString topic = GuideWindow::helpTopic(QString::fromStdString(helpPage));
+    if (!guide->showTopic(topic))
+        dialogBridge_.warn("The help page " + helpPage + " would be the section \"" + topic.toStdString() +
+                           "\" of the user's guide " + GuideWindow::guidePath().toStdString() +
+                           ", which has no such section.");
 }
 
 void MainWindow::showAbout()

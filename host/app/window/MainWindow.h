@@ -13,6 +13,7 @@
 #define ZORHOST_MAIN_WINDOW_H
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -86,6 +87,11 @@ private:
     void fitView();
     void resetView();
     void showGuide();
+    // An add-on's help page: its section of the guide, or where it would be.
+    void showHelpPage(const std::string& helpPage);
+    // The guide loaded and shown in front; null after a warning that it
+    // cannot be read.
+    GuideWindow* openGuide();
     void showAbout();
 
     // Plays commands that are known to be good (the window's own).
@@ -107,7 +113,8 @@ private:
     TimeSlider* timeSlider_;
     TaskStatus* taskStatus_;
     std::unique_ptr<DialogLayer> dialogLayer_;
-    GuideWindow* guide_ = nullptr;
+    // Owned by the main window or by the modal dialog it was opened over.
+    QPointer<GuideWindow> guide_;
     // The host's own entries, disabled while the window is busy.
     std::vector<QAction*> hostActions_;
     QAction* recordAction_ = nullptr;

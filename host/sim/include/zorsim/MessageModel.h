@@ -21,7 +21,7 @@ class MessageModel {
 public:
     void showError(const std::string& text);
     bool showMessageBox(const std::string& text, int kind);
-    void showHelp(const std::string& path) { helpPages_.push_back(path); }
+    void showHelp(const std::string& path);
 
     // Answers for the next questions (true: yes), in order.
     void answerQuestion(bool yes) { questionAnswers_.push_back(yes); }
@@ -35,6 +35,8 @@ public:
 
     // Told of every error and message box (zorhost prints them).
     std::function<void(const std::string& text, int kind)> onMessage;
+    // Told of every help page asked for (zorhost's window shows it).
+    std::function<void(const std::string& path)> onHelp;
     // When set, answers every question (true: yes) after onMessage heard it.
     std::function<bool(const std::string& text)> askQuestion;
 

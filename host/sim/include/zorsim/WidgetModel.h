@@ -216,6 +216,10 @@ public:
     // list insensitive, no such line).
     void clickListItem(int listId, int position);
     void shiftClickListItem(int listId, int position);
+    // A ctrl-click on a multi-selection list switches one line in or out of
+    // the selection and makes it the anchor; on a single-selection list it
+    // is a click.
+    void ctrlClickListItem(int listId, int position);
 
     // Counts a refused host call.
     void refuse(const char* call, const std::string& reason);
