@@ -58,7 +58,6 @@ protected:
         host().fileDialog.answerWith(movie);
         host().messages.answerQuestion(true);
         widgets().pressOk(exportDialog);
-        expectBalanced("export options OK");
         idle();
     }
 
