@@ -5,7 +5,8 @@ set_target_properties(kfa_options PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
 
 target_compile_options(kfa_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wcast-align -Wnull-dereference -Wformat=2
-  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Woverloaded-virtual>)
+  -Wconversion -Wsign-conversion
+  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Woverloaded-virtual -Wold-style-cast>)
 if(KFA_WERROR)
   target_compile_options(kfa_options INTERFACE -Werror)
 endif()

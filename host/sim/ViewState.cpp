@@ -1,6 +1,7 @@
 #include "zorsim/ViewState.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "ZorTypes.h"
 
@@ -29,9 +30,9 @@ Matrix3 aboutZ(double degrees)
 Matrix3 product(const Matrix3& a, const Matrix3& b)
 {
     Matrix3 result{};
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column)
-            for (int k = 0; k < 3; ++k)
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t column = 0; column < 3; ++column)
+            for (std::size_t k = 0; k < 3; ++k)
                 result[row][column] += a[row][k] * b[k][column];
     return result;
 }
@@ -39,8 +40,8 @@ Matrix3 product(const Matrix3& a, const Matrix3& b)
 Vector3 apply(const Matrix3& m, const Vector3& v)
 {
     Vector3 result{};
-    for (int row = 0; row < 3; ++row)
-        for (int k = 0; k < 3; ++k)
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t k = 0; k < 3; ++k)
             result[row] += m[row][k] * v[k];
     return result;
 }
@@ -49,8 +50,8 @@ Vector3 apply(const Matrix3& m, const Vector3& v)
 Vector3 applyInverse(const Matrix3& m, const Vector3& v)
 {
     Vector3 result{};
-    for (int row = 0; row < 3; ++row)
-        for (int k = 0; k < 3; ++k)
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t k = 0; k < 3; ++k)
             result[row] += m[k][row] * v[k];
     return result;
 }
@@ -76,7 +77,7 @@ void ViewState::lookAt(const Vector3& origin, double distance)
 {
     rotationOrigin = origin;
     const Vector3 offset = apply(orientation(psi, theta, alpha), {0.0, 0.0, distance});
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         position[i] = origin[i] + offset[i];
 }
 
@@ -91,12 +92,12 @@ bool ViewState::rotate(int axis, double degrees)
     if (degrees == 0.0)
         return true;
     Vector3 relative{};
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         relative[i] = position[i] - rotationOrigin[i];
     const Vector3 inViewerAxes = applyInverse(orientation(psi, theta, alpha), relative);
     *angle = wrapDegrees(*angle + degrees);
     const Vector3 turned = apply(orientation(psi, theta, alpha), inViewerAxes);
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         position[i] = rotationOrigin[i] + turned[i];
     return true;
 }
@@ -104,7 +105,7 @@ bool ViewState::rotate(int axis, double degrees)
 double ViewState::distanceToOrigin() const
 {
     double sum = 0.0;
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         sum += (position[i] - rotationOrigin[i]) * (position[i] - rotationOrigin[i]);
     return std::sqrt(sum);
 }

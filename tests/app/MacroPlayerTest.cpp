@@ -48,9 +48,9 @@ TEST_F(MacroPlayerTest, LoadsTheSampleAsAStrandOfTimeSteps)
     play("$!NEWFRAME\n$!LOADSAMPLE STEPS = 5 TIMEMIN = 1 TIMEMAX = 3\n");
     const zorsim::DataSet& data = host().dataSet.current();
     ASSERT_EQ(5u, data.zones.size());
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(1, data.zones[i].strand);
-        EXPECT_DOUBLE_EQ(1.0 + 0.5 * i, data.zones[i].solutionTime);
+        EXPECT_DOUBLE_EQ(1.0 + 0.5 * static_cast<double>(i), data.zones[i].solutionTime);
     }
     EXPECT_DOUBLE_EQ(1.0, host().dataSet.solutionTime());
     const SampleDataSet* sample = samples_.find(host().frames.current().id);

@@ -157,7 +157,7 @@ TEST_F(RendererTest, MarksSitAtAnchorStepsAlongEachStreamtrace)
     const std::vector<Vertex> markers = streamtraceMarkers(scene_);
     ASSERT_EQ(3u, markers.size());
     const float expected[3][2] = {{0.25f, 0.0f}, {1.0f, 0.25f}, {1.0f, 1.25f}};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(expected[i][0], markers[i].position[0]) << i;
         EXPECT_FLOAT_EQ(expected[i][1], markers[i].position[1]) << i;
     }

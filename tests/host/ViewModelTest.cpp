@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 
 #include "StyleValue.h"
 #include "ZorUtil.h"
@@ -90,7 +91,7 @@ TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
         ASSERT_TRUE(StyleValue::returnCodeOk(threeDView.get(read, each.path)));
         EXPECT_EQ(each.value, read);
         int changedFields = 0;
-        for (int i = 0; i < 3; ++i)
+        for (std::size_t i = 0; i < 3; ++i)
             changedFields += before.position[i] != view().position[i];
         changedFields += before.psi != view().psi;
         changedFields += before.theta != view().theta;

@@ -44,7 +44,7 @@ void expectSameView(const zorsim::ViewState& expected, const zorsim::ViewState& 
     EXPECT_NEAR(expected.psi, actual.psi, 1e-9);
     EXPECT_NEAR(expected.theta, actual.theta, 1e-9);
     EXPECT_NEAR(expected.alpha, actual.alpha, 1e-9);
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         EXPECT_NEAR(expected.position[i], actual.position[i], 1e-9) << "position " << i;
     EXPECT_NEAR(expected.width, actual.width, 1e-9);
 }

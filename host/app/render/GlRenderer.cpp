@@ -322,11 +322,11 @@ private:
         draw(GL_TRIANGLES, surfaceTriangles(scene));
         glDisable(GL_POLYGON_OFFSET_FILL);
         setShaded(scene, false);
-        glLineWidth(1.5f * factor);
+        glLineWidth(1.5f * static_cast<float>(factor));
         draw(GL_LINES, streamtraceLines(scene));
-        glLineWidth(3.5f * factor);
+        glLineWidth(3.5f * static_cast<float>(factor));
         draw(GL_LINES, streamtraceDashes(scene));
-        glPointSize(7.0f * factor);
+        glPointSize(7.0f * static_cast<float>(factor));
         draw(GL_POINTS, streamtraceMarkers(scene));
     }
 
@@ -354,7 +354,7 @@ private:
             lines.push_back(origin);
             lines.push_back(tip);
         }
-        glLineWidth(2.0f * factor);
+        glLineWidth(2.0f * static_cast<float>(factor));
         draw(GL_LINES, lines);
         glViewport(0, 0, width, height);
     }

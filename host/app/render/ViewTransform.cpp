@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace zorhost {
 
@@ -14,9 +15,9 @@ using Matrix3 = std::array<std::array<double, 3>, 3>;
 Matrix3 product(const Matrix3& a, const Matrix3& b)
 {
     Matrix3 c{};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k)
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = 0; j < 3; ++j)
+            for (std::size_t k = 0; k < 3; ++k)
                 c[i][j] += a[i][k] * b[k][j];
     return c;
 }
@@ -67,9 +68,9 @@ void depthRange(const Camera& camera, const Box& bounds, double& nearest, double
 Matrix4 multiply(const Matrix4& a, const Matrix4& b)
 {
     Matrix4 c{};
-    for (int column = 0; column < 4; ++column)
-        for (int row = 0; row < 4; ++row)
-            for (int k = 0; k < 4; ++k)
+    for (std::size_t column = 0; column < 4; ++column)
+        for (std::size_t row = 0; row < 4; ++row)
+            for (std::size_t k = 0; k < 4; ++k)
                 c[column * 4 + row] += a[k * 4 + row] * b[column * 4 + k];
     return c;
 }
@@ -79,8 +80,8 @@ Matrix4 rotationMatrix(const Camera& camera)
     const Matrix3 r = orientation(camera);
     Matrix4 m = identity();
     // Row i of the view's turn is column i of the orientation.
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = 0; j < 3; ++j)
             m[j * 4 + i] = static_cast<float>(r[j][i]);
     return m;
 }
@@ -89,7 +90,7 @@ Matrix4 viewMatrix(const Camera& camera)
 {
     Matrix4 m = rotationMatrix(camera);
     const double eye[3] = {camera.position.x, camera.position.y, camera.position.z};
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         m[12 + i] = -static_cast<float>(m[i] * eye[0] + m[4 + i] * eye[1] + m[8 + i] * eye[2]);
     return m;
 }
@@ -130,8 +131,8 @@ bool projectToPixel(const Scene& scene, const Point3& point, double& x, double& 
     const Matrix4 m = multiply(projectionMatrix(scene.camera, aspect, scene.bounds), viewMatrix(scene.camera));
     const double p[4] = {point.x, point.y, point.z, 1.0};
     double clip[4] = {0, 0, 0, 0};
-    for (int row = 0; row < 4; ++row)
-        for (int k = 0; k < 4; ++k)
+    for (std::size_t row = 0; row < 4; ++row)
+        for (std::size_t k = 0; k < 4; ++k)
             clip[row] += m[k * 4 + row] * p[k];
     if (clip[3] <= 0.0)
         return false;

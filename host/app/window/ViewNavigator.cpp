@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 
 #include "ZorTypes.h"
 #include "render/ViewTransform.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
 // The viewer's right (0) or up (1) axis in data coordinates.
-zorsim::Vector3 viewerAxis(const zorsim::ViewState& view, int axis)
+zorsim::Vector3 viewerAxis(const zorsim::ViewState& view, std::size_t axis)
 {
     Camera camera;
     camera.psi = view.psi;
@@ -75,7 +76,7 @@ void ViewNavigator::move(int dx, int dy, int viewWidth)
     const zorsim::Vector3 right = viewerAxis(shown, 0);
     const zorsim::Vector3 up = viewerAxis(shown, 1);
     // The viewer moves against the drag, so the data moves with it.
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < 3; ++i)
         shown.position[i] -= (dx * right[i] - dy * up[i]) * unitsPerPixel;
     moved_ = true;
     redraw();
@@ -88,7 +89,7 @@ void ViewNavigator::zoom(double steps)
     zorsim::ViewState& shown = view();
     const double factor = std::pow(zoomPerStep, steps);
     if (shown.perspective) {
-        for (int i = 0; i < 3; ++i)
+        for (std::size_t i = 0; i < 3; ++i)
             shown.position[i] = shown.rotationOrigin[i] + (shown.position[i] - shown.rotationOrigin[i]) * factor;
         recordPosition();
     } else {
