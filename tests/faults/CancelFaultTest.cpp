@@ -22,8 +22,7 @@ protected:
         };
         int n = 1;
         for (;; ++n) {
-            HostUnchanged before;
-            before.keepFolder(folder);
+            const Files files = filesInFolder();
             const std::size_t errors = host().messages.errors().size();
             const int redraws = host().drawing.fullRedraws();
             const double usersPsi = host().view.current().psi;
@@ -32,7 +31,8 @@ protected:
             if (host().messages.errors().size() == errors)
                 break;
             EXPECT_EQ("Animation canceled.", lastError()) << "check " << n;
-            EXPECT_TRUE(before.unchanged()) << "check " << n;
+            EXPECT_TRUE(hostRestored()) << "check " << n;
+            EXPECT_EQ(files, filesInFolder()) << "check " << n;
             EXPECT_TRUE(axisAtRedraw) << "the host is restored before the redraw, check " << n;
             if (n <= computedViews) {
                 EXPECT_NEAR(usersPsi, host().view.current().psi, 1e-9) << "the user's view is back, check " << n;

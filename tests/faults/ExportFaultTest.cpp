@@ -55,11 +55,11 @@ TEST_F(ExportFaultTest, AMovieThatFailsIsReportedAndLeavesTheOldMovieAsItWas)
         host().exports.refuseStarts(false);
         sink = FailingSink();
         c.arrange(sink);
-        HostUnchanged before;
-        before.keepFolder(folder);
+        const Files files = filesInFolder();
         animateToFile(movie);
         EXPECT_EQ(c.message, lastError()) << c.fault;
-        EXPECT_TRUE(before.unchanged()) << c.fault;
+        EXPECT_TRUE(hostRestored()) << c.fault;
+        EXPECT_EQ(files, filesInFolder()) << c.fault;
         for (const std::string& line : host().macro.lines())
             EXPECT_EQ(std::string::npos, line.find("Animate AnimationDestination")) << c.fault;
     }

@@ -1,14 +1,18 @@
 // The main dialog up on a 3D frame with a transient data set, three key
 // frames and every effect switched on, ready to animate on screen or into a
-// movie; each fault test breaks one thing and checks the host afterwards.
+// movie; each fault test breaks one thing and checks the host afterwards:
+// its invariants hold, no progress line or movie is left running, and the
+// files of the case's folder are as they were.
 #ifndef KFA_TESTS_FAULTS_FAULT_FIXTURE_H
 #define KFA_TESTS_FAULTS_FAULT_FIXTURE_H
 
 #include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "faults/HostUnchanged.h"
 #include "gui/DialogMainFixture.h"
 
 class FaultFixture : public DialogMainFixture {
@@ -21,6 +25,7 @@ protected:
         host().styles.setValue("STREAMATTRIBUTES STREAMTIMING SHOWMARKERS", true);
         host().styles.setValue("GLOBALTHREED LIGHTSOURCE INTENSITY", 60.0);
         host().styles.setValue("STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 0.25);
+        keepHostStyles();
         openDialog();
         for (const char* entry : {"Animate &Time Concurrently", "Animate &Streamtraces Concurrently", "Fade &In",
                                   "Fade &Out"})
@@ -53,8 +58,28 @@ protected:
         host().fileDialog.answerWith(movie);
         host().messages.answerQuestion(true);
         widgets().pressOk(exportDialog);
-        expectBalanced("export options OK");
         idle();
+    }
+
+    using Files = std::map<std::string, std::string>;
+
+    // The name and content of every file in the case's folder.
+    Files filesInFolder() const
+    {
+        Files files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ostringstream content;
+            content << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+            files[entry.path().filename().string()] = content.str();
+        }
+        return files;
+    }
+
+    ::testing::AssertionResult hostRestored() const
+    {
+        if (host().status.isShown() || host().exports.isRecording())
+            return ::testing::AssertionFailure() << "progress line or movie left running";
+        return hostInvariantsHold();
     }
 
     // The last error shown, or none.

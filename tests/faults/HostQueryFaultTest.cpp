@@ -15,10 +15,9 @@ TEST_F(HostQueryFaultTest, LightAxisAndAnchorThatCannotBeReadAreLeftAsTheyWere)
     for (const char* path : {"GLOBALTHREED LIGHTSOURCE INTENSITY", "GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT",
                              "THREEDAXIS FRAMEAXIS SHOW", "STREAMATTRIBUTES STREAMTIMING TIMEANCHOR"}) {
         host().styles.failGets(path);
-        const HostUnchanged before;
         animateOnScreen();
         EXPECT_EQ("", lastError()) << path;
-        EXPECT_TRUE(before.unchanged()) << path << " cannot be read";
+        EXPECT_TRUE(hostRestored()) << path << " cannot be read";
     }
 }
 
@@ -34,12 +33,11 @@ TEST_F(HostQueryFaultTest, AViewQueryThatFailsCapturesItsPresets)
     };
     for (const auto& c : cases) {
         host().calls.failCalls(c.call);
-        const HostUnchanged before;
         press(dialog_main::Append);
         const ThreeDView_s& captured = DialogMain::get().getKeyFrames().back().view;
         for (double ThreeDView_s::*field : c.fields)
             EXPECT_EQ(0.0, captured.*field) << c.call;
-        EXPECT_TRUE(before.unchanged()) << c.call;
+        EXPECT_TRUE(hostRestored()) << c.call;
     }
 }
 
@@ -47,13 +45,12 @@ TEST_F(HostQueryFaultTest, AFrameQueryThatFailsMeasuresNothing)
 {
     appendKeyFrames(3);
     host().calls.failCalls("ZorUtilFrameGetPosAndSize");
-    const HostUnchanged before;
     chooseDestination(2);
     widgets().pressButton(control(dialog_main::AnimateAll));
     const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
     EXPECT_NO_THROW(widgets().controlWithText(exportDialog, "Dimensions: 0 x 0"));
     widgets().pressCancel(exportDialog);
-    EXPECT_TRUE(before.unchanged());
+    EXPECT_TRUE(hostRestored());
 }
 
 TEST_F(HostQueryFaultTest, DataSetAndStreamtraceQueriesThatFailSwitchTheEffectsOffWithANotice)
@@ -66,7 +63,6 @@ TEST_F(HostQueryFaultTest, DataSetAndStreamtraceQueriesThatFailSwitchTheEffectsO
 
     host().calls.failCalls("ZorUtilDataSetIsAvailable");
     host().styles.failGets("STREAMATTRIBUTES STREAMTIMING SHOWMARKERS");
-    const HostUnchanged before;
     animateOnScreen();
     ASSERT_EQ(2u, host().messages.messageBoxes().size());
     EXPECT_EQ("The current data set is not transient.\nConcurrent time animation will be disabled.",
@@ -75,7 +71,7 @@ TEST_F(HostQueryFaultTest, DataSetAndStreamtraceQueriesThatFailSwitchTheEffectsO
               host().messages.messageBoxes()[1].text);
     EXPECT_FALSE(DialogMain::get().getSettings().animateTime);
     EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
-    EXPECT_TRUE(before.unchanged());
+    EXPECT_TRUE(hostRestored());
 }
 
 }  // namespace

@@ -15,8 +15,7 @@ TEST_F(SettingsWriteFaultTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
     appendKeyFrames(3);
     const std::string settings = file("flight.keyframe");
     std::ofstream(settings) << "#!KeyFrame 1\n";
-    HostUnchanged before;
-    before.keepFolder(folder);
+    const Files files = filesInFolder();
     host().fileDialog.answerWith(settings);
     host().messages.answerQuestion(true);
     {
@@ -24,7 +23,8 @@ TEST_F(SettingsWriteFaultTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo)
         pick("&File", "Save Animation File &As...");
     }
     EXPECT_EQ("Unable to write file.", lastError());
-    EXPECT_TRUE(before.unchanged());
+    EXPECT_TRUE(hostRestored());
+    EXPECT_EQ(files, filesInFolder());
 }
 
 }  // namespace

@@ -10,12 +10,11 @@ class StateChangeFaultTest : public FaultFixture {};
 
 TEST_F(StateChangeFaultTest, UnloadNoticeStopsListeningAndAPendingCloseStillCloses)
 {
-    const HostUnchanged before;
     host().stateChanges.notify(Unloading);
     idle();
     EXPECT_TRUE(isDialogUp()) << "the frame is still a 3D frame";
     EXPECT_EQ(0u, host().stateChanges.listenerCount());
-    EXPECT_TRUE(before.unchanged());
+    EXPECT_TRUE(hostRestored());
 
     openDialog();
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
@@ -23,7 +22,7 @@ TEST_F(StateChangeFaultTest, UnloadNoticeStopsListeningAndAPendingCloseStillClos
     idle();
     EXPECT_FALSE(isDialogUp()) << "the close queued before the notice";
     EXPECT_EQ(0u, host().stateChanges.listenerCount());
-    EXPECT_TRUE(before.unchanged());
+    EXPECT_TRUE(hostRestored());
 
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN3D);
     openDialog();

@@ -29,14 +29,6 @@ protected:
         singleList = ZorGUIListAdd(dialog, 0, 50, 50, 50, false, nullptr);
         ZorUtilLockFinish(1);
     }
-    void TearDown() override
-    {
-        EXPECT_TRUE(host().widgets.refusedCalls().empty()) << host().widgets.refusedCalls().front();
-        EXPECT_TRUE(host().widgets.unlockedCalls().empty()) << host().widgets.unlockedCalls().front();
-        EXPECT_TRUE(host().memory.nothingOut());
-        EXPECT_EQ(0, host().memory.faults());
-        HostFixture::TearDown();
-    }
 
     static const zorsim::Control& control(int id) { return host().widgets.control(id); }
     // The host's selection, counted from 0.
@@ -65,18 +57,6 @@ protected:
     int multiList = ZOR_NO_CONTROL;
     int singleList = ZOR_NO_CONTROL;
 };
-
-TEST_F(ListViewTest, EmptyModelShowsItsTextInAnInsensitiveControl)
-{
-    LineListModel model;
-    ListView view(multiList, true);
-    view.setModel(&model);
-    expectShowsModel(multiList, model);
-    model.insertItems(0, {"first"});
-    expectShowsModel(multiList, model);
-    model.removeItems(0, 1);
-    expectShowsModel(multiList, model);
-}
 
 TEST_F(ListViewTest, EveryKindOfChangeLeavesTheModelsLinesAndTheExpectedSelection)
 {
@@ -117,22 +97,6 @@ TEST_F(ListViewTest, EveryKindOfChangeLeavesTheModelsLinesAndTheExpectedSelectio
     }
 }
 
-TEST_F(ListViewTest, RemovalDeletesFromTheHighestLineAndReselectsThePositions)
-{
-    LineListModel model({"a", "b", "c", "d", "e", "f"});
-    ListView view(multiList, true);
-    view.setModel(&model);
-    select(view, {1, 4});
-    host().calls.clear();
-    model.removeItems(1, 2);
-    const std::string deleteLine = "ZorGUIListDeleteItemAtPos " + std::to_string(multiList);
-    EXPECT_EQ((std::vector<std::string>{deleteLine + " 3", deleteLine + " 2"}),
-              host().calls.matching("ZorGUIListDeleteItemAtPos"));
-    EXPECT_EQ((std::vector<std::string>{"a", "d", "e", "f"}), control(multiList).items);
-    // The saved positions are applied again: 1 now holds "d", 4 is past the end.
-    EXPECT_EQ((std::vector<int>{1}), hostSelection(multiList));
-}
-
 TEST_F(ListViewTest, SelectionModelsFilterPositionsOutOfRange)
 {
     LineListModel model({"a", "b", "c"});
@@ -171,20 +135,6 @@ TEST_F(ListViewTest, SelectionObserversHearEverySelectionSet)
     view.getSelectionModel()->removeObserver(&observer);
     select(view, {1});
     EXPECT_EQ((std::vector<std::vector<int>>{{0, 2}, {}, {}}), observer.heard);
-}
-
-TEST_F(ListViewTest, SameControlIdDoesNotRebuild)
-{
-    LineListModel model({"a"});
-    ListView view(true);
-    host().calls.clear();
-    view.setModel(&model);
-    EXPECT_TRUE(host().calls.matching("ZorGUIList").empty());  // unbound: no host call
-    view.setControlId(multiList);
-    expectShowsModel(multiList, model);
-    host().calls.clear();
-    view.setControlId(multiList);
-    EXPECT_TRUE(host().calls.all().empty());
 }
 
 // A dialog closes (its view detaches), the list is edited, the dialog

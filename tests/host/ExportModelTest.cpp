@@ -103,6 +103,7 @@ TEST_F(ExportModelTest, MovieTakesTheFrameShownAtEachCallAndAppearsWhenComplete)
     setUpMovie(zorsim::ExportFormat::RasterMetafile, target);
     for (double intensity : {10.0, 20.0, 30.0}) {
         host().styles.setValue("GLOBALTHREED LIGHTSOURCE INTENSITY", intensity);
+        keepHostStyles();
         EXPECT_TRUE(intensity == 10.0 ? ZorUtilExportStart() : ZorUtilExportNextFrame());
     }
     EXPECT_TRUE(ZorUtilExportIsRecording());

@@ -67,6 +67,7 @@ protected:
 
 TEST_F(WidgetControlsTest, MisusedCallsAreRefusedCountedAndChangeNothing)
 {
+    allowHostMisuse();
     ZorGUILabelSetText(field, "wrong kind");
     ZorGUITextFieldSetString(label, "wrong kind");
     ZorGUIToggleSet(menuToggle, true);

@@ -1,7 +1,23 @@
 #include "support/HostFixture.h"
 
+#include <sstream>
+
 #include "addon/AddOnEntry.h"
 #include "addon/ProcessWide.h"
+
+namespace {
+
+const char* const KeptStylePaths[] = {"GLOBALTHREED LIGHTSOURCE INTENSITY", "GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT",
+                                      "THREEDAXIS FRAMEAXIS SHOW", "STREAMATTRIBUTES STREAMTIMING TIMEANCHOR",
+                                      "INTERFACE USEDISPLAYLISTS"};
+
+void listFirst(std::ostringstream& broken, const char* what, const std::vector<std::string>& calls)
+{
+    if (!calls.empty())
+        broken << calls.size() << " " << what << " calls, the first " << calls.front() << "; ";
+}
+
+}  // namespace
 
 void HostFixture::SetUp()
 {
@@ -12,7 +28,7 @@ void HostFixture::SetUp()
 
 void HostFixture::TearDown()
 {
-    EXPECT_TRUE(host().lock.isBalanced()) << "add-on lock left unbalanced";
+    EXPECT_TRUE(hostInvariantsHold());
     discardProcessWideObjects();
 }
 
@@ -21,9 +37,40 @@ void HostFixture::addFrame(int plotType)
     host().frames.addFrame(plotType);
 }
 
-void HostFixture::freshHost() const
+void HostFixture::freshHost()
 {
     discardProcessWideObjects();
     zorsim::resetHost();
     host().setLogging(logging_ == HostLogging::On);
+    keepHostStyles();
+}
+
+void HostFixture::keepHostStyles()
+{
+    for (const char* path : KeptStylePaths)
+        keptStyles_[path] = host().styles.value(path);
+}
+
+::testing::AssertionResult HostFixture::hostInvariantsHold() const
+{
+    std::ostringstream broken;
+    if (!misuseAllowed_) {
+        listFirst(broken, "refused", host().widgets.refusedCalls());
+        listFirst(broken, "unlocked", host().widgets.unlockedCalls());
+    }
+    const zorsim::HandedOutMemory& memory = host().memory;
+    if (!memory.nothingOut() || (memory.faults() != 0 && !misuseAllowed_))
+        broken << memory.stringsOut() << " strings, " << memory.arraysOut() << " arrays and " << memory.setsOut()
+               << " sets not freed, " << memory.faults() << " misuses; ";
+    if (!host().lock.isBalanced())
+        broken << "lock unbalanced; ";
+    if (!host().drawing.isDrawing() || host().drawing.unmatchedOns() != 0)
+        broken << "drawing not restored; ";
+    for (const auto& [path, value] : keptStyles_)
+        if (host().styles.value(path) != value)
+            broken << path << " is " << zorsim::styleDataText(host().styles.value(path)) << ", was "
+                   << zorsim::styleDataText(value) << "; ";
+    if (broken.str().empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << broken.str();
 }

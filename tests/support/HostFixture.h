@@ -1,4 +1,5 @@
-// A fresh stand-in host for every test, with the add-on loaded afresh.
+// A fresh stand-in host for every test, with the add-on loaded afresh, and
+// the host's invariants checked after every case.
 //
 //   class MyTest : public HostFixture {};
 //   TEST_F(MyTest, Something) { host().frames.addFrame(); ... }
@@ -6,6 +7,14 @@
 // Every case starts as if the host had just started and loaded the add-on:
 // the add-on's process-wide objects (its dialogs, export settings) of the
 // case before are gone, so the cases of a program pass in any order.
+//
+// After every case the teardown checks what the add-on must never leave
+// behind: a refused widget call or one made without the lock, a host
+// string, array or set not freed (or freed wrongly), the lock unbalanced,
+// drawing left off, and the light, frame axis, time anchor and display list
+// values other than the case left them. A case that sets those values
+// itself calls keepHostStyles() afterwards; a case that misuses the host on
+// purpose (refused or unlocked calls, second frees) calls allowHostMisuse().
 //
 // The host's logs of every call and every status line percent stay off
 // unless the fixture asks for them:
@@ -17,7 +26,11 @@
 #ifndef KFA_TESTS_HOST_FIXTURE_H
 #define KFA_TESTS_HOST_FIXTURE_H
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 #include "support/Assertions.h"
 #include "zorsim/Host.h"
@@ -28,12 +41,11 @@ class HostFixture : public ::testing::Test {
 protected:
     explicit HostFixture(HostLogging logging = HostLogging::Off) : logging_(logging) {}
 
-    // Starts over with a fresh host, calls the add-on's entry point and
-    // clears the call log.
+    // Starts over with a fresh host, calls the add-on's entry point, clears
+    // the call log and keeps the host's styles.
     void SetUp() override;
-    // Fails the test when the add-on left the lock held or finished it too
-    // often, then discards the add-on's process-wide objects while the host
-    // they talk to is still there.
+    // Checks the invariants, then discards the add-on's process-wide
+    // objects while the host they talk to is still there.
     void TearDown() override;
 
     static zorsim::Host& host() { return zorsim::host(); }
@@ -41,11 +53,21 @@ protected:
     static void addFrame(int plotType);
     // Discards the add-on's process-wide objects and replaces the host by a
     // fresh one with the fixture's logging, into which the add-on is not
-    // loaded yet.
-    void freshHost() const;
+    // loaded yet; keeps its styles.
+    void freshHost();
+
+    // Takes the light, axis, anchor and display list values as they are now
+    // as those the add-on must leave.
+    void keepHostStyles();
+    void allowHostMisuse() { misuseAllowed_ = true; }
+
+    // Success when every invariant holds now; else what is broken.
+    ::testing::AssertionResult hostInvariantsHold() const;
 
 private:
     HostLogging logging_;
+    std::map<std::string, zorsim::StyleData> keptStyles_;
+    bool misuseAllowed_ = false;
 };
 
 #endif

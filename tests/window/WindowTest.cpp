@@ -92,9 +92,9 @@ TEST_F(WindowTest, MenusFollowTheHostAndTheAddOnsOptionOpensItsDialogAndFileDial
     const int dialogId = up.front();
     window().act([&] {
         host().widgets.pressButton(host().widgets.controlWithText(dialogId, "&Append     "));
+        const int menuBar = host().widgets.controlsOf(dialogId, zorsim::ControlKind::MenuBar).at(0);
         host().widgets.pickMenuEntry(
-            host().widgets.menuEntry(host().widgets.menuEntry(host().widgets.menuBarOf(dialogId), "&File"),
-                                     "Save Animation File &As..."));
+            host().widgets.menuEntry(host().widgets.menuEntry(menuBar, "&File"), "Save Animation File &As..."));
     });
     EXPECT_EQ(QStringList({"Key Frame Animation (*.keyframe)", "All files (*)"}), filters);
     EXPECT_THAT(question, HasSubstr("an extension other than the default"));

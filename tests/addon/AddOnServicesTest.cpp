@@ -1,0 +1,190 @@
+// The add-on's own services on the host: the frame popper, the idle job,
+// the progress line, the scopes that suspend drawing and display lists,
+// and the state change listener. Each must give back what it took,
+// whatever happens in between.
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "addon/AddOnId.h"
+#include "addon/AddOnLock.h"
+#include "addon/FramePopper.h"
+#include "addon/KeyFrameError.h"
+#include "addon/OnIdleManager.h"
+#include "addon/PercentDoneStatus.h"
+#include "addon/StateChangeListener.h"
+#include "addon/SuspendDisplayLists.h"
+#include "addon/SuspendGraphics.h"
+#include "support/HostFixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+const char* const DisplayLists = "INTERFACE USEDISPLAYLISTS";
+
+class AddOnServicesTest : public HostFixture {
+protected:
+    static std::vector<ZorUniqueId> frameOrder()
+    {
+        std::vector<ZorUniqueId> ids;
+        for (const zorsim::Frame& frame : host().frames.frames())
+            ids.push_back(frame.id);
+        return ids;
+    }
+};
+
+TEST_F(AddOnServicesTest, FramePoppersVisitEveryFrameOnceAndRestoreTheOrderHoweverFarTheyGot)
+{
+    for (const bool full : {true, false}) {
+        for (const int stepsTaken : {0, 1, 2, 99}) {
+            SCOPED_TRACE(testing::Message() << "full " << full << ", steps " << stepsTaken);
+            freshHost();
+            const ZorUniqueId c = host().frames.addFrame();
+            const ZorUniqueId b = host().frames.addFrame(ZOR_PLOT_XYLINE);
+            const ZorUniqueId a = host().frames.addFrame();
+            std::vector<ZorUniqueId> seen{a};
+            {
+                std::unique_ptr<FramePopperAbstract> popper = FramePopperAbstract::create(full);
+                EXPECT_EQ(full, !host().drawing.isDrawing());
+                for (int step = 0; step < stepsTaken && popper->next(); ++step)
+                    seen.push_back(host().frames.current().id);
+            }
+            if (stepsTaken == 99) {
+                EXPECT_EQ((std::vector<ZorUniqueId>{a, b, c}), seen);
+            }
+            EXPECT_EQ((std::vector<ZorUniqueId>{a, b, c}), frameOrder());
+            EXPECT_EQ(a, host().frames.current().id);
+            EXPECT_FALSE(host().frames.isLightweightPopping());
+            EXPECT_TRUE(hostInvariantsHold());
+        }
+    }
+}
+
+TEST_F(AddOnServicesTest, FramePopperEndsWhenFramesAreGoneOrWhenThereAreNone)
+{
+    for (const bool full : {true, false}) {
+        std::unique_ptr<FramePopperAbstract> popper = FramePopperAbstract::create(full);
+        EXPECT_FALSE(popper->next()) << full;
+    }
+    host().frames.addFrame();
+    host().frames.addFrame();
+    host().frames.addFrame();
+    FramePopper popper;
+    host().frames.deleteCurrentFrame();
+    int steps = 0;
+    while (popper.next() && steps < 10)
+        ++steps;
+    EXPECT_LE(steps, 2);
+    EXPECT_EQ(2, host().frames.count());
+}
+
+TEST_F(AddOnServicesTest, IdleManagerRunsOneJobAtATimeUnderTheLockAndSurvivesThrowingJobs)
+{
+    OnIdleManager manager;
+    std::vector<std::string> ran;
+    manager.add([&] { ran.push_back("first " + std::to_string(host().lock.depth(AddOnId))); });
+    manager.add([&] { ran.push_back("second"); });
+    host().idle.runIdle();
+    manager.add([&] { manager.add([&] { ran.push_back("added while running"); }); });
+    host().idle.runIdle();
+    manager.add([] { throw KeyFrameError("Refresh failed."); });
+    host().idle.runIdle();
+    manager.add([] { throw std::runtime_error("not for the user"); });
+    host().idle.runIdle();
+    manager.add([&] { ran.push_back("after the throws"); });
+    host().idle.runIdle();
+    EXPECT_THAT(ran, ElementsAre("first 1", "after the throws"));
+    EXPECT_THAT(host().messages.errors(), ElementsAre("Refresh failed."));
+    EXPECT_FALSE(manager.hasPending());
+
+    auto gone = std::make_unique<OnIdleManager>();
+    gone->add([&] { ran.push_back("of a destroyed manager"); });
+    gone.reset();
+    host().idle.runIdle();
+    EXPECT_EQ(2u, ran.size());
+}
+
+TEST_F(AddOnServicesTest, ProgressLineShowsTruncatedPercentsAndTheCancelHintAndKeepsACancel)
+{
+    AddOnLock lock;
+    host().status.setPercentLog(true);
+    {
+        const uint32_t total = 3;
+        PercentDoneStatus status("Animating....", 0, total);
+        status.setText("Creating interpolated views....");
+        for (int step = 0; step < 4; ++step)
+            status.step();
+    }
+    EXPECT_THAT(host().status.percents(), ElementsAre(33, 66, 100, 100));
+    const std::string hint = " Press [Esc] or click [Stop] to cancel.";
+    EXPECT_THAT(host().status.texts(), ElementsAre("Animating...." + hint, "Creating interpolated views...." + hint));
+    EXPECT_FALSE(host().status.isShown());
+    {
+        const uint32_t ten = 10;
+        PercentDoneStatus status("Working", 0, ten);
+        host().status.cancelAtCheck(2);
+        status.step();
+        EXPECT_FALSE(status.isCanceled());
+        status.step();
+        host().status.forgetCancel();
+        status.step();
+        EXPECT_TRUE(status.isCanceled()) << "a cancel once seen stays";
+    }
+    const uint32_t nothing = 0;
+    PercentDoneStatus idle("Working", 1, nothing);
+    EXPECT_FALSE(host().status.hasStopButton());
+    EXPECT_EQ("Working", host().status.text());
+    host().status.requestCancel();
+    idle.step();
+    EXPECT_FALSE(idle.isCanceled()) << "without work the host is never asked";
+}
+
+TEST_F(AddOnServicesTest, ScopesCloseInReverseWhenAnExceptionPassesAndRestoreWhatTheyFound)
+{
+    for (const bool found : {true, false}) {
+        host().styles.setValue(DisplayLists, found);
+        keepHostStyles();
+        try {
+            AddOnLock lock;
+            SuspendGraphics noDrawing;
+            SuspendDisplayLists noDisplayLists;
+            SuspendDisplayLists again;
+            EXPECT_FALSE(host().styles.boolValue(DisplayLists));
+            EXPECT_EQ(2, host().lock.depth(AddOnId));
+            throw KeyFrameError("stop");
+        } catch (const KeyFrameError&) {
+        }
+        EXPECT_TRUE(hostInvariantsHold()) << found;
+    }
+    host().styles.failGets(DisplayLists);
+    { SuspendDisplayLists unreadable; }
+    EXPECT_FALSE(host().styles.boolValue(DisplayLists)) << "an unreadable value is taken as off";
+    keepHostStyles();
+}
+
+TEST_F(AddOnServicesTest, StateChangeListenerHearsUnderTheLockWhileListeningAndStopsAtUnload)
+{
+    std::vector<int> heard;
+    auto listener = std::make_unique<StateChangeListener>(
+        [&heard](const StateChangeEventInterface& event, StateChangeNotifierInterface&) {
+            heard.push_back(event.getStateChange() * 10 + host().lock.depth(AddOnId));
+            if (event.getStateChange() == StateChange_PlotTypeChanged)
+                throw KeyFrameError("Cannot close the dialog.");
+        });
+    host().frames.addFrame();
+    listener->startListening();
+    host().frames.setPlotType(ZOR_PLOT_XYLINE);
+    host().stateChanges.notify(StateChange_UnloadAddOns);
+    host().stateChanges.notify(StateChange_CurrentFrameChanged);
+    EXPECT_THAT(heard, ElementsAre(StateChange_PlotTypeChanged * 10 + 1, StateChange_UnloadAddOns * 10 + 1));
+    EXPECT_THAT(host().messages.errors(), ElementsAre("Cannot close the dialog."));
+    EXPECT_FALSE(host().stateChanges.isListening(listener.get()));
+
+    listener->startListening();
+    listener.reset();
+    EXPECT_EQ(0u, host().stateChanges.listenerCount());
+}
+
+}  // namespace
