@@ -5,10 +5,17 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "fuzz/FuzzTargets.h"
 #include "support/TempFolder.h"
+
+// Names a target in test listings by its program's name.
+void PrintTo(const FuzzTarget& target, std::ostream* out)
+{
+    *out << target.name;
+}
 
 namespace {
 
