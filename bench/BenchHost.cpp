@@ -62,7 +62,7 @@ std::vector<zorsim::ViewState> viewsShown(const std::vector<KeyFrame_s>& keyFram
 ThreeDView_s viewBetween(const ThreeDView_s& from, const ThreeDView_s& to, double fraction)
 {
     const auto at = [fraction](double a, double b) { return a + (b - a) * fraction; };
-    return {at(from.x, to.x),         at(from.y, to.y),           at(from.z, to.z),        at(from.psi, to.psi),
+    return {at(from.x, to.x),         at(from.y, to.y),         at(from.z, to.z),        at(from.psi, to.psi),
             at(from.theta, to.theta), at(from.alpha, to.alpha), at(from.width, to.width)};
 }
 

@@ -56,14 +56,16 @@ bool writePlainly(const std::string& fileName, const std::vector<KeyFrame_s>& ke
     if (file == nullptr)
         return false;
     const AnimationSettings_s settings;
-    std::fprintf(file, "#!KeyFrame 1\n\n%%Settings\n AnimateTime %s\n TimeAnimationOperation Forward\n NumCycles %d\n"
-                       " AnimateStreamtraces %s\n FadeIn %s\n FadeOut %s\n%%Settings",
+    std::fprintf(file,
+                 "#!KeyFrame 1\n\n%%Settings\n AnimateTime %s\n TimeAnimationOperation Forward\n NumCycles %d\n"
+                 " AnimateStreamtraces %s\n FadeIn %s\n FadeOut %s\n%%Settings",
                  word(settings.animateTime), settings.numCycles, word(settings.animateStreamtraces),
                  word(settings.fadeIn), word(settings.fadeOut));
     for (const KeyFrame_s& keyFrame : keyFrames) {
         const ThreeDView_s& view = keyFrame.view;
-        std::fprintf(file, "\n\n%%KeyFrameView\n Name \"%s\"\n Position %g %g %g\n Angle %g %g %g\n Width %g\n"
-                           " FrameCount %u\n SolutionTime %g\n%%KeyFrameView",
+        std::fprintf(file,
+                     "\n\n%%KeyFrameView\n Name \"%s\"\n Position %g %g %g\n Angle %g %g %g\n Width %g\n"
+                     " FrameCount %u\n SolutionTime %g\n%%KeyFrameView",
                      keyFrame.name.c_str(), view.x, view.y, view.z, view.psi, view.theta, view.alpha, view.width,
                      keyFrame.frameCount, keyFrame.solutionTime);
     }
@@ -83,17 +85,19 @@ std::vector<KeyFrame_s> readPlainly(const std::string& content)
     int version = 0;
     int numCycles = 0;
     char words[5][16];
-    std::fscanf(file, " #!KeyFrame %d %%Settings AnimateTime %15s TimeAnimationOperation %15s NumCycles %d"
-                      " AnimateStreamtraces %15s FadeIn %15s FadeOut %15s %%Settings",
+    std::fscanf(file,
+                " #!KeyFrame %d %%Settings AnimateTime %15s TimeAnimationOperation %15s NumCycles %d"
+                " AnimateStreamtraces %15s FadeIn %15s FadeOut %15s %%Settings",
                 &version, words[0], words[1], &numCycles, words[2], words[3], words[4]);
     char name[256];
     ThreeDView_s view;
     unsigned frameCount = 0;
     double solutionTime = 0.0;
-    while (std::fscanf(file, " %%KeyFrameView Name \"%255[^\"]\" Position %lg %lg %lg Angle %lg %lg %lg Width %lg"
-                             " FrameCount %u SolutionTime %lg %%KeyFrameView",
-                       name, &view.x, &view.y, &view.z, &view.psi, &view.theta, &view.alpha, &view.width,
-                       &frameCount, &solutionTime) == 10)
+    while (std::fscanf(file,
+                       " %%KeyFrameView Name \"%255[^\"]\" Position %lg %lg %lg Angle %lg %lg %lg Width %lg"
+                       " FrameCount %u SolutionTime %lg %%KeyFrameView",
+                       name, &view.x, &view.y, &view.z, &view.psi, &view.theta, &view.alpha, &view.width, &frameCount,
+                       &solutionTime) == 10)
         keyFrames.emplace_back(view, name, frameCount, solutionTime);
     std::fclose(file);
     return keyFrames;
@@ -162,11 +166,11 @@ BENCHMARK(plainRead)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 int main(int argc, char** argv)
 {
-    const int status = runRatioBenchmarks(
-        argc, argv,
-        {{"settings file writing", "keyFrameFileWrite", "plainWrite", "writing with fprintf", 2.0},
-         {"settings file reading", "keyFrameFileRead", "plainRead", "reading with fscanf", 2.0}},
-        {});
+    const int status =
+        runRatioBenchmarks(argc, argv,
+                           {{"settings file writing", "keyFrameFileWrite", "plainWrite", "writing with fprintf", 2.0},
+                            {"settings file reading", "keyFrameFileRead", "plainRead", "reading with fscanf", 2.0}},
+                           {});
     for (const char* name : {"written.keyframe", "plain.keyframe", "read.keyframe"})
         std::filesystem::remove(benchFile(name));
     return status;

@@ -96,12 +96,12 @@ int runRatioBenchmarks(int argc, char** argv, const std::vector<TimeRatio>& rati
         std::optional<double> quotient;
         if (measured != nullptr && baseline != nullptr && *baseline > 0.0)
             quotient = *measured / *baseline;
-        complete &= printJudged(ratio.label, quotient ? &*quotient : nullptr, 2, "x", ratio.unit, ratio.target,
-                                ratio.atLeast);
+        complete &=
+            printJudged(ratio.label, quotient ? &*quotient : nullptr, 2, "x", ratio.unit, ratio.target, ratio.atLeast);
     }
     for (const CounterBound& bound : bounds)
-        complete &= printJudged(bound.label, reporter.counter(bound.benchmark, bound.counter), 2, "", bound.unit,
-                                bound.target);
+        complete &=
+            printJudged(bound.label, reporter.counter(bound.benchmark, bound.counter), 2, "", bound.unit, bound.target);
     std::fflush(stdout);
     return complete ? 0 : 1;
 }

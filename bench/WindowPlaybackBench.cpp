@@ -91,8 +91,8 @@ void offScreenDrawing(benchmark::State& state)
                 renderer->render(zorhost::currentScene(host, bench.offScreenSamples(), viewWidth, viewHeight)));
         }
     }
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(views.size()),
-                                               benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["fps"] =
+        benchmark::Counter(static_cast<double>(views.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 }  // namespace

@@ -66,12 +66,12 @@ void onFormatChanged(const int* position);
 
 void ExportOptionsControls::create(int parentDialog)
 {
-    dialog = ZorGUIDialogCreateModal(parentDialog, 5844, 2503, "Export Options", onInit, onOk, nullptr, onCancel,
-                                     onHelp);
+    dialog =
+        ZorGUIDialogCreateModal(parentDialog, 5844, 2503, "Export Options", onInit, onOk, nullptr, onCancel, onHelp);
     regionLabel = ZorGUILabelAdd(dialog, 292, 322, "Region:");
     regionMenu = ZorGUIOptionMenuAdd(dialog, 1464, 282, 4120, 141, " ", onRegionChanged);
-    widthChoice = ZorGUIRadioBoxAdd(dialog, 331, 523, 5233, 295, "&Use Width of Image on Screen", "&Enter Width:",
-                                    nullptr, nullptr, nullptr, onWidthChoiceChanged);
+    widthChoice = ZorGUIRadioBoxAdd(dialog, 331, 523, 5233, 295, "&Use Width of Image on Screen",
+                                    "&Enter Width:", nullptr, nullptr, nullptr, onWidthChoiceChanged);
     widthField = ZorGUITextFieldAdd(dialog, 820, 846, 937, 141, onWidthEntered);
     antialiasingToggle = ZorGUIToggleAdd(dialog, 292, 1336, 2128, 114, "&Antialiasing", onAntialiasingChanged);
     supersampleField = ZorGUITextFieldAdd(dialog, 4002, 1457, 1581, 141, onSupersampleEntered);

@@ -14,8 +14,7 @@ const EnumNameMap<Command_e>& enumNameMap<Command_e>()
 template <>
 const EnumNameMap<Parameter_e>& enumNameMap<Parameter_e>()
 {
-    static const EnumNameMap<Parameter_e> names{{FileName, "FileName"},
-                                                {AnimationDestination, "AnimationDestination"}};
+    static const EnumNameMap<Parameter_e> names{{FileName, "FileName"}, {AnimationDestination, "AnimationDestination"}};
     return names;
 }
 

@@ -170,8 +170,7 @@ ImageDimensions_s ExportSettings::imageDimensions() const
     // so the measured height stands then. Wide arithmetic: the product of
     // two ints need not fit an int.
     if (dimensions.width != 0) {
-        const std::int64_t scaled =
-            static_cast<std::int64_t>(dimensions.height) * enteredWidth / dimensions.width;
+        const std::int64_t scaled = static_cast<std::int64_t>(dimensions.height) * enteredWidth / dimensions.width;
         dimensions.height = static_cast<int>(std::clamp<std::int64_t>(scaled, INT_MIN, INT_MAX));
     }
     dimensions.width = enteredWidth;

@@ -20,8 +20,8 @@ const std::vector<FuzzTarget>& fuzzTargets()
 const FuzzTarget& fuzzTarget(const std::string& name)
 {
     const std::vector<FuzzTarget>& targets = fuzzTargets();
-    const auto found = std::find_if(targets.begin(), targets.end(),
-                                    [&name](const FuzzTarget& target) { return target.name == name; });
+    const auto found =
+        std::find_if(targets.begin(), targets.end(), [&name](const FuzzTarget& target) { return target.name == name; });
     if (found == targets.end())
         throw std::out_of_range("no fuzz target " + name);
     return *found;

@@ -25,10 +25,7 @@ struct ScratchFiles {
                                                  : std::filesystem::temp_directory_path();
         rewritten = (folder / ("kfa-fuzz-" + std::to_string(::getpid()) + "-rewritten.keyframe")).string();
     }
-    ~ScratchFiles()
-    {
-        std::remove(rewritten.c_str());
-    }
+    ~ScratchFiles() { std::remove(rewritten.c_str()); }
     std::string rewritten;
 };
 

@@ -12,8 +12,7 @@ using ParameterList = AddOnMacroCommandManager::ParameterList;
 
 // Typed access may refuse a value, but only with the add-on's error, and
 // text is given back exactly as parsed (first occurrence).
-std::string typedValueViolation(Parameter_e parameter, const ParameterList& parameters,
-                                const std::string& firstValue)
+std::string typedValueViolation(Parameter_e parameter, const ParameterList& parameters, const std::string& firstValue)
 {
     const AddOnMacroCommandManager& manager = macroCommandManager();
     std::string text;
@@ -31,9 +30,8 @@ std::string typedValueViolation(Parameter_e parameter, const ParameterList& para
 std::string typedValuesViolation(const ParameterList& parameters)
 {
     for (auto entry = parameters.begin(); entry != parameters.end(); ++entry) {
-        const bool isFirstOccurrence = std::none_of(parameters.begin(), entry, [&entry](const auto& earlier) {
-            return earlier.first == entry->first;
-        });
+        const bool isFirstOccurrence = std::none_of(
+            parameters.begin(), entry, [&entry](const auto& earlier) { return earlier.first == entry->first; });
         if (!isFirstOccurrence)
             continue;
         const std::string violation = typedValueViolation(entry->first, parameters, entry->second);

@@ -24,8 +24,7 @@ class DialogDropper {
 public:
     explicit DialogDropper(Dialog* dialog)
         : dialog_(dialog),
-          listener_(boost::bind(&DialogDropper::stateChanged, this, boost::placeholders::_1,
-                                boost::placeholders::_2))
+          listener_(boost::bind(&DialogDropper::stateChanged, this, boost::placeholders::_1, boost::placeholders::_2))
     {
     }
     DialogDropper(const DialogDropper&) = delete;

@@ -47,10 +47,16 @@ void guarded(Body&& body)
     }
 }
 
-#define KFA_VOID_CALLBACK(name, member) \
-    void name() { guarded([](DialogMain& dialog) { dialog.member(); }); }
-#define KFA_INT_CALLBACK(name, member) \
-    void name(const int* /*value*/) { guarded([](DialogMain& dialog) { dialog.member(); }); }
+#define KFA_VOID_CALLBACK(name, member)                                                                                \
+    void name()                                                                                                        \
+    {                                                                                                                  \
+        guarded([](DialogMain& dialog) { dialog.member(); });                                                          \
+    }
+#define KFA_INT_CALLBACK(name, member)                                                                                 \
+    void name(const int* /*value*/)                                                                                    \
+    {                                                                                                                  \
+        guarded([](DialogMain& dialog) { dialog.member(); });                                                          \
+    }
 
 KFA_VOID_CALLBACK(onInit, init)
 KFA_VOID_CALLBACK(onClose, close)
@@ -87,7 +93,8 @@ int onViewNameEntered(const char* text)
 int onFrameCountEntered(const char* text)
 {
     int accepted = 0;
-    guarded([text, &accepted](DialogMain& dialog) { accepted = dialog.frameCountEntered(text == nullptr ? "" : text); });
+    guarded(
+        [text, &accepted](DialogMain& dialog) { accepted = dialog.frameCountEntered(text == nullptr ? "" : text); });
     return accepted;
 }
 
@@ -200,7 +207,8 @@ void DialogMain::createControls()
     keyFrameList_ = ZorGUIListAdd(dialog_, 214, 67, 2733, 1417, true, onListSelection);
     deleteButton_ = ZorGUIButtonAdd(dialog_, 3163, 1141, 1405, 141, "&Delete       ", onDelete);
     ZorGUISetToolTip(deleteButton_, "Delete the selected key frame");
-    animateSelectedButton_ = ZorGUIButtonAdd(dialog_, 2889, 2297, 1230, 235, "  Animate \n&Selected", onAnimateSelected);
+    animateSelectedButton_ =
+        ZorGUIButtonAdd(dialog_, 2889, 2297, 1230, 235, "  Animate \n&Selected", onAnimateSelected);
     ZorGUISetToolTip(animateSelectedButton_, "Animate between the selected and next key frames");
     updateButton_ = ZorGUIButtonAdd(dialog_, 3163, 577, 1444, 141, "&Update      ", onUpdate);
     ZorGUISetToolTip(updateButton_, "Update the selected key frame with the current view in Zorvan");
@@ -233,10 +241,10 @@ void DialogMain::buildMenuBar()
                             "Enable this option to animate time during the key frame animation.", onAnimateTimeToggled);
     ZorGUIMenuAddItem(optionsMenu, "Time &Animation Options...", nullptr, onTimeAnimationOptions);
     ZorGUIMenuAddSeparator(optionsMenu);
-    animateStreamtracesToggle_ = ZorGUIMenuAddToggle(
-        optionsMenu, "Animate &Streamtraces Concurrently",
-        "Enable this option to animate streamtrace markers during the key frame animation.",
-        onAnimateStreamtracesToggled);
+    animateStreamtracesToggle_ =
+        ZorGUIMenuAddToggle(optionsMenu, "Animate &Streamtraces Concurrently",
+                            "Enable this option to animate streamtrace markers during the key frame animation.",
+                            onAnimateStreamtracesToggled);
     ZorGUIMenuAddSeparator(optionsMenu);
     fadeInToggle_ = ZorGUIMenuAddToggle(optionsMenu, "Fade &In", nullptr, onFadeInToggled);
     fadeOutToggle_ = ZorGUIMenuAddToggle(optionsMenu, "Fade &Out", nullptr, onFadeOutToggled);

@@ -12,9 +12,9 @@
 
 enum ListModelChangeType_e {
     Inserted = 0,  // the items now at `indices` are new
-    Removed = 1,   // the items that were at `indices` are gone
-    Changed = 2,   // the items at `indices` have new content
-    Reset = 3,     // anything may have changed; `indices` is empty
+    Removed = 1,  // the items that were at `indices` are gone
+    Changed = 2,  // the items at `indices` have new content
+    Reset = 3,  // anything may have changed; `indices` is empty
 };
 
 struct ListModelChange_s {

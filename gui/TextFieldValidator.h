@@ -26,8 +26,12 @@ class TextFieldValidator {
 public:
     // Both bounds set. An initial value outside them is clamped into them.
     TextFieldValidator(T lowerBound, T upperBound, T initialValue, int controlId)
-        : controlId_(controlId), value_(initialValue), hasLowerBound_(true), hasUpperBound_(true),
-          lowerBound_(lowerBound), upperBound_(upperBound)
+        : controlId_(controlId),
+          value_(initialValue),
+          hasLowerBound_(true),
+          hasUpperBound_(true),
+          lowerBound_(lowerBound),
+          upperBound_(upperBound)
     {
         value_ = clamped(initialValue);
         showValue();
@@ -35,8 +39,12 @@ public:
 
     // No bounds: the range is the whole type until the bound setters narrow it.
     TextFieldValidator(T initialValue, int controlId)
-        : controlId_(controlId), value_(initialValue), hasLowerBound_(false), hasUpperBound_(false),
-          lowerBound_(std::numeric_limits<T>::lowest()), upperBound_(std::numeric_limits<T>::max())
+        : controlId_(controlId),
+          value_(initialValue),
+          hasLowerBound_(false),
+          hasUpperBound_(false),
+          lowerBound_(std::numeric_limits<T>::lowest()),
+          upperBound_(std::numeric_limits<T>::max())
     {
         showValue();
     }

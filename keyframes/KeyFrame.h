@@ -10,8 +10,7 @@
 #include "keyframes/ThreeDView.h"
 
 struct KeyFrame_s {
-    KeyFrame_s(const ThreeDView_s& capturedView, std::string displayName, uint32_t framesToNext,
-               double time)
+    KeyFrame_s(const ThreeDView_s& capturedView, std::string displayName, uint32_t framesToNext, double time)
         : view(capturedView), name(std::move(displayName)), frameCount(framesToNext), solutionTime(time)
     {
     }

@@ -6,8 +6,8 @@
 
 struct ThreeDView_s {
     ThreeDView_s() = default;
-    ThreeDView_s(double viewerX, double viewerY, double viewerZ, double psiAngle, double thetaAngle,
-                 double alphaAngle, double viewWidth)
+    ThreeDView_s(double viewerX, double viewerY, double viewerZ, double psiAngle, double thetaAngle, double alphaAngle,
+                 double viewWidth)
         : x(viewerX), y(viewerY), z(viewerZ), psi(psiAngle), theta(thetaAngle), alpha(alphaAngle), width(viewWidth)
     {
     }
@@ -15,8 +15,8 @@ struct ThreeDView_s {
     // Every field divided by `divisor`.
     ThreeDView_s operator/(double divisor) const
     {
-        return {x / divisor, y / divisor, z / divisor, psi / divisor, theta / divisor, alpha / divisor,
-                width / divisor};
+        return {x / divisor,     y / divisor,     z / divisor,    psi / divisor,
+                theta / divisor, alpha / divisor, width / divisor};
     }
 
     // Exact comparison of all seven fields.

@@ -133,8 +133,7 @@ void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settin
     settings = workingSettings;
 }
 
-void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings,
-                        std::vector<KeyFrame_s>& keyFrames)
+void KeyFrameFile::read(const std::string& fileName, AnimationSettings_s& settings, std::vector<KeyFrame_s>& keyFrames)
 {
     std::ifstream file(fileName);
     // A folder opens as a stream but cannot be read.

@@ -13,9 +13,8 @@ namespace {
 
 const char* const UnableToOpenText = "Unable to open file for writing.";
 const char* const UnableToWriteText = "Unable to write file.";
-const char* const UnsyncedFolderText =
-    "The file was saved, but its folder could not be synchronized to the disk: "
-    "the save may not survive a crash.";
+const char* const UnsyncedFolderText = "The file was saved, but its folder could not be synchronized to the disk: "
+                                       "the save may not survive a crash.";
 
 // Saving through a symbolic link replaces the file it points at, as writing
 // into the link would, and keeps the link.

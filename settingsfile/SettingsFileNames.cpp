@@ -14,12 +14,9 @@ template <>
 const EnumNameMap<SettingId_e>& enumNameMap<SettingId_e>()
 {
     static const EnumNameMap<SettingId_e> names{
-        {SettingId_AnimateTime, "AnimateTime"},
-        {SettingId_TimeAnimationOperation, "TimeAnimationOperation"},
-        {SettingId_NumCycles, "NumCycles"},
-        {SettingId_AnimateStreamtraces, "AnimateStreamtraces"},
-        {SettingId_FadeIn, "FadeIn"},
-        {SettingId_FadeOut, "FadeOut"},
+        {SettingId_AnimateTime, "AnimateTime"}, {SettingId_TimeAnimationOperation, "TimeAnimationOperation"},
+        {SettingId_NumCycles, "NumCycles"},     {SettingId_AnimateStreamtraces, "AnimateStreamtraces"},
+        {SettingId_FadeIn, "FadeIn"},           {SettingId_FadeOut, "FadeOut"},
     };
     return names;
 }

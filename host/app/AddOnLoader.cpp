@@ -42,8 +42,7 @@ std::string shownName(const std::string& path)
 
 }  // namespace
 
-AddOnLoader::AddOnLoader(const std::string& path)
-    : module_(dlopen(fileName(path).c_str(), RTLD_NOW | RTLD_LOCAL))
+AddOnLoader::AddOnLoader(const std::string& path) : module_(dlopen(fileName(path).c_str(), RTLD_NOW | RTLD_LOCAL))
 {
     if (module_ == nullptr)
         throw AddOnLoadError("cannot load the add-on " + shownName(path) + ": " + lastLoaderError(fileName(path)));

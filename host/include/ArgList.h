@@ -7,9 +7,9 @@
 
 // Argument names understood by StyleValue::set.
 #define SV_OBJECTSET "OBJECTSET"  // objects the value applies to; absent: the current ones
-#define SV_OFFSET1 "OFFSET1"      // first index into a value array; -1: none
-#define SV_OFFSET2 "OFFSET2"      // second index into a value array; -1: none
-#define SV_ASSIGNOP "ASSIGNOP"    // how to assign; see AssignOp_e
+#define SV_OFFSET1 "OFFSET1"  // first index into a value array; -1: none
+#define SV_OFFSET2 "OFFSET2"  // second index into a value array; -1: none
+#define SV_ASSIGNOP "ASSIGNOP"  // how to assign; see AssignOp_e
 
 // Assignment operators; PlainAssign replaces the value.
 enum AssignOp_e { AssignOp_Equals = 0, AssignOp_PlusEquals = 1, AssignOp_PlainAssign = 255 };

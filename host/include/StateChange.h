@@ -41,8 +41,7 @@ public:
 class StateChangeListenerInterface {
 public:
     virtual ~StateChangeListenerInterface() = default;
-    virtual void stateChanged(const StateChangeEventInterface& event,
-                              StateChangeNotifierInterface& notifier) = 0;
+    virtual void stateChanged(const StateChangeEventInterface& event, StateChangeNotifierInterface& notifier) = 0;
 };
 
 // The host's notifier. Destroying it removes every listener it added.

@@ -41,8 +41,7 @@ public:
     StyleReturnCode_e set(double value, const StringList& subPath, const ArgList& args = ArgList());
     StyleReturnCode_e set(bool value, const StringList& subPath, const ArgList& args = ArgList());
     StyleReturnCode_e set(int value, const StringList& subPath, const ArgList& args = ArgList());
-    StyleReturnCode_e set(const std::string& value, const StringList& subPath,
-                          const ArgList& args = ArgList());
+    StyleReturnCode_e set(const std::string& value, const StringList& subPath, const ArgList& args = ArgList());
 
 private:
     StringList path_;

@@ -18,16 +18,14 @@ extern "C" {
 
 /* A modeless dialog: `init` runs at each launch, `close` when the user closes
  * it, `help` when help is asked for. Null callbacks are allowed. */
-int ZorGUIDialogCreateModeless(int parentDialog, int width, int height, const char* title,
-                               ZorGUIVoidCallback init, ZorGUIVoidCallback close,
-                               ZorGUIVoidCallback help);
+int ZorGUIDialogCreateModeless(int parentDialog, int width, int height, const char* title, ZorGUIVoidCallback init,
+                               ZorGUIVoidCallback close, ZorGUIVoidCallback help);
 
 /* A modal dialog with OK, Apply, Cancel and Help buttons for the non-null
  * callbacks; `init` runs at each launch. The dialog stays up until the add-on
  * drops it. */
-int ZorGUIDialogCreateModal(int parentDialog, int width, int height, const char* title,
-                            ZorGUIVoidCallback init, ZorGUIVoidCallback ok,
-                            ZorGUIVoidCallback apply, ZorGUIVoidCallback cancel,
+int ZorGUIDialogCreateModal(int parentDialog, int width, int height, const char* title, ZorGUIVoidCallback init,
+                            ZorGUIVoidCallback ok, ZorGUIVoidCallback apply, ZorGUIVoidCallback cancel,
                             ZorGUIVoidCallback help);
 
 void ZorGUIDialogLaunch(int dialogId);
@@ -41,8 +39,8 @@ void ZorGUISetToolTip(int controlId, const char* toolTip);
 
 /* ---- Buttons, labels, frames ---------------------------------------------------- */
 
-int ZorGUIButtonAdd(int parentDialog, int x, int y, int width, int height,
-                    const char* label, ZorGUIVoidCallback callback);
+int ZorGUIButtonAdd(int parentDialog, int x, int y, int width, int height, const char* label,
+                    ZorGUIVoidCallback callback);
 int ZorGUILabelAdd(int parentDialog, int x, int y, const char* text);
 void ZorGUILabelSetText(int labelId, const char* text);
 int ZorGUIFrameAdd(int parentDialog, int x, int y, int width, int height, const char* label);
@@ -50,27 +48,24 @@ int ZorGUIFrameAdd(int parentDialog, int x, int y, int width, int height, const 
 /* ---- Text fields ------------------------------------------------------------ */
 
 /* `callback` gets the text the user entered and returns 1 to accept it. */
-int ZorGUITextFieldAdd(int parentDialog, int x, int y, int width, int height,
-                       ZorGUITextCallback callback);
+int ZorGUITextFieldAdd(int parentDialog, int x, int y, int width, int height, ZorGUITextCallback callback);
 /* A text field with up and down arrows. */
-int ZorGUISpinTextFieldAdd(int parentDialog, int x, int y, int width, int height,
-                           ZorGUITextCallback callback, ZorGUIVoidCallback upCallback,
-                           ZorGUIVoidCallback downCallback);
+int ZorGUISpinTextFieldAdd(int parentDialog, int x, int y, int width, int height, ZorGUITextCallback callback,
+                           ZorGUIVoidCallback upCallback, ZorGUIVoidCallback downCallback);
 void ZorGUITextFieldSetString(int textFieldId, const char* text);
 
 /* ---- Toggles and radio boxes ---------------------------------------------------- */
 
 /* `callback` gets 1 when switched on, 0 when off. */
-int ZorGUIToggleAdd(int parentDialog, int x, int y, int width, int height,
-                    const char* label, ZorGUIIntCallback callback);
+int ZorGUIToggleAdd(int parentDialog, int x, int y, int width, int height, const char* label,
+                    ZorGUIIntCallback callback);
 bool ZorGUIToggleGet(int toggleId);
 void ZorGUIToggleSet(int toggleId, bool isOn);
 
 /* Up to five items; null labels end the list. Item 1 is chosen at first.
  * `callback` gets the chosen position. */
-int ZorGUIRadioBoxAdd(int parentDialog, int x, int y, int width, int height,
-                      const char* label1, const char* label2, const char* label3,
-                      const char* label4, const char* label5, ZorGUIIntCallback callback);
+int ZorGUIRadioBoxAdd(int parentDialog, int x, int y, int width, int height, const char* label1, const char* label2,
+                      const char* label3, const char* label4, const char* label5, ZorGUIIntCallback callback);
 int ZorGUIRadioBoxGetToggle(int radioBoxId);
 void ZorGUIRadioBoxSetToggle(int radioBoxId, int position);
 
@@ -78,8 +73,8 @@ void ZorGUIRadioBoxSetToggle(int radioBoxId, int position);
 
 /* `items` is a comma-separated list of the first items; item 1 is chosen at
  * first. `callback` gets the chosen position. */
-int ZorGUIOptionMenuAdd(int parentDialog, int x, int y, int width, int height,
-                        const char* items, ZorGUIIntCallback callback);
+int ZorGUIOptionMenuAdd(int parentDialog, int x, int y, int width, int height, const char* items,
+                        ZorGUIIntCallback callback);
 /* Leaves the menu empty with nothing chosen. */
 void ZorGUIOptionMenuDeleteAllItems(int optionMenuId);
 /* Appends an item; it is chosen when nothing was. */
@@ -92,8 +87,8 @@ void ZorGUIOptionMenuSet(int optionMenuId, int position);
 
 /* `callback` runs when the user changes the selection; it gets the position
  * that was clicked. */
-int ZorGUIListAdd(int parentDialog, int x, int y, int width, int height,
-                  bool isMultiSelection, ZorGUIIntCallback callback);
+int ZorGUIListAdd(int parentDialog, int x, int y, int width, int height, bool isMultiSelection,
+                  ZorGUIIntCallback callback);
 void ZorGUIListAppendItem(int listId, const char* text);
 void ZorGUIListReplaceItem(int listId, const char* text, int position);
 void ZorGUIListDeleteItemAtPos(int listId, int position);
@@ -114,11 +109,9 @@ void ZorGUIListDeselectAllItems(int listId);
 /* The menu bar of a dialog; created on the first call. */
 int ZorGUIMenuBarAdd(int dialogId);
 int ZorGUIMenuAdd(int parentMenuId, const char* label);
-int ZorGUIMenuAddItem(int menuId, const char* label, const char* statusText,
-                      ZorGUIVoidCallback callback);
+int ZorGUIMenuAddItem(int menuId, const char* label, const char* statusText, ZorGUIVoidCallback callback);
 /* `callback` gets 1 when switched on, 0 when off. */
-int ZorGUIMenuAddToggle(int menuId, const char* label, const char* statusText,
-                        ZorGUIIntCallback callback);
+int ZorGUIMenuAddToggle(int menuId, const char* label, const char* statusText, ZorGUIIntCallback callback);
 void ZorGUIMenuAddSeparator(int menuId);
 void ZorGUIMenuSetToggle(int toggleId, bool isOn);
 

@@ -20,21 +20,19 @@ extern "C" {
 
 /* Registers an add-on built for host interface `interfaceVersion`; returns
  * its identifier. Called between ZorUtilLockOn and ZorUtilLockOff. */
-ZorAddOnId ZorUtilAddOnRegister(int interfaceVersion, const char* name,
-                                const char* versionText, const char* company);
+ZorAddOnId ZorUtilAddOnRegister(int interfaceVersion, const char* name, const char* versionText, const char* company);
 
 /* The standard menu with this number, or 0 when the host has none. */
 ZorMenu ZorUtilMenuGetStandard(int standardMenu);
 
 /* Inserts an option into `menu` at `position` (-1: at the end); returns the
  * option, or 0 when it was refused. `callback` runs when the user picks it. */
-ZorMenuOption ZorUtilMenuInsertOption(ZorMenu menu, int position, const char* label,
-                                      ZorMenuCallback callback, ZorArbParam clientData);
+ZorMenuOption ZorUtilMenuInsertOption(ZorMenu menu, int position, const char* label, ZorMenuCallback callback,
+                                      ZorArbParam clientData);
 
 /* The host asks `callback` whenever it needs to know if the option is
  * available. Returns false when the option is unknown. */
-bool ZorUtilMenuRegisterSensitivityCallback(ZorMenuOption option,
-                                            ZorMenuSensitivityCallback callback,
+bool ZorUtilMenuRegisterSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback,
                                             ZorArbParam clientData);
 
 /* Routes the macro commands addressed to `addOnName` to `callback`. */
@@ -103,15 +101,13 @@ void ZorUtilWorkAreaGetDimensions(int* width, int* height);
 void ZorUtilThreeDViewGetViewerPos(double* x, double* y, double* z);
 /* The three viewer angles, in radians. */
 void ZorUtilThreeDViewGetViewerAngle(double* psi, double* theta, double* alpha);
-void ZorUtilThreeDViewGetProjection(double* fieldOfView, double* viewWidth,
-                                    bool* isInPerspective);
+void ZorUtilThreeDViewGetProjection(double* fieldOfView, double* viewWidth, bool* isInPerspective);
 
 /* Rotates the view about `axis` (ZOR_ROTATE_...) by `amount` degrees; the
  * viewer position turns rigidly about the rotation origin with it. The vector
  * and origin code choose a custom axis and origin; (0, 0, 0) and 0 mean the
  * standard axis and the data's centre. Returns false when nothing rotated. */
-bool ZorUtilViewRotate3D(int axis, double amount, double vectorX, double vectorY,
-                         double vectorZ, int originCode);
+bool ZorUtilViewRotate3D(int axis, double amount, double vectorX, double vectorY, double vectorZ, int originCode);
 
 /* ---- Data set and solution time ------------------------------------------ */
 
@@ -140,8 +136,7 @@ bool ZorUtilSolutionTimeSetCurrent(double solutionTime);
  * ...), `subAttribute` is null. Doubles go in `doubleValue`; integers,
  * enumerations and Booleans (0 or 1) in `intValue`; for "EXPORTFNAME"
  * `intValue` holds the address of the file name text. */
-bool ZorUtilExportSetup(const char* attribute, const char* subAttribute,
-                        double doubleValue, ZorArbParam intValue);
+bool ZorUtilExportSetup(const char* attribute, const char* subAttribute, double doubleValue, ZorArbParam intValue);
 
 /* Starts a movie with the current export values and takes the frame shown
  * now as its first frame. Fails when a movie is already running, the format
@@ -179,8 +174,7 @@ void ZorUtilArrayDealloc(void** array);
 
 /* Shows a percent-done line with `text`, optionally with a stop button and a
  * progress bar. Paired with ZorUtilStatusFinishPercentDone. */
-bool ZorUtilStatusStartPercentDone(const char* text, bool showStopButton,
-                                   bool showProgressBar);
+bool ZorUtilStatusStartPercentDone(const char* text, bool showStopButton, bool showProgressBar);
 void ZorUtilStatusSetPercentDoneText(const char* text);
 /* Shows `percentDone`; returns false once the user asked to cancel. */
 bool ZorUtilStatusCheckPercentDone(int percentDone);
@@ -195,8 +189,8 @@ void ZorUtilDialogErrMsg(const char* message);
 bool ZorUtilDialogMessageBox(const char* message, int kind);
 /* Runs the file dialog; on success returns true and hands out the chosen
  * name in *fileName, which the caller frees with ZorUtilStringDealloc. */
-bool ZorUtilDialogGetFileName(int dialogOption, char** fileName, const char* fileTypeName,
-                              const char* defaultFileName, const char* defaultFilter);
+bool ZorUtilDialogGetFileName(int dialogOption, char** fileName, const char* fileTypeName, const char* defaultFileName,
+                              const char* defaultFilter);
 /* Opens a help page below the host's help folder. */
 void ZorUtilHelp(const char* helpPath, bool goToId, int helpId);
 

@@ -34,9 +34,8 @@ std::vector<std::string> CallLog::matching(const std::string& prefix) const
 int CallLog::count(const std::string& prefix) const
 {
     requireOn();
-    return static_cast<int>(std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) {
-        return startsWith(call, prefix);
-    }));
+    return static_cast<int>(
+        std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) { return startsWith(call, prefix); }));
 }
 
 void CallLog::requireOn() const

@@ -55,8 +55,7 @@ void HandedOutMemory::freeArray(void* array)
     release(arrays_, freedArrays_, array);
 }
 
-bool HandedOutMemory::release(std::set<const void*>& out, std::set<const void*>& freed,
-                              const void* block)
+bool HandedOutMemory::release(std::set<const void*>& out, std::set<const void*>& freed, const void* block)
 {
     if (out.erase(block) == 1) {
         freed.insert(block);

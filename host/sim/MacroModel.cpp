@@ -23,8 +23,7 @@ bool MacroModel::recordRaw(const std::string& command)
 
 bool MacroModel::recordAddOnCommand(const std::string& addOnName, const std::string& command)
 {
-    return recordRaw("$!ADDONCOMMAND ADDON = " + quoteMacroText(addOnName) +
-                     " COMMAND = " + quoteMacroText(command));
+    return recordRaw("$!ADDONCOMMAND ADDON = " + quoteMacroText(addOnName) + " COMMAND = " + quoteMacroText(command));
 }
 
 }  // namespace zorsim

@@ -24,8 +24,8 @@ Registry::Registry()
         standardMenus_.insert(number);
 }
 
-ZorAddOnId Registry::registerAddOn(int interfaceVersion, const std::string& name,
-                                   const std::string& versionText, const std::string& company)
+ZorAddOnId Registry::registerAddOn(int interfaceVersion, const std::string& name, const std::string& versionText,
+                                   const std::string& company)
 {
     const ZorAddOnId id = 0x5A000001u + static_cast<ZorAddOnId>(addOns_.size());
     addOns_.push_back({id, interfaceVersion, name, versionText, company});
@@ -52,8 +52,8 @@ int Registry::standardMenuNumber(ZorMenu menu) const
     return 0;
 }
 
-ZorMenuOption Registry::insertOption(ZorMenu menu, int position, const std::string& label,
-                                     ZorMenuCallback callback, ZorArbParam clientData)
+ZorMenuOption Registry::insertOption(ZorMenu menu, int position, const std::string& label, ZorMenuCallback callback,
+                                     ZorArbParam clientData)
 {
     if (refuseOptions_ || menu == 0 || callback == nullptr)
         return 0;
@@ -62,8 +62,7 @@ ZorMenuOption Registry::insertOption(ZorMenu menu, int position, const std::stri
     return handle;
 }
 
-bool Registry::setSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback,
-                                      ZorArbParam clientData)
+bool Registry::setSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback, ZorArbParam clientData)
 {
     if (option < 1 || option > static_cast<ZorMenuOption>(options_.size()))
         return false;

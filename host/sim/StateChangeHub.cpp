@@ -49,8 +49,7 @@ void StateChangeHub::notify(int code)
     const Event event(code);
     const auto snapshot = listeners_;
     for (const auto& entry : snapshot) {
-        const bool stillRegistered =
-            std::find(listeners_.begin(), listeners_.end(), entry) != listeners_.end();
+        const bool stillRegistered = std::find(listeners_.begin(), listeners_.end(), entry) != listeners_.end();
         if (stillRegistered)
             entry.second->stateChanged(event, *entry.first);
     }

@@ -101,8 +101,7 @@ StyleReturnCode_e StyleModel::set(const StylePath& path, const StyleData& value)
         code = provider->set(StylePath(path.begin() + 1, path.end()), value);
     } else if (auto found = values_.find(joined); found != values_.end()) {
         StyleData converted;
-        code = convertStyleData(found->second, value, converted) ? StyleReturnCode_Ok
-                                                                 : StyleReturnCode_WrongType;
+        code = convertStyleData(found->second, value, converted) ? StyleReturnCode_Ok : StyleReturnCode_WrongType;
         if (code == StyleReturnCode_Ok)
             found->second = converted;
     }

@@ -11,20 +11,34 @@ namespace zorsim {
 const char* kindName(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::List: return "List";
-    case ControlKind::Button: return "Button";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::TextField: return "TextField";
-    case ControlKind::SpinTextField: return "SpinTextField";
-    case ControlKind::Toggle: return "Toggle";
-    case ControlKind::RadioBox: return "RadioBox";
-    case ControlKind::OptionMenu: return "OptionMenu";
-    case ControlKind::MenuBar: return "MenuBar";
-    case ControlKind::Menu: return "Menu";
-    case ControlKind::MenuItem: return "MenuItem";
-    case ControlKind::MenuToggle: return "MenuToggle";
-    case ControlKind::MenuSeparator: return "MenuSeparator";
+    case ControlKind::List:
+        return "List";
+    case ControlKind::Button:
+        return "Button";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::TextField:
+        return "TextField";
+    case ControlKind::SpinTextField:
+        return "SpinTextField";
+    case ControlKind::Toggle:
+        return "Toggle";
+    case ControlKind::RadioBox:
+        return "RadioBox";
+    case ControlKind::OptionMenu:
+        return "OptionMenu";
+    case ControlKind::MenuBar:
+        return "MenuBar";
+    case ControlKind::Menu:
+        return "Menu";
+    case ControlKind::MenuItem:
+        return "MenuItem";
+    case ControlKind::MenuToggle:
+        return "MenuToggle";
+    case ControlKind::MenuSeparator:
+        return "MenuSeparator";
     }
     return "control";
 }
@@ -138,8 +152,8 @@ int WidgetModel::menuBarOf(int dialogId)
 
 int WidgetModel::addMenuEntry(const Control& entry)
 {
-    const char* call = entry.kind == ControlKind::Menu         ? "ZorGUIMenuAdd"
-                       : entry.kind == ControlKind::MenuToggle  ? "ZorGUIMenuAddToggle"
+    const char* call = entry.kind == ControlKind::Menu            ? "ZorGUIMenuAdd"
+                       : entry.kind == ControlKind::MenuToggle    ? "ZorGUIMenuAddToggle"
                        : entry.kind == ControlKind::MenuSeparator ? "ZorGUIMenuAddSeparator"
                                                                   : "ZorGUIMenuAddItem";
     const Control* menu = entry.kind == ControlKind::Menu

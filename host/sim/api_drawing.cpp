@@ -11,6 +11,5 @@ void ZorUtilDrawGraphics(bool doDraw)
 
 bool ZorUtilRedraw(bool doFullRedraw)
 {
-    return guarded(callText("ZorUtilRedraw", doFullRedraw), false,
-                   [&] { return host().drawing.redraw(doFullRedraw); });
+    return guarded(callText("ZorUtilRedraw", doFullRedraw), false, [&] { return host().drawing.redraw(doFullRedraw); });
 }

@@ -6,11 +6,10 @@
 
 using namespace zorsim;
 
-bool ZorUtilDialogGetFileName(int dialogOption, char** fileName, const char* fileTypeName,
-                              const char* defaultFileName, const char* defaultFilter)
+bool ZorUtilDialogGetFileName(int dialogOption, char** fileName, const char* fileTypeName, const char* defaultFileName,
+                              const char* defaultFilter)
 {
-    const std::string call =
-        callText("ZorUtilDialogGetFileName", dialogOption, textOrEmpty(defaultFileName));
+    const std::string call = callText("ZorUtilDialogGetFileName", dialogOption, textOrEmpty(defaultFileName));
     return guarded(call, false, [&] {
         if (fileName == nullptr)
             return false;

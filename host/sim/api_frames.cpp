@@ -11,9 +11,8 @@ int ZorUtilFrameGetCount(void)
 
 ZorUniqueId ZorUtilFrameGetUniqueID(void)
 {
-    return guarded("ZorUtilFrameGetUniqueID", ZorUniqueId(0), [] {
-        return host().frames.empty() ? ZorUniqueId(0) : host().frames.current().id;
-    });
+    return guarded("ZorUtilFrameGetUniqueID", ZorUniqueId(0),
+                   [] { return host().frames.empty() ? ZorUniqueId(0) : host().frames.current().id; });
 }
 
 int ZorUtilFrameGetPlotType(void)

@@ -12,8 +12,8 @@ using namespace zorsim;
 
 // ---- Dialogs -------------------------------------------------------------------
 
-int ZorGUIDialogCreateModeless(int parentDialog, int width, int height, const char* title,
-                               ZorGUIVoidCallback init, ZorGUIVoidCallback close, ZorGUIVoidCallback help)
+int ZorGUIDialogCreateModeless(int parentDialog, int width, int height, const char* title, ZorGUIVoidCallback init,
+                               ZorGUIVoidCallback close, ZorGUIVoidCallback help)
 {
     return guarded(callText("ZorGUIDialogCreateModeless", textOrEmpty(title)), ZOR_NO_CONTROL, [&] {
         Dialog dialog;
@@ -28,9 +28,9 @@ int ZorGUIDialogCreateModeless(int parentDialog, int width, int height, const ch
     });
 }
 
-int ZorGUIDialogCreateModal(int parentDialog, int width, int height, const char* title,
-                            ZorGUIVoidCallback init, ZorGUIVoidCallback ok, ZorGUIVoidCallback apply,
-                            ZorGUIVoidCallback cancel, ZorGUIVoidCallback help)
+int ZorGUIDialogCreateModal(int parentDialog, int width, int height, const char* title, ZorGUIVoidCallback init,
+                            ZorGUIVoidCallback ok, ZorGUIVoidCallback apply, ZorGUIVoidCallback cancel,
+                            ZorGUIVoidCallback help)
 {
     return guarded(callText("ZorGUIDialogCreateModal", textOrEmpty(title)), ZOR_NO_CONTROL, [&] {
         Dialog dialog;
@@ -60,8 +60,7 @@ void ZorGUIDialogDrop(int dialogId)
 
 bool ZorGUIDialogIsUp(int dialogId)
 {
-    return guarded(callText("ZorGUIDialogIsUp", dialogId), false,
-                   [&] { return host().widgets.isDialogUp(dialogId); });
+    return guarded(callText("ZorGUIDialogIsUp", dialogId), false, [&] { return host().widgets.isDialogUp(dialogId); });
 }
 
 // ---- Controls common to all kinds ------------------------------------------------------
@@ -116,8 +115,7 @@ void ZorGUIListDeleteAllItems(int listId)
 
 int ZorGUIListGetItemCount(int listId)
 {
-    return guarded(callText("ZorGUIListGetItemCount", listId), 0,
-                   [&] { return host().widgets.listCount(listId); });
+    return guarded(callText("ZorGUIListGetItemCount", listId), 0, [&] { return host().widgets.listCount(listId); });
 }
 
 void ZorGUIListGetSelectedItems(int listId, int** selectedItems, int* count)
@@ -296,9 +294,8 @@ void ZorGUIToggleSet(int toggleId, bool isOn)
     guardedVoid(callText("ZorGUIToggleSet", toggleId, isOn), [&] { host().widgets.toggleSet(toggleId, isOn); });
 }
 
-int ZorGUIRadioBoxAdd(int parentDialog, int x, int y, int width, int height, const char* label1,
-                      const char* label2, const char* label3, const char* label4, const char* label5,
-                      ZorGUIIntCallback callback)
+int ZorGUIRadioBoxAdd(int parentDialog, int x, int y, int width, int height, const char* label1, const char* label2,
+                      const char* label3, const char* label4, const char* label5, ZorGUIIntCallback callback)
 {
     return guarded(callText("ZorGUIRadioBoxAdd", parentDialog, textOrEmpty(label1)), ZOR_NO_CONTROL, [&] {
         Control box = placed(ControlKind::RadioBox, parentDialog, x, y, width, height, nullptr);
@@ -412,6 +409,5 @@ void ZorGUIMenuAddSeparator(int menuId)
 
 void ZorGUIMenuSetToggle(int toggleId, bool isOn)
 {
-    guardedVoid(callText("ZorGUIMenuSetToggle", toggleId, isOn),
-                [&] { host().widgets.menuSetToggle(toggleId, isOn); });
+    guardedVoid(callText("ZorGUIMenuSetToggle", toggleId, isOn), [&] { host().widgets.menuSetToggle(toggleId, isOn); });
 }

@@ -17,9 +17,7 @@ bool ZorUtilMacroRecordRawCommand(const char* command)
 
 bool ZorUtilMacroRecordExtCommand(const char* addOnName, const char* command)
 {
-    return guarded(callText("ZorUtilMacroRecordExtCommand", textOrEmpty(addOnName), textOrEmpty(command)), false,
-                   [&] {
-                       return addOnName != nullptr && command != nullptr &&
-                              host().macro.recordAddOnCommand(addOnName, command);
-                   });
+    return guarded(callText("ZorUtilMacroRecordExtCommand", textOrEmpty(addOnName), textOrEmpty(command)), false, [&] {
+        return addOnName != nullptr && command != nullptr && host().macro.recordAddOnCommand(addOnName, command);
+    });
 }

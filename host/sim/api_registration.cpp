@@ -4,8 +4,7 @@
 
 using namespace zorsim;
 
-ZorAddOnId ZorUtilAddOnRegister(int interfaceVersion, const char* name, const char* versionText,
-                                const char* company)
+ZorAddOnId ZorUtilAddOnRegister(int interfaceVersion, const char* name, const char* versionText, const char* company)
 {
     return guarded(callText("ZorUtilAddOnRegister", interfaceVersion, textOrEmpty(name)), ZorAddOnId(0), [&] {
         return host().registry.registerAddOn(interfaceVersion, textOrEmpty(name), textOrEmpty(versionText),
@@ -19,11 +18,12 @@ ZorMenu ZorUtilMenuGetStandard(int standardMenu)
                    [&] { return host().registry.standardMenu(standardMenu); });
 }
 
-ZorMenuOption ZorUtilMenuInsertOption(ZorMenu menu, int position, const char* label,
-                                      ZorMenuCallback callback, ZorArbParam clientData)
+ZorMenuOption ZorUtilMenuInsertOption(ZorMenu menu, int position, const char* label, ZorMenuCallback callback,
+                                      ZorArbParam clientData)
 {
-    return guarded(callText("ZorUtilMenuInsertOption", menu, position, textOrEmpty(label)), ZorMenuOption(0),
-                   [&] { return host().registry.insertOption(menu, position, textOrEmpty(label), callback, clientData); });
+    return guarded(callText("ZorUtilMenuInsertOption", menu, position, textOrEmpty(label)), ZorMenuOption(0), [&] {
+        return host().registry.insertOption(menu, position, textOrEmpty(label), callback, clientData);
+    });
 }
 
 bool ZorUtilMenuRegisterSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback,

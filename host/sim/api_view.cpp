@@ -47,8 +47,7 @@ void ZorUtilThreeDViewGetProjection(double* fieldOfView, double* viewWidth, bool
     });
 }
 
-bool ZorUtilViewRotate3D(int axis, double amount, double vectorX, double vectorY, double vectorZ,
-                         int originCode)
+bool ZorUtilViewRotate3D(int axis, double amount, double vectorX, double vectorY, double vectorZ, int originCode)
 {
     return guarded(callText("ZorUtilViewRotate3D", axis, amount), false, [&] {
         return host().view.rotate(axis, amount, {vectorX, vectorY, vectorZ}, originCode);

@@ -159,7 +159,9 @@ TEST_F(AddOnServicesTest, ScopesCloseInReverseWhenAnExceptionPassesAndRestoreWha
         EXPECT_TRUE(hostInvariantsHold()) << found;
     }
     host().styles.failGets(DisplayLists);
-    { SuspendDisplayLists unreadable; }
+    {
+        SuspendDisplayLists unreadable;
+    }
     EXPECT_FALSE(host().styles.boolValue(DisplayLists)) << "an unreadable value is taken as off";
     keepHostStyles();
 }

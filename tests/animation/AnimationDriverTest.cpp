@@ -146,9 +146,12 @@ TEST_F(AnimationDriverTest, EachFrameRunsViewFadeAnchorTimeAndOutputInThisOrder)
     animateKeyFrames(tenTwentyFive(), 0, 3, settings, DoNotRecord);
 
     const std::vector<std::pair<std::string, char>> kinds = {
-        {"StyleValue::set THREEDVIEW PSIANGLE", 'v'},     {"StyleValue::set GLOBALTHREED LIGHTSOURCE INTENSITY", 'f'},
-        {"StyleValue::set STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 'a'}, {"ZorUtilSolutionTimeSetCurrent", 't'},
-        {"ZorUtilExportStart", 's'},                      {"ZorUtilExportNextFrame", 'n'},
+        {"StyleValue::set THREEDVIEW PSIANGLE", 'v'},
+        {"StyleValue::set GLOBALTHREED LIGHTSOURCE INTENSITY", 'f'},
+        {"StyleValue::set STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 'a'},
+        {"ZorUtilSolutionTimeSetCurrent", 't'},
+        {"ZorUtilExportStart", 's'},
+        {"ZorUtilExportNextFrame", 'n'},
         {"ZorUtilExportFinish", 'F'},
     };
     std::string sequence;
@@ -271,10 +274,9 @@ TEST_F(AnimationDriverTest, RefusesWhatCannotBeAnimated)
     const uint32_t most = std::numeric_limits<uint32_t>::max();
     EXPECT_THROW_MSG(animateKeyFrames({keyFrameAt(0.0, most), keyFrameAt(1.0, 1)}, 0, 2, AnimationSettings_s(), Record),
                      KeyFrameError, NotEnoughMemory);
-    EXPECT_THROW_MSG(
-        animateKeyFrames({keyFrameAt(0.0, most / 2 + 1), keyFrameAt(1.0, most / 2), keyFrameAt(2.0, 1)}, 0, 3,
-                         AnimationSettings_s(), Record),
-        KeyFrameError, NotEnoughMemory);
+    EXPECT_THROW_MSG(animateKeyFrames({keyFrameAt(0.0, most / 2 + 1), keyFrameAt(1.0, most / 2), keyFrameAt(2.0, 1)}, 0,
+                                      3, AnimationSettings_s(), Record),
+                     KeyFrameError, NotEnoughMemory);
     EXPECT_EQ(0, host().status.starts()) << "refused before any view was computed";
     EXPECT_THROW_MSG(animateKeyFrames(tenTwentyFive(), 2, 1, AnimationSettings_s(), Record), KeyFrameError,
                      NotEnoughMemory);

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "animation/AnimationTestSupport.h"
 #include "animation/AnimatorFade.h"
 #include "animation/AnimatorStreams.h"
-#include "animation/AnimationTestSupport.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -50,9 +50,22 @@ TEST_F(AnimatorEffectsTest, FadeScalesTheLightAtTheStartAndTheEnd)
         std::vector<std::pair<uint32_t, std::optional<double>>> frames;
     };
     const std::vector<Case> cases = {
-        {50, true, true,
-         {{0, 0.0}, {1, 0.2}, {2, 0.4}, {3, 0.6}, {4, 0.8}, {5, 1.0}, {6, std::nullopt}, {44, std::nullopt},
-          {45, 0.8}, {46, 0.6}, {47, 0.4}, {48, 0.2}, {49, 0.0}}},
+        {50,
+         true,
+         true,
+         {{0, 0.0},
+          {1, 0.2},
+          {2, 0.4},
+          {3, 0.6},
+          {4, 0.8},
+          {5, 1.0},
+          {6, std::nullopt},
+          {44, std::nullopt},
+          {45, 0.8},
+          {46, 0.6},
+          {47, 0.4},
+          {48, 0.2},
+          {49, 0.0}}},
         {90, true, false, {{9, 1.0}, {10, std::nullopt}}},
         {91, true, false, {{0, 0.0}, {15, 0.5}, {30, 1.0}, {31, std::nullopt}, {90, std::nullopt}}},
         {200, false, true, {{0, std::nullopt}, {169, std::nullopt}, {170, 29.0 / 30.0}, {199, 0.0}}},
@@ -86,7 +99,9 @@ TEST_F(AnimatorEffectsTest, FadeHidesTheFrameAxisUntilItRestoresTheHost)
     EXPECT_TRUE(hostInvariantsHold());
 
     host().styles.setValue(FrameAxis, false);
-    { AnimatorFade fade(listOfFrames(20), fadeSettings(true, false), nullptr); }
+    {
+        AnimatorFade fade(listOfFrames(20), fadeSettings(true, false), nullptr);
+    }
     EXPECT_FALSE(host().styles.boolValue(FrameAxis));
     keepHostStyles();
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "addon/KeyFrameError.h"
-#include "animation/AnimatorKeyFrame.h"
 #include "animation/AnimationTestSupport.h"
+#include "animation/AnimatorKeyFrame.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -75,10 +75,8 @@ TEST_F(AnimatorKeyFrameTest, AnglesTurnTheShortWayInEqualSteps)
         std::vector<double> expected;
     };
     const std::vector<Case> cases = {
-        {170.0, -170.0, 2, {170.0, 180.0, -170.0}},
-        {170.0, -170.0, 4, {170.0, 175.0, 180.0, -175.0, -170.0}},
-        {-170.0, 170.0, 2, {-170.0, -180.0, 170.0}},
-        {0.0, 180.0, 4, {0.0, 45.0, 90.0, 135.0, 180.0}},
+        {170.0, -170.0, 2, {170.0, 180.0, -170.0}},           {170.0, -170.0, 4, {170.0, 175.0, 180.0, -175.0, -170.0}},
+        {-170.0, 170.0, 2, {-170.0, -180.0, 170.0}},          {0.0, 180.0, 4, {0.0, 45.0, 90.0, 135.0, 180.0}},
         {100.0, -80.0, 4, {100.0, 55.0, 10.0, -35.0, -80.0}},
     };
     for (const Case& c : cases) {
@@ -103,7 +101,8 @@ TEST_F(AnimatorKeyFrameTest, AKeyFrameWithoutFramesSharesItsFrameWithTheNext)
     EXPECT_DOUBLE_EQ(4.0, views[4].position[0]);
     expectShows(keyFrames[4].view, views[5], 5);
 
-    const std::vector<zorsim::ViewState> leading = viewsShown({keyFrameAt(3.0, 0), keyFrameAt(1.0, 2), keyFrameAt(5.0, 9)});
+    const std::vector<zorsim::ViewState> leading =
+        viewsShown({keyFrameAt(3.0, 0), keyFrameAt(1.0, 2), keyFrameAt(5.0, 9)});
     ASSERT_EQ(3U, leading.size());
     EXPECT_DOUBLE_EQ(1.0, leading[0].position[0]);
     EXPECT_DOUBLE_EQ(3.0, leading[1].position[0]);
@@ -113,9 +112,9 @@ TEST_F(AnimatorKeyFrameTest, AKeyFrameWithoutFramesSharesItsFrameWithTheNext)
 TEST_F(AnimatorKeyFrameTest, WidthIsSetWithPerspectiveOffAndPerspectiveKept)
 {
     host().view.current().perspective = true;
-    const std::vector<zorsim::ViewState> views = viewsShown(
-        {KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 2.0), "A", 2, 0.0),
-         KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 4.0), "B", 1, 0.0)});
+    const std::vector<zorsim::ViewState> views =
+        viewsShown({KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 2.0), "A", 2, 0.0),
+                    KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 4.0), "B", 1, 0.0)});
     ASSERT_EQ(3U, views.size());
     EXPECT_DOUBLE_EQ(3.0, views[1].width);
     EXPECT_TRUE(host().view.current().perspective);

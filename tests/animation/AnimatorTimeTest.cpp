@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "animation/AnimatorTime.h"
 #include "animation/AnimationTestSupport.h"
+#include "animation/AnimatorTime.h"
 #include "support/HostFixture.h"
 
 namespace {

@@ -24,8 +24,7 @@ struct Journal {
 // pixel, and fails at frame `failAt` as a full disk would.
 class NotingMovie : public MovieWriter {
 public:
-    NotingMovie(const std::string& path, Journal& journal, int failAt)
-        : file_(path), journal_(journal), failAt_(failAt)
+    NotingMovie(const std::string& path, Journal& journal, int failAt) : file_(path), journal_(journal), failAt_(failAt)
     {
     }
 
@@ -71,9 +70,8 @@ protected:
 
     bool movieExists() const { return std::filesystem::exists(path_); }
 
-    const std::string path_ =
-        ::testing::TempDir() + "/pipeline-" + std::to_string(getpid()) + "-" +
-        ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".rm";
+    const std::string path_ = ::testing::TempDir() + "/pipeline-" + std::to_string(getpid()) + "-" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".rm";
     Journal journal_;
 };
 

@@ -101,8 +101,8 @@ TEST_F(MovieWriterTest, RasterMetafileHoldsEveryFrameAsPpmOfTheFirstFramesSize)
         int width = 0, height = 0, maximum = 0;
         in >> width >> height >> maximum;
         in.get();
-        EXPECT_EQ("P6 33 25 255", magic + " " + std::to_string(width) + " " + std::to_string(height) + " " +
-                                      std::to_string(maximum));
+        EXPECT_EQ("P6 33 25 255",
+                  magic + " " + std::to_string(width) + " " + std::to_string(height) + " " + std::to_string(maximum));
         std::vector<std::uint8_t> pixels(33 * 25 * 3);
         in.read(reinterpret_cast<char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
         ASSERT_TRUE(in.good());

@@ -155,7 +155,8 @@ TEST_F(RendererTest, MarksSitAtAnchorStepsAlongEachStreamtrace)
     // Dashes over [0.25, 1.25] and [2.25, 3]; the first bends at the corner.
     const std::vector<Vertex> dashes = streamtraceDashes(scene_);
     ASSERT_EQ(6u, dashes.size());
-    const float dashEnds[6][2] = {{0.25f, 0.0f}, {1.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 0.25f}, {1.0f, 1.25f}, {1.0f, 2.0f}};
+    const float dashEnds[6][2] = {{0.25f, 0.0f}, {1.0f, 0.0f},  {1.0f, 0.0f},
+                                  {1.0f, 0.25f}, {1.0f, 1.25f}, {1.0f, 2.0f}};
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_FLOAT_EQ(dashEnds[i][0], dashes[i].position[0]) << i;
         EXPECT_FLOAT_EQ(dashEnds[i][1], dashes[i].position[1]) << i;

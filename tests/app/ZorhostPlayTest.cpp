@@ -16,10 +16,9 @@
 
 namespace {
 
-const std::string sampleMacro =
-    "$!NEWFRAME\n"
-    "$!LOADSAMPLE STEPS = 3\n"
-    "$!EXPORTSETUP IMAGEWIDTH = 200\n";
+const std::string sampleMacro = "$!NEWFRAME\n"
+                                "$!LOADSAMPLE STEPS = 3\n"
+                                "$!EXPORTSETUP IMAGEWIDTH = 200\n";
 // The start of a line that hands the add-on a command, up to the command's text.
 const std::string addOnCommand = "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"";
 const std::string animateToFile = addOnCommand + "Animate AnimationDestination=ToFile\"\n";
@@ -106,8 +105,8 @@ protected:
 
     std::string animateToFileMacro(const std::string& name, const std::string& exportSetup) const
     {
-        return writeFile(name, sampleMacro + addOnCommand + "OpenSettingsFile FileName=two.keyframe\"\n" +
-                                   exportSetup + animateToFile);
+        return writeFile(name, sampleMacro + addOnCommand + "OpenSettingsFile FileName=two.keyframe\"\n" + exportSetup +
+                                   animateToFile);
     }
 };
 
@@ -143,13 +142,15 @@ std::vector<double> tileBrightness(const std::string& path, int tiles)
 TEST_F(ZorhostPlayTest, PicturesShowTheMovingMarkersAndTheLight)
 {
     const std::string anchor = "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING TIMEANCHOR\" VALUE = ";
-    const std::string macro = writeFile(
-        "pictures.mcr", sampleMacro +
-                            "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
-                            "$!REDRAW\n" + anchor + "0.25\n$!REDRAW\n" + anchor + "0.5\n$!REDRAW\n"
-                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
-                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 0\n"
-                            "$!REDRAW\n");
+    const std::string macro =
+        writeFile("pictures.mcr", sampleMacro +
+                                      "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
+                                      "$!REDRAW\n" +
+                                      anchor + "0.25\n$!REDRAW\n" + anchor +
+                                      "0.5\n$!REDRAW\n"
+                                      "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 0\n"
+                                      "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT\" VALUE = 0\n"
+                                      "$!REDRAW\n");
     const ProgramRun run = zorhost({"--contact-sheet", "sheet.png", macro});
     ASSERT_EQ(0, run.status) << run.output;
     const std::vector<double> brightness = tileBrightness(file("sheet.png"), 4);
@@ -218,7 +219,6 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     EXPECT_THAT(firstAnimating, ::testing::HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
-
 TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrameAndEveryPictureIsKept)
 {
     writeTwoKeyFrames();
@@ -259,8 +259,11 @@ TEST_F(ZorhostPlayTest, AMovieFollowsTheAnimationRulesFrameByFrameAndEveryPictur
 TEST_F(ZorhostPlayTest, WritesEveryMovieFormatWithEachFrame)
 {
     writeTwoKeyFrames();
-    const std::pair<std::string, std::string> formats[] = {
-        {"AVI", "movie.avi"}, {"FLV", "movie.flv"}, {"FLASH", "movie.swf"}, {"MPEG4", "movie.mp4"}, {"WMV", "movie.wmv"}};
+    const std::pair<std::string, std::string> formats[] = {{"AVI", "movie.avi"},
+                                                           {"FLV", "movie.flv"},
+                                                           {"FLASH", "movie.swf"},
+                                                           {"MPEG4", "movie.mp4"},
+                                                           {"WMV", "movie.wmv"}};
     for (const auto& [format, movie] : formats) {
         const std::string macro = animateToFileMacro(
             "movie.mcr", "$!EXPORTSETUP EXPORTFORMAT = " + format + "\n$!EXPORTSETUP ANIMATIONSPEED = 12\n" +

@@ -57,7 +57,8 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
          "zorhost: the frame log a.csv and the contact sheet ./a.csv are the same file\n"},
         {{"--frame-log", "no/log.csv", "m.mcr"},
          "zorhost: cannot create the frame log no/log.csv: No such file or directory\n"},
-        {{"--record", "m.mcr/r.mcr", "m.mcr"}, "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
+        {{"--record", "m.mcr/r.mcr", "m.mcr"},
+         "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
         {{"--contact-sheet", "sub", "m.mcr"}, "zorhost: cannot create the contact sheet sub: it is a folder\n"},
         {{"--frames", "m.mcr", "m.mcr"}, "zorhost: cannot create the frame folder m.mcr: it is not a folder\n"},
         {{"--addon", "/nonexistent/module.so", "--describe-addon"},
@@ -86,20 +87,26 @@ TEST_F(ZorhostTest, OutputsReplaceTheirFilesOnlyWhenComplete)
     const Case cases[] = {
         {redrawMacro, {}, 0, "", true, true},
         // A command that fails: the log shows what was drawn, the recording is not complete.
-        {"$!NEWFRAME\n$!REDRAW\n$!DELETEFRAME\n$!DELETEFRAME\n", {}, 1,
+        {"$!NEWFRAME\n$!REDRAW\n$!DELETEFRAME\n$!DELETEFRAME\n",
+         {},
+         1,
          "m.mcr:4: there is no frame\nzorhost: the recorded macro r.mcr is not written, because a command failed\n",
-         true, false},
+         true,
+         false},
         // The disk fills up.
-        {"$!NEWFRAME\n" + [] {
-             std::string redraws;
-             for (int i = 0; i < 30; ++i)
-                 redraws += "$!REDRAW\n$!SOLUTIONTIME TIME = 0.12345\n";
-             return redraws;
-         }(),
-         {false, 1000}, 1,
+        {"$!NEWFRAME\n" +
+             [] {
+                 std::string redraws;
+                 for (int i = 0; i < 30; ++i)
+                     redraws += "$!REDRAW\n$!SOLUTIONTIME TIME = 0.12345\n";
+                 return redraws;
+             }(),
+         {false, 1000},
+         1,
          "zorhost: cannot write the frame log " + longName +
              ": File too large\nzorhost: cannot write the recorded macro r.mcr: File too large\n",
-         false, false},
+         false,
+         false},
     };
     for (const Case& c : cases) {
         writeFile(longName, "old log");
@@ -158,7 +165,8 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
         {std::string("$!RE\0DRAW\n", 11), "m.mcr:1: expected a blank after $!RE, found \"\\x00DRAW\"\n", 0},
         {"$!NEWFRAME PLOTTYPE = \"\x1b[2J\r\"\n",
          "m.mcr:1: $!NEWFRAME: PLOTTYPE must be one of CARTESIAN3D, CARTESIAN2D, XYLINE, POLAR, SKETCH, "
-         "not \"\\x1B[2J\\x0D\"\n", 0},
+         "not \"\\x1B[2J\\x0D\"\n",
+         0},
         {"\xEF\xBB\xBF$!NEWFRAME\n$!REDRAW\n$!FLY\n", "m.mcr:3: unknown command $!FLY\n", 0},
     };
     std::filesystem::create_directory(file("sub"));
@@ -177,13 +185,12 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
 
 TEST_F(ZorhostTest, PlaysSeveralFilesInOrderAndARecordingPlaysBackTheSame)
 {
-    const std::string original = writeFile(
-        "original.mcr", sampleMacro +
-                            "$!rotate3d axis = theta angle = 25\n"
-                            "$!REDRAW\n"
-                            "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 30\n"
-                            "$!SOLUTIONTIME TIME = 1.5\n"
-                            "$!EXPORTSETUP EXPORTFNAME = \"a \\\"quoted\\\" name.mp4\"\n");
+    const std::string original =
+        writeFile("original.mcr", sampleMacro + "$!rotate3d axis = theta angle = 25\n"
+                                                "$!REDRAW\n"
+                                                "$!STYLE PATH = \"GLOBALTHREED LIGHTSOURCE INTENSITY\" VALUE = 30\n"
+                                                "$!SOLUTIONTIME TIME = 1.5\n"
+                                                "$!EXPORTSETUP EXPORTFNAME = \"a \\\"quoted\\\" name.mp4\"\n");
     const std::string second = writeFile("second.mcr", "# only a redraw\n\n$!REDRAW\n");
     ProgramRun run = zorhost({"--record", "recorded.mcr", "--frame-log", "first.csv", original, second});
     ASSERT_EQ(0, run.status) << run.output;

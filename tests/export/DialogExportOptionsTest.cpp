@@ -29,8 +29,8 @@ protected:
         confirmations = 0;
         addFrame(ZOR_PLOT_CARTESIAN3D);
         ZorUtilLockStart(AddOnId);
-        mainDialog = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 9000, 7000, "Key Frame Animation", nullptr, nullptr,
-                                                nullptr);
+        mainDialog =
+            ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 9000, 7000, "Key Frame Animation", nullptr, nullptr, nullptr);
         ZorGUIDialogLaunch(mainDialog);
         ZorUtilLockFinish(AddOnId);
     }
@@ -68,9 +68,9 @@ protected:
     static std::map<std::string, std::string> hostExportValues()
     {
         std::map<std::string, std::string> shown;
-        for (const char* keyword : {"EXPORTFORMAT", "EXPORTREGION", "AVICOMPRESSION", "FLASHIMAGETYPE",
-                                    "FLASHCOMPRESSIONTYPE", "ANIMATIONSPEED", "IMAGEWIDTH",
-                                    "USESUPERSAMPLEANTIALIASING", "SUPERSAMPLEFACTOR", "EXPORTFNAME"})
+        for (const char* keyword :
+             {"EXPORTFORMAT", "EXPORTREGION", "AVICOMPRESSION", "FLASHIMAGETYPE", "FLASHCOMPRESSIONTYPE",
+              "ANIMATIONSPEED", "IMAGEWIDTH", "USESUPERSAMPLEANTIALIASING", "SUPERSAMPLEFACTOR", "EXPORTFNAME"})
             shown[keyword] = std::visit([](const auto& value) { return ::testing::PrintToString(value); },
                                         host().exports.values().value(keyword));
         return shown;
@@ -96,9 +96,12 @@ TEST_F(DialogExportOptionsTest, ControlsAreSensitiveExactlyWhereTheirOptionAppli
         bool flash;
         bool speed;
     } formats[] = {
-        {1, "AVI", true, false, true},          {2, "Flash (FLV)", false, false, true},
-        {3, "Flash (SWF)", false, true, true},  {4, "MPEG-4", false, false, true},
-        {5, "Raster Metafile", false, false, false}, {6, "WMV", false, false, true},
+        {1, "AVI", true, false, true},
+        {2, "Flash (FLV)", false, false, true},
+        {3, "Flash (SWF)", false, true, true},
+        {4, "MPEG-4", false, false, true},
+        {5, "Raster Metafile", false, false, false},
+        {6, "WMV", false, false, true},
     };
     for (const auto& f : formats) {
         widgets().choose(formatMenu, f.position);

@@ -22,8 +22,8 @@ protected:
         HostFixture::SetUp();
         confirmations = 0;
         ZorUtilLockStart(1);
-        dialog = ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Export", nullptr, nullptr, nullptr, nullptr,
-                                         nullptr);
+        dialog =
+            ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Export", nullptr, nullptr, nullptr, nullptr, nullptr);
         controls.widthField = ZorGUITextFieldAdd(dialog, 0, 0, 1, 1, nullptr);
         controls.speedField = ZorGUITextFieldAdd(dialog, 0, 0, 1, 1, nullptr);
         controls.supersampleField = ZorGUITextFieldAdd(dialog, 0, 0, 1, 1, nullptr);
@@ -32,10 +32,10 @@ protected:
         controls.imageTypeMenu = ZorGUIOptionMenuAdd(dialog, 0, 0, 1, 1, " ", nullptr);
         controls.formatMenu = ZorGUIOptionMenuAdd(dialog, 0, 0, 1, 1, " ", nullptr);
         controls.antialiasingToggle = ZorGUIToggleAdd(dialog, 0, 0, 1, 1, "aa", nullptr);
-        controls.widthChoice = ZorGUIRadioBoxAdd(dialog, 0, 0, 1, 1, "screen", "entered", nullptr, nullptr, nullptr,
-                                                 nullptr);
-        controls.optimisationChoice = ZorGUIRadioBoxAdd(dialog, 0, 0, 1, 1, "speed", "size", nullptr, nullptr,
-                                                        nullptr, nullptr);
+        controls.widthChoice =
+            ZorGUIRadioBoxAdd(dialog, 0, 0, 1, 1, "screen", "entered", nullptr, nullptr, nullptr, nullptr);
+        controls.optimisationChoice =
+            ZorGUIRadioBoxAdd(dialog, 0, 0, 1, 1, "speed", "size", nullptr, nullptr, nullptr, nullptr);
         settings().attachControls(controls);
         settings().setOnConfirm([] { ++confirmations; });
         host().frames.pixelsPerUnit = 100.0;

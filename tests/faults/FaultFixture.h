@@ -27,8 +27,8 @@ protected:
         host().styles.setValue("STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 0.25);
         keepHostStyles();
         openDialog();
-        for (const char* entry : {"Animate &Time Concurrently", "Animate &Streamtraces Concurrently", "Fade &In",
-                                  "Fade &Out"})
+        for (const char* entry :
+             {"Animate &Time Concurrently", "Animate &Streamtraces Concurrently", "Fade &In", "Fade &Out"})
             pick("&Options", entry);
     }
 
@@ -53,8 +53,8 @@ protected:
         const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
         const int formatMenu = widgets().controlWithText(exportDialog, "AVI");
         const std::vector<std::string>& formats = widgets().control(formatMenu).items;
-        widgets().choose(formatMenu, 1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") -
-                                                          formats.begin()));
+        widgets().choose(formatMenu,
+                         1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") - formats.begin()));
         host().fileDialog.answerWith(movie);
         host().messages.answerQuestion(true);
         widgets().pressOk(exportDialog);

@@ -9,7 +9,6 @@
 #ifndef KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 #define KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 
-
 #include <filesystem>
 #include <string>
 #include <vector>

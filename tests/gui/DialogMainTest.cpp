@@ -187,9 +187,9 @@ TEST_F(DialogMainTest, SensitivitiesFollowTheListAndTheSelection)
         bool one, some, several, clear, animateAll;
     };
     const std::vector<Case> cases = {
-        {0, {}, false, false, false, false, false},  {1, {}, false, false, false, true, false},
-        {1, {0}, true, true, false, true, false},    {2, {}, false, false, false, true, true},
-        {3, {1}, true, true, false, true, true},     {3, {0, 2}, false, true, true, true, true},
+        {0, {}, false, false, false, false, false},    {1, {}, false, false, false, true, false},
+        {1, {0}, true, true, false, true, false},      {2, {}, false, false, false, true, true},
+        {3, {1}, true, true, false, true, true},       {3, {0, 2}, false, true, true, true, true},
         {3, {0, 1, 2}, false, true, true, true, true},
     };
     openDialog();
@@ -294,9 +294,8 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
     ASSERT_EQ(2u, host().messages.messageBoxes().size());
     EXPECT_EQ("The current data set is not transient.\nConcurrent time animation will be disabled.",
               host().messages.messageBoxes()[0].text);
-    EXPECT_EQ(
-        "Neither streamtrace markers nor dashes are enabled.\nConcurrent streamtrace animation will be disabled.",
-        host().messages.messageBoxes()[1].text);
+    EXPECT_EQ("Neither streamtrace markers nor dashes are enabled.\nConcurrent streamtrace animation will be disabled.",
+              host().messages.messageBoxes()[1].text);
     EXPECT_EQ(ZOR_MESSAGE_NOTICE, host().messages.messageBoxes()[1].kind);
     EXPECT_FALSE(DialogMain::get().getSettings().animateTime);
     EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
@@ -351,7 +350,8 @@ TEST_F(DialogMainTest, AnimateAllToFileGoesThroughTheExportOptionsAndEndsInAMovi
     ASSERT_TRUE(widgets().dialog(exportDialog).up);
     const int formatMenu = widgets().controlWithText(exportDialog, "AVI");
     const std::vector<std::string>& formats = widgets().control(formatMenu).items;
-    widgets().choose(formatMenu, 1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") - formats.begin()));
+    widgets().choose(formatMenu,
+                     1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") - formats.begin()));
     const std::string movie = file("flight.avi");
     host().fileDialog.answerWith(movie);
     widgets().pressOk(exportDialog);

@@ -49,10 +49,7 @@ protected:
         EXPECT_EQ(model.lines, control(id).items);
         EXPECT_TRUE(control(id).sensitive);
     }
-    static void select(ListView& view, std::vector<int> items)
-    {
-        view.getSelectionModel()->setSelectedItems(items);
-    }
+    static void select(ListView& view, std::vector<int> items) { view.getSelectionModel()->setSelectedItems(items); }
 
     int multiList = ZOR_NO_CONTROL;
     int singleList = ZOR_NO_CONTROL;
@@ -70,15 +67,35 @@ TEST_F(ListViewTest, EveryKindOfChangeLeavesTheModelsLinesAndTheExpectedSelectio
         std::vector<int> selection;
         bool rebuilds;
     } steps[] = {
-        {"append at the end", [](LineListModel& m) { m.insertItems(6, {"g", "h", "i"}); }, {1, 4}, false},
+        {"append at the end",
+         [](LineListModel& m) {
+             m.insertItems(6, {"g", "h", "i"});
+         },
+         {1, 4},
+         false},
         {"insert at the front", [](LineListModel& m) { m.insertItems(0, {"X"}); }, {1, 4}, true},
-        {"insert in the middle", [](LineListModel& m) { m.insertItems(3, {"Y", "Z"}); }, {1, 4}, true},
+        {"insert in the middle",
+         [](LineListModel& m) {
+             m.insertItems(3, {"Y", "Z"});
+         },
+         {1, 4},
+         true},
         {"remove two", [](LineListModel& m) { m.removeItems(1, 2); }, {1, 4}, false},
         {"change one", [](LineListModel& m) { m.setItem(4, "changed"); }, {1, 4}, false},
         {"remove the selected end", [](LineListModel& m) { m.removeItems(2, 7); }, {1}, false},
-        {"reset", [](LineListModel& m) { m.replaceAll({"p", "q", "r"}); }, {1}, true},
+        {"reset",
+         [](LineListModel& m) {
+             m.replaceAll({"p", "q", "r"});
+         },
+         {1},
+         true},
         {"remove all", [](LineListModel& m) { m.removeItems(0, 3); }, {}, false},
-        {"fill the empty list", [](LineListModel& m) { m.insertItems(0, {"s", "t"}); }, {}, true},
+        {"fill the empty list",
+         [](LineListModel& m) {
+             m.insertItems(0, {"s", "t"});
+         },
+         {},
+         true},
     };
     for (const auto& each : steps) {
         SCOPED_TRACE(each.step);

@@ -18,8 +18,8 @@ protected:
     {
         HostFixture::SetUp();
         ZorUtilLockStart(1);
-        const int dialog = ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Menus", nullptr, nullptr, nullptr,
-                                                   nullptr, nullptr);
+        const int dialog =
+            ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Menus", nullptr, nullptr, nullptr, nullptr, nullptr);
         menu = ZorGUIOptionMenuAdd(dialog, 0, 0, 10, 10, " ", nullptr);
         formats.attachOptionMenu(menu);
     }

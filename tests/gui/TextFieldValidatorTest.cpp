@@ -17,8 +17,8 @@ protected:
     {
         HostFixture::SetUp();
         ZorUtilLockStart(1);
-        const int dialog = ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Fields", nullptr, nullptr, nullptr,
-                                                   nullptr, nullptr);
+        const int dialog =
+            ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Fields", nullptr, nullptr, nullptr, nullptr, nullptr);
         field = ZorGUITextFieldAdd(dialog, 0, 0, 10, 10, nullptr);
     }
     void TearDown() override
@@ -41,9 +41,9 @@ TEST_F(TextFieldValidatorTest, ReadsTheLeadingNumberAndRefusesWhatIsOutOfRange)
         bool accepted;
         int kept;
     } cases[] = {
-        {"640", true, 640},    {"  512", true, 512}, {"12abc", true, 12}, {"45.7", true, 45},
-        {"4", true, 4},        {"32766", true, 32766}, {"3", false, 32766}, {"32767", false, 32766},
-        {"abc", false, 32766}, {"", false, 32766},   {"-5", false, 32766}, {"99999999999", false, 32766},
+        {"640", true, 640},    {"  512", true, 512},   {"12abc", true, 12},  {"45.7", true, 45},
+        {"4", true, 4},        {"32766", true, 32766}, {"3", false, 32766},  {"32767", false, 32766},
+        {"abc", false, 32766}, {"", false, 32766},     {"-5", false, 32766}, {"99999999999", false, 32766},
     };
     TextFieldValidator<int> width(4, 32766, 300, ZOR_NO_CONTROL);
     width.attachTextField(field);

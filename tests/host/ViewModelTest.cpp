@@ -43,8 +43,8 @@ TEST_F(ViewModelTest, RotationChangesExactlyItsAngleAndTurnsThePositionRigidly)
         double amount;
         std::size_t angleField;
         double angle;
-    } turns[] = {{ZOR_ROTATE_PSI, 30.0, 3, -160.0}, {ZOR_ROTATE_THETA, -170.0, 4, 170.0},
-                 {ZOR_ROTATE_ALPHA, -10.0, 5, -10.0}};
+    } turns[] = {
+        {ZOR_ROTATE_PSI, 30.0, 3, -160.0}, {ZOR_ROTATE_THETA, -170.0, 4, 170.0}, {ZOR_ROTATE_ALPHA, -10.0, 5, -10.0}};
     for (const auto& turn : turns) {
         std::array<double, 7> expected = fields();
         ASSERT_TRUE(rotate(turn.axis, turn.amount));
@@ -72,8 +72,12 @@ TEST_F(ViewModelTest, RotationByZeroAboutAnotherAxisOrInAnotherPlotChangesNothin
 
 TEST_F(ViewModelTest, StyleValuesAddressOneFieldEach)
 {
-    const StringList paths[] = {{"VIEWERPOSITION", "X"}, {"VIEWERPOSITION", "Y"}, {"VIEWERPOSITION", "Z"},
-                                {"PSIANGLE"},            {"THETAANGLE"},          {"ALPHAANGLE"},
+    const StringList paths[] = {{"VIEWERPOSITION", "X"},
+                                {"VIEWERPOSITION", "Y"},
+                                {"VIEWERPOSITION", "Z"},
+                                {"PSIANGLE"},
+                                {"THETAANGLE"},
+                                {"ALPHAANGLE"},
                                 {"VIEWWIDTH"}};
     for (std::size_t field = 0; field < 7; ++field) {
         std::array<double, 7> expected = fields();

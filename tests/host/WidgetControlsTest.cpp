@@ -14,13 +14,34 @@ namespace {
 // What the callbacks heard, in order, as "name value".
 std::vector<std::string> heard;
 
-void onButton() { heard.push_back("button"); }
-void onUp() { heard.push_back("up"); }
-void onDown() { heard.push_back("down"); }
-void onOk() { heard.push_back("ok"); }
-void onCancel() { heard.push_back("cancel"); }
-void onHelp() { heard.push_back("help"); }
-void onInt(const int* value) { heard.push_back("int " + std::to_string(*value)); }
+void onButton()
+{
+    heard.push_back("button");
+}
+void onUp()
+{
+    heard.push_back("up");
+}
+void onDown()
+{
+    heard.push_back("down");
+}
+void onOk()
+{
+    heard.push_back("ok");
+}
+void onCancel()
+{
+    heard.push_back("cancel");
+}
+void onHelp()
+{
+    heard.push_back("help");
+}
+void onInt(const int* value)
+{
+    heard.push_back("int " + std::to_string(*value));
+}
 int onText(const char* text)
 {
     heard.push_back(std::string("text ") + text);

@@ -100,8 +100,7 @@ TEST_F(ListModelKeyFrameTest, RemovalsAndResetsAreAnnounced)
     model.removeItem(2);
     model.setKeyFrames({});
     EXPECT_EQ(0u, model.getCount());
-    const std::vector<ListModelChange_s> expected = {
-        {Reset, {}}, {Removed, {1, 2}}, {Removed, {2}}, {Reset, {}}};
+    const std::vector<ListModelChange_s> expected = {{Reset, {}}, {Removed, {1, 2}}, {Removed, {2}}, {Reset, {}}};
     EXPECT_EQ(expected, observer.changes);
 }
 

@@ -135,9 +135,9 @@ TEST(MacroCommandValueTest, TheFirstOccurrenceCountsAndAMissingParameterIsNamed)
         FileName, {{AnimationDestination, "ToFile"}, {FileName, " my anim "}, {FileName, "second"}}, text);
     EXPECT_EQ(" my anim ", text);
     Destination_e destination = ToFile;
-    EXPECT_THROW_MSG(macroCommandManager().getParameterValue(AnimationDestination, parsed("Animate").parameters,
-                                                             destination),
-                     KeyFrameError, "Invalid macro command: missing value for parameter \"AnimationDestination\"");
+    EXPECT_THROW_MSG(
+        macroCommandManager().getParameterValue(AnimationDestination, parsed("Animate").parameters, destination),
+        KeyFrameError, "Invalid macro command: missing value for parameter \"AnimationDestination\"");
     std::string fileName;
     EXPECT_THROW_MSG(macroCommandManager().getParameterValue(FileName, {{AnimationDestination, "x"}}, fileName),
                      KeyFrameError, "Invalid macro command: missing value for parameter \"FileName\"");

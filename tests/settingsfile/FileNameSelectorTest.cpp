@@ -4,15 +4,14 @@
 
 #include <string>
 
-#include "support/TempFolder.h"
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
+#include "support/TempFolder.h"
 
 namespace {
 
-const char* const OtherExtensionQuestion =
-    "You have specified an extension other than the default file extension\n"
-    "Are you sure you want to save the file as ";
+const char* const OtherExtensionQuestion = "You have specified an extension other than the default file extension\n"
+                                           "Are you sure you want to save the file as ";
 
 }  // namespace
 

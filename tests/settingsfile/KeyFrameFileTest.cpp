@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "support/FileSystemFaults.h"
-#include "support/TempFolder.h"
 #include "addon/KeyFrameError.h"
 #include "support/Assertions.h"
+#include "support/FileSystemFaults.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -213,8 +213,8 @@ TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
     const Case cases[] = {
         {"\n  \n#!keyframe 1", {}, none},
         {"#!KeyFrame 0 written by hand\n", {}, none},
-        {"#!KeyFrame 1\n%settings\n numcycles 2\n timeAnimationOperation bounce\n%SETTINGS\n\n\n  \n",
-         bounceTwice, none},
+        {"#!KeyFrame 1\n%settings\n numcycles 2\n timeAnimationOperation bounce\n%SETTINGS\n\n\n  \n", bounceTwice,
+         none},
         {"#!KeyFrame 1\r\n\r\n\t%Settings \r\n\tFadeOut true\r\n%Settings\r\n", fadeOut, none},
         {"#!KeyFrame 1\n%Settings\n TimeAnimationOperation AsCaptured\n%Settings with a word\n", asCaptured, none},
         {"#!KeyFrame 1\n%Settings\n FadeOut true", fadeOut, none},
@@ -223,9 +223,10 @@ TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
          bounceTwice, none},
         {std::string(Header) + ViewSection, {}, {plain}},
         {std::string(Header) + "%KeyFrameView\n Angle 0 0 0\n Angle 4 5 6\n Position 1 2 3", {}, {plain}},
-        {std::string(Header) + "%KeyFrameView\n Name \"A\" B\" C\n Position 1 2 3\n Angle 4 5 6\n"
-         " Width -1e150 wide\n FrameCount 4294967295 frames\n SolutionTime -2.5e-300 s\n%KeyFrameView\n"
-         "%KeyFrameView\n Name x\"y\"z\n Position 0 0 0\n Angle 0 0 0\n Width 1E+150\n%KeyFrameView",
+        {std::string(Header) +
+             "%KeyFrameView\n Name \"A\" B\" C\n Position 1 2 3\n Angle 4 5 6\n"
+             " Width -1e150 wide\n FrameCount 4294967295 frames\n SolutionTime -2.5e-300 s\n%KeyFrameView\n"
+             "%KeyFrameView\n Name x\"y\"z\n Position 0 0 0\n Angle 0 0 0\n Width 1E+150\n%KeyFrameView",
          {},
          {KeyFrame_s(ThreeDView_s(1, 2, 3, 4, 5, 6, -1e150), "A", 4294967295U, -2.5e-300),
           KeyFrame_s(ThreeDView_s(0, 0, 0, 0, 0, 0, 1e150), "y", 0, 0.0)}},
@@ -241,8 +242,8 @@ TEST_F(KeyFrameFileTest, AcceptsTheFreedomsOfTheFormat)
 
 TEST_F(KeyFrameFileTest, WritesNumbersWithSixSignificantDigits)
 {
-    keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(0.1234567, 2e6, 8.0, -0.00001, 123456.7, 1e-300, 0.5), "N",
-                                       4000000000U, -1234567.0)});
+    keyFrames.setKeyFrames(
+        {KeyFrame_s(ThreeDView_s(0.1234567, 2e6, 8.0, -0.00001, 123456.7, 1e-300, 0.5), "N", 4000000000U, -1234567.0)});
     const std::string text = writeAndGetText();
     EXPECT_NE(std::string::npos, text.find("\n Position 0.123457 2e+06 8\n"));
     EXPECT_NE(std::string::npos, text.find("\n Angle -1e-05 123457 1e-300\n"));
@@ -270,7 +271,8 @@ TEST_F(KeyFrameFileTest, KeyFramesTheReaderWouldRefuseAreWrittenSoThatTheyReadBa
 TEST_F(KeyFrameFileTest, ANameWithQuotesIsReadUpToItsSecondQuote)
 {
     keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "A \"B\" C", 1, 0),
-                            KeyFrame_s(ThreeDView_s(), "\"Top\" view", 1, 0), KeyFrame_s(ThreeDView_s(), "\"\"", 1, 0)});
+                            KeyFrame_s(ThreeDView_s(), "\"Top\" view", 1, 0),
+                            KeyFrame_s(ThreeDView_s(), "\"\"", 1, 0)});
     const std::string text = writeAndGetText();
     EXPECT_NE(std::string::npos, text.find("\n Name \"A \"B\" C\"\n")) << "written unchanged";
     EXPECT_NE(std::string::npos, text.find("\n Name \"Top\" view\"\n")) << "leading quotes would read as empty";
@@ -284,8 +286,7 @@ TEST_F(KeyFrameFileTest, ANameWithQuotesIsReadUpToItsSecondQuote)
 TEST_F(KeyFrameFileTest, AnEmptyListIsRefusedAndTheOldFileKept)
 {
     writeFile(fileName, workedExample());
-    EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
-                     "No Key Frames established.");
+    EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError, "No Key Frames established.");
     EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_THROW_MSG(KeyFrameFile().write(folder.path("new.keyframe"), settings, keyFrames), KeyFrameError,
                      "No Key Frames established.");
@@ -298,8 +299,7 @@ TEST_F(KeyFrameFileTest, ASaveThatFailsOnAFullDiskKeepsTheOldFile)
     keyFrames.setKeyFrames({KeyFrame_s(ThreeDView_s(), "new", 5, 0)});
     {
         FileSizeLimit diskFull(100);
-        EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError,
-                         "Unable to write file.");
+        EXPECT_THROW_MSG(KeyFrameFile().write(fileName, settings, keyFrames), KeyFrameError, "Unable to write file.");
     }
     EXPECT_EQ(workedExample(), readFile(fileName));
     EXPECT_EQ(std::vector<std::string>{"animation.keyframe"}, folder.entries());

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "support/FileSystemFaults.h"
-#include "support/TempFolder.h"
 #include "addon/KeyFrameError.h"
 #include "support/Assertions.h"
+#include "support/FileSystemFaults.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -93,8 +93,7 @@ TEST_F(ReplaceFileContentTest, NamesThatMayNotBeWrittenAreRefused)
     expectOldFileUntouched();
 
     fs::create_directory(folder.path("folder.keyframe"));
-    for (const std::string& name : {folder.path("folder.keyframe"), folder.path("missing/new.keyframe"),
-                                    std::string()})
+    for (const std::string& name : {folder.path("folder.keyframe"), folder.path("missing/new.keyframe"), std::string()})
         EXPECT_THROW_MSG(replaceFileContent(name, NewContent), KeyFrameError, "Unable to open file for writing.");
     EXPECT_TRUE(fs::is_empty(folder.path("folder.keyframe")));
 }

@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -334,7 +334,8 @@ TEST_F(DialogTest, EveryControlLiesInItsDialogWithoutOverlapAndItsTextFits)
             else if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 text = withoutMnemonic(button->text());
             for (const QString& line : text.split('\n'))
-                EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), widget->width()) << title << ": " << line.toStdString();
+                EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), widget->width())
+                    << title << ": " << line.toStdString();
             EXPECT_LE(metrics.height() * text.count('\n'), widget->height()) << title << ": " << text.toStdString();
             // Frames surround other controls; nothing else overlaps.
             if (qobject_cast<QGroupBox*>(widget) != nullptr)
@@ -351,5 +352,3 @@ TEST_F(DialogTest, EveryControlLiesInItsDialogWithoutOverlapAndItsTextFits)
                       Qt::LeftButton);
     EXPECT_FALSE(exportOptions.isVisible());
 }
-
-

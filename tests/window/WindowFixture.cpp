@@ -1,7 +1,7 @@
 #include "window/WindowFixture.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -38,7 +38,8 @@ void WindowFixture::SetUp()
     HostFixture::SetUp();
     startApplication();
     folder_ = std::filesystem::temp_directory_path() /
-              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" + std::to_string(::getpid()));
+              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     waiting_ = std::make_unique<QObject>();
@@ -160,7 +161,9 @@ std::string WindowFixture::longAnimationMacro()
                                "%KeyFrameView\n Name \"To\"\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
                                " FrameCount 1\n SolutionTime 0\n%KeyFrameView\n");
     return writeFile("long.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile "
-                                 "FileName=" + file("long.keyframe") + "\"\n"
-                                 "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate "
-                                 "AnimationDestination=OnScreen\"\n");
+                                 "FileName=" +
+                                     file("long.keyframe") +
+                                     "\"\n"
+                                     "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate "
+                                     "AnimationDestination=OnScreen\"\n");
 }

@@ -21,8 +21,8 @@ void FrameLog::write(const FrameLogRow& row)
     line.imbue(std::locale::classic());
     line.precision(10);
     line << rows_ << ',' << row.event;
-    for (double value : {row.x, row.y, row.z, row.psi, row.theta, row.alpha, row.width, row.intensity,
-                         row.backgroundLight})
+    for (double value :
+         {row.x, row.y, row.z, row.psi, row.theta, row.alpha, row.width, row.intensity, row.backgroundLight})
         line << ',' << value;
     line << ',' << (row.frameAxis ? "true" : "false") << ',' << row.timeAnchor << ',' << row.solutionTime << '\n';
     out_ << line.str();

@@ -50,8 +50,7 @@ const std::map<std::string, std::vector<ParameterRule>>& commandRules()
           {"TIMEMAX", ValueRule::Number, false, {}}}},
         {"STYLE", {{"PATH", ValueRule::Text, true, {}}, {"VALUE", ValueRule::Any, true, {}}}},
         {"ROTATE3D",
-         {{"AXIS", ValueRule::Word, true, {"PSI", "THETA", "ALPHA"}},
-          {"ANGLE", ValueRule::Number, true, {}}}},
+         {{"AXIS", ValueRule::Word, true, {"PSI", "THETA", "ALPHA"}}, {"ANGLE", ValueRule::Number, true, {}}}},
         {"SOLUTIONTIME", {{"TIME", ValueRule::Number, true, {}}}},
         {"REDRAW", {}},
         {"ADDONCOMMAND", {{"ADDON", ValueRule::Text, true, {}}, {"COMMAND", ValueRule::Text, true, {}}}},
@@ -132,7 +131,8 @@ void checkValue(const MacroCommand& command, const ParameterRule& rule, const Ma
     const std::string expected = expectation(rule, value);
     if (!expected.empty())
         fail(command, rule.key + " must be " + expected + ", not " + written(value));
-    const std::optional<ValueRange> range = rule.rule == ValueRule::Integer ? rule.range.value_or(intRange) : rule.range;
+    const std::optional<ValueRange> range =
+        rule.rule == ValueRule::Integer ? rule.range.value_or(intRange) : rule.range;
     if (range && !inRange(*range, value.number))
         fail(command, rule.key + " = " + written(value) + " is out of range: " + rangeText(rule, *range));
 }
@@ -181,8 +181,8 @@ void checkMacroCommand(const MacroCommand& command)
     const std::vector<ParameterRule>& rules = found->second;
     std::set<std::string> seen;
     for (const MacroParameter& parameter : command.parameters) {
-        auto rule = std::find_if(rules.begin(), rules.end(),
-                                 [&](const ParameterRule& r) { return r.key == parameter.key; });
+        auto rule =
+            std::find_if(rules.begin(), rules.end(), [&](const ParameterRule& r) { return r.key == parameter.key; });
         if (rule == rules.end())
             fail(command, "unknown parameter " + parameter.key);
         if (!seen.insert(parameter.key).second)

@@ -23,12 +23,24 @@ std::string upper(std::string text)
     return text;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+bool isNameStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+bool isNameChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
 // A word runs to the next blank; "=" and a quote end it too, so that
 // "A=1 B=2" reads as two parameters.
-bool isWordChar(char c) { return !isBlank(c) && c != '=' && c != '"'; }
+bool isWordChar(char c)
+{
+    return !isBlank(c) && c != '=' && c != '"';
+}
 
 // A number spelled in the C locale that covers the whole word.
 std::optional<double> numberOf(const std::string& word)
@@ -119,8 +131,7 @@ private:
         value.kind = MacroValue::Kind::Text;
         ++pos_;
         while (!atEnd() && peek() != '"') {
-            if (peek() == '\\' && pos_ + 1 < line_.size() &&
-                (line_[pos_ + 1] == '"' || line_[pos_ + 1] == '\\'))
+            if (peek() == '\\' && pos_ + 1 < line_.size() && (line_[pos_ + 1] == '"' || line_[pos_ + 1] == '\\'))
                 ++pos_;
             value.text += line_[pos_++];
         }

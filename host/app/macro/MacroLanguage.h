@@ -48,8 +48,7 @@ struct MacroCommand {
 // without the file and line.
 class MacroError : public std::runtime_error {
 public:
-    MacroError(int line, const std::string& message)
-        : std::runtime_error(message), line_(line) {}
+    MacroError(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
     int line() const { return line_; }
 
 private:

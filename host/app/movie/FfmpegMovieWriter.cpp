@@ -232,8 +232,8 @@ private:
         scaler_ = sws_getCachedContext(scaler_, sourceWidth, sourceHeight, AV_PIX_FMT_RGB24, encoder_->width,
                                        encoder_->height, encoder_->pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
         if (scaler_ == nullptr || frame.width < 1 || frame.height < 1)
-            failWith("cannot convert a frame of " + std::to_string(frame.width) + " x " +
-                     std::to_string(frame.height) + " pixels");
+            failWith("cannot convert a frame of " + std::to_string(frame.width) + " x " + std::to_string(frame.height) +
+                     " pixels");
         check(av_frame_make_writable(picture_), "write a frame of");
         const std::uint8_t* const source[1] = {frame.rgb.data()};
         const int stride[1] = {frame.width * 3};

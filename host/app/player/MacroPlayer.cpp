@@ -227,7 +227,8 @@ void MacroPlayer::playAddOnCommand(const MacroCommand& command)
         throw CommandFailure("no add-on named \"" + addOn + "\" takes macro commands");
     const zorsim::MacroCommandResult result = host_.registry.playAddOnCommand(addOn, required(command, "COMMAND").text);
     if (!result.ok)
-        throw CommandFailure(result.hasErrorText ? result.errorText : "the add-on \"" + addOn + "\" refused the command");
+        throw CommandFailure(result.hasErrorText ? result.errorText
+                                                 : "the add-on \"" + addOn + "\" refused the command");
 }
 
 }  // namespace zorhost

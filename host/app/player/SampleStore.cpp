@@ -21,9 +21,9 @@ void fitWholeData(zorsim::ViewState& view, const Box& bounds)
     const double diagonal = std::sqrt(dx * dx + dy * dy + dz * dz);
     view.width = 1.1 * diagonal;
     const double distance = view.width / (2.0 * std::tan(0.5 * view.fieldOfView * degree));
-    view.lookAt({0.5 * (bounds.min.x + bounds.max.x), 0.5 * (bounds.min.y + bounds.max.y),
-                 0.5 * (bounds.min.z + bounds.max.z)},
-                distance);
+    view.lookAt(
+        {0.5 * (bounds.min.x + bounds.max.x), 0.5 * (bounds.min.y + bounds.max.y), 0.5 * (bounds.min.z + bounds.max.z)},
+        distance);
 }
 
 // A fresh view of the data: the default angles, fitted.

@@ -30,9 +30,9 @@ bool sameFile(const std::string& a, const std::string& b)
 std::vector<NamedFile> outputsOf(const ProgramOptions& options)
 {
     std::vector<NamedFile> outputs;
-    for (const NamedFile& output : {NamedFile{options.recordFile, "recorded macro"},
-                                    NamedFile{options.frameLogFile, "frame log"},
-                                    NamedFile{options.contactSheetFile, "contact sheet"}})
+    for (const NamedFile& output :
+         {NamedFile{options.recordFile, "recorded macro"}, NamedFile{options.frameLogFile, "frame log"},
+          NamedFile{options.contactSheetFile, "contact sheet"}})
         if (!output.path.empty())
             outputs.push_back(output);
     return outputs;
@@ -61,8 +61,8 @@ void refuseOverwrites(const ProgramOptions& options)
                                       input.what + " " + input.path);
         for (auto other = output + 1; other != outputs.end(); ++other)
             if (sameFile(output->path, other->path))
-                throw OutputFileError("the " + output->what + " " + output->path + " and the " + other->what +
-                                      " " + other->path + " are the same file");
+                throw OutputFileError("the " + output->what + " " + output->path + " and the " + other->what + " " +
+                                      other->path + " are the same file");
     }
 }
 

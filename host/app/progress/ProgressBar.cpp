@@ -25,8 +25,8 @@ std::string progressLine(const std::string& text, int percent, int barWidth, dou
     std::string line = text + " [" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(barWidth - filled), '.') + "] ";
     const std::string number = std::to_string(percent);
-    line += std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%  " +
-            clockTime(secondsSpent) + " spent";
+    line += std::string(3 - std::min<std::size_t>(3, number.size()), ' ') + number + "%  " + clockTime(secondsSpent) +
+            " spent";
     if (percent > 0 && secondsSpent > 0.0)
         line += ", " + clockTime(secondsSpent * (100 - percent) / percent) + " left";
     return line;

@@ -196,8 +196,8 @@ public:
         glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, renderBuffers_[1]);
         if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
             width_ = height_ = 0;
-            throw RenderError("cannot draw a picture of " + std::to_string(width) + " x " +
-                              std::to_string(height) + " pixels");
+            throw RenderError("cannot draw a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                              " pixels");
         }
         width_ = width;
         height_ = height;
@@ -328,7 +328,8 @@ private:
     {
         const double aspect = static_cast<double>(scene.width) / scene.height;
         const Matrix4 view = viewMatrix(scene.camera);
-        setTransform(multiply(projectionMatrix(scene.camera, aspect, scene.bounds), view), rotationMatrix(scene.camera));
+        setTransform(multiply(projectionMatrix(scene.camera, aspect, scene.bounds), view),
+                     rotationMatrix(scene.camera));
         glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LEQUAL);
         // The surface sits a little behind the lines that lie on it.

@@ -16,7 +16,10 @@ Vertex vertexAt(const Point3& p, const Point3& normal, const Point3& colour)
     return Vertex{{p.x, p.y, p.z}, {normal.x, normal.y, normal.z}, {colour.x, colour.y, colour.z}};
 }
 
-Point3 minus(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Point3 minus(const Point3& a, const Point3& b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
 Point3 cross(const Point3& a, const Point3& b)
 {
@@ -133,8 +136,8 @@ std::vector<Vertex> streamtraceDashes(const Scene& scene)
         const double first = trace.times.front();
         const double last = trace.times.back();
         // The dash that covers the line's start begins at or before it.
-        double start = style.timeAnchor + 2.0 * style.deltaTime *
-                                              std::floor((first - style.timeAnchor) / (2.0 * style.deltaTime));
+        double start =
+            style.timeAnchor + 2.0 * style.deltaTime * std::floor((first - style.timeAnchor) / (2.0 * style.deltaTime));
         for (int n = 0; start < last && n < maxMarksPerTrace; ++n, start += 2.0 * style.deltaTime) {
             const double from = std::max(start, first);
             const double to = std::min(start + style.deltaTime, last);

@@ -54,8 +54,7 @@ void depthRange(const Camera& camera, const Box& bounds, double& nearest, double
     nearest = 1e300;
     farthest = -1e300;
     for (int corner = 0; corner < 8; ++corner) {
-        const double p[3] = {(corner & 1) ? bounds.max.x : bounds.min.x,
-                             (corner & 2) ? bounds.max.y : bounds.min.y,
+        const double p[3] = {(corner & 1) ? bounds.max.x : bounds.min.x, (corner & 2) ? bounds.max.y : bounds.min.y,
                              (corner & 4) ? bounds.max.z : bounds.min.z};
         const double depth = -(view[2] * p[0] + view[6] * p[1] + view[10] * p[2] + view[14]);
         nearest = std::min(nearest, depth);

@@ -29,8 +29,8 @@ SurfaceMesh waveSurface(double t)
         for (int column = 0; column < gridNodes; ++column) {
             const double x = -extent + column * step;
             const double y = -extent + row * step;
-            mesh.nodes.push_back({static_cast<float>(x), static_cast<float>(y),
-                                  static_cast<float>(waveHeight(x, y, t))});
+            mesh.nodes.push_back(
+                {static_cast<float>(x), static_cast<float>(y), static_cast<float>(waveHeight(x, y, t))});
         }
     return mesh;
 }

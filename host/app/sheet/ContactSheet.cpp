@@ -10,9 +10,9 @@ namespace zorhost {
 namespace {
 
 // Rows of a 3 x 5 dot font for 0-9, three bits a row, the top bit left.
-constexpr unsigned char digitDots[10][5] = {
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}};
+constexpr unsigned char digitDots[10][5] = {{7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7},
+                                            {5, 5, 7, 1, 1}, {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1},
+                                            {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}};
 
 constexpr int gap = 4;
 

@@ -78,7 +78,8 @@ class ListWidget : public ControlWidget {
 public:
     ListWidget(WidgetModel& widgets, int id, UserActor act, QWidget* parent) : ControlWidget(widgets, id, act)
     {
-        list_ = new ClickList(parent, [this](int position, Qt::KeyboardModifiers modifiers) { click(position, modifiers); });
+        list_ = new ClickList(parent,
+                              [this](int position, Qt::KeyboardModifiers modifiers) { click(position, modifiers); });
         adopt(list_);
     }
 
@@ -126,9 +127,8 @@ public:
         button_ = new QPushButton(parent);
         // Enter in the add-on's fields belongs to the fields.
         button_->setAutoDefault(false);
-        QObject::connect(button_, &QPushButton::clicked, [this] {
-            userDoes([](WidgetModel& model, int button) { model.pressButton(button); });
-        });
+        QObject::connect(button_, &QPushButton::clicked,
+                         [this] { userDoes([](WidgetModel& model, int button) { model.pressButton(button); }); });
         adopt(button_);
     }
 
@@ -271,9 +271,8 @@ public:
     ToggleWidget(WidgetModel& widgets, int id, UserActor act, QWidget* parent) : ControlWidget(widgets, id, act)
     {
         box_ = new QCheckBox(parent);
-        QObject::connect(box_, &QCheckBox::clicked, [this] {
-            userDoes([](WidgetModel& model, int toggle) { model.clickToggle(toggle); });
-        });
+        QObject::connect(box_, &QCheckBox::clicked,
+                         [this] { userDoes([](WidgetModel& model, int toggle) { model.clickToggle(toggle); }); });
         adopt(box_);
     }
 

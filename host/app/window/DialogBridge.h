@@ -16,7 +16,7 @@ class QWidget;
 namespace zorsim {
 class Host;
 struct FileDialogRequest;
-}
+}  // namespace zorsim
 
 namespace zorhost {
 

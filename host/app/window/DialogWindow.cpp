@@ -20,9 +20,9 @@ using zorsim::ControlKind;
 namespace {
 
 const ControlKind allKinds[] = {
-    ControlKind::List,      ControlKind::Button,  ControlKind::Label,    ControlKind::Frame,
-    ControlKind::TextField, ControlKind::SpinTextField, ControlKind::Toggle, ControlKind::RadioBox,
-    ControlKind::OptionMenu, ControlKind::MenuBar, ControlKind::Menu,     ControlKind::MenuItem,
+    ControlKind::List,       ControlKind::Button,        ControlKind::Label,  ControlKind::Frame,
+    ControlKind::TextField,  ControlKind::SpinTextField, ControlKind::Toggle, ControlKind::RadioBox,
+    ControlKind::OptionMenu, ControlKind::MenuBar,       ControlKind::Menu,   ControlKind::MenuItem,
     ControlKind::MenuToggle, ControlKind::MenuSeparator,
 };
 

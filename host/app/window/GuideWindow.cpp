@@ -21,8 +21,7 @@ GuideWindow::GuideWindow(QWidget* parent) : QTextBrowser(parent)
 
 QString GuideWindow::guidePath()
 {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath(ZORHOST_INSTALLED_GUIDE);
+    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(ZORHOST_INSTALLED_GUIDE);
     return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : QString(ZORHOST_SOURCE_GUIDE);
 }
 

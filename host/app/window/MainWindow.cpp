@@ -41,7 +41,8 @@ MainWindow::MainWindow(zorsim::Host& host)
     : host_(host),
       player_(host, samples_),
       dialogBridge_(host, *this),
-      recorder_(host, samples_, nullptr, nullptr, nullptr, [this](const std::string& message) { dialogBridge_.warn(message); }),
+      recorder_(host, samples_, nullptr, nullptr, nullptr,
+                [this](const std::string& message) { dialogBridge_.warn(message); }),
       recording_(host.macro),
       menus_(host.registry, *menuBar(), [this](std::function<void()> action) { act(action); }),
       view_(new ViewWidget(host, samples_)),
@@ -62,8 +63,8 @@ MainWindow::MainWindow(zorsim::Host& host)
     buildViewMenu();
     buildHelpMenu();
     menus_.addAddOnOptions();
-    dialogLayer_ = std::make_unique<DialogLayer>(host.widgets, *this,
-                                                 [this](std::function<void()> action) { act(action); });
+    dialogLayer_ =
+        std::make_unique<DialogLayer>(host.widgets, *this, [this](std::function<void()> action) { act(action); });
 
     recorder_.attach();
     // The recorder hears redraws first (movies), then the view shows them.

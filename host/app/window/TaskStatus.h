@@ -21,7 +21,7 @@ class QShortcut;
 namespace zorsim {
 class Host;
 class StatusModel;
-}
+}  // namespace zorsim
 
 namespace zorhost {
 

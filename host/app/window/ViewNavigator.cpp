@@ -69,9 +69,8 @@ void ViewNavigator::move(int dx, int dy, int viewWidth)
     if (!canNavigate() || viewWidth < 1 || (dx == 0 && dy == 0))
         return;
     zorsim::ViewState& shown = view();
-    const double shownWidth = shown.perspective
-                                  ? 2.0 * shown.distanceToOrigin() * std::tan(0.5 * shown.fieldOfView * degree)
-                                  : shown.width;
+    const double shownWidth =
+        shown.perspective ? 2.0 * shown.distanceToOrigin() * std::tan(0.5 * shown.fieldOfView * degree) : shown.width;
     const double unitsPerPixel = shownWidth / viewWidth;
     const zorsim::Vector3 right = viewerAxis(shown, 0);
     const zorsim::Vector3 up = viewerAxis(shown, 1);

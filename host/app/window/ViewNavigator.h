@@ -14,7 +14,7 @@
 namespace zorsim {
 class Host;
 struct ViewState;
-}
+}  // namespace zorsim
 
 namespace zorhost {
 

@@ -42,8 +42,8 @@ class Registry {
 public:
     Registry();
 
-    ZorAddOnId registerAddOn(int interfaceVersion, const std::string& name,
-                             const std::string& versionText, const std::string& company);
+    ZorAddOnId registerAddOn(int interfaceVersion, const std::string& name, const std::string& versionText,
+                             const std::string& company);
     const std::vector<RegisteredAddOn>& addOns() const { return addOns_; }
 
     ZorMenu standardMenu(int number) const;
@@ -57,10 +57,9 @@ public:
     void removeStandardMenu(int number) { standardMenus_.erase(number); }
     // While set, the host refuses every new menu option.
     void setRefuseMenuOptions(bool refuse) { refuseOptions_ = refuse; }
-    ZorMenuOption insertOption(ZorMenu menu, int position, const std::string& label,
-                               ZorMenuCallback callback, ZorArbParam clientData);
-    bool setSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback,
-                                ZorArbParam clientData);
+    ZorMenuOption insertOption(ZorMenu menu, int position, const std::string& label, ZorMenuCallback callback,
+                               ZorArbParam clientData);
+    bool setSensitivityCallback(ZorMenuOption option, ZorMenuSensitivityCallback callback, ZorArbParam clientData);
     const std::vector<MenuOption>& options() const { return options_; }
     // The option with this label; null when there is none.
     const MenuOption* findOption(const std::string& label) const;
