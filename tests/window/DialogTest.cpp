@@ -107,19 +107,24 @@ protected:
         QTest::keyClick(edit, key);
     }
 
-    // Opens the dialog's menu titled `menu` with a click, then picks the
-    // entry by its mnemonic.
-    static void pickInDialog(QWidget& dialog, const QString& menu, char entry)
+    // Opens the dialog's menu whose mnemonic is `menu` with Alt and that
+    // letter, then picks the entry by its mnemonic.
+    static void pickInDialog(QWidget& dialog, char menu, char entry)
     {
         focus(dialog);
-        auto* bar = dialog.findChild<QMenuBar*>();
-        ASSERT_NE(nullptr, bar);
-        for (QAction* action : bar->actions())
-            if (action->text() == menu)
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(menu), Qt::AltModifier);
         QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(nullptr, popup) << "no menu opened for " << menu.toStdString();
+        ASSERT_NE(nullptr, popup) << "Alt+" << menu << " opened no menu";
         QTest::keyClick(popup, static_cast<Qt::Key>(entry));
+    }
+
+    // Presses the button whose mnemonic is `key` with Alt and that letter; a
+    // button pressed so shows itself down for a moment before it acts.
+    static void pressMnemonic(QWidget& dialog, Qt::Key key, const std::function<bool()>& done)
+    {
+        focus(dialog);
+        QTest::keyClick(&dialog, key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor(done));
     }
 
     // Turns the view a little and presses Append.
@@ -170,7 +175,8 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemAndStopsALongAnimation)
     EXPECT_FALSE(animateAll.isEnabled());
 
     turnAndAppend(dialog, 60);
-    turnAndAppend(dialog, -90);
+    drag(Qt::LeftButton, {-90, -30});
+    pressMnemonic(dialog, Qt::Key_A, [&list] { return list.count() == 2; });
     ASSERT_EQ(2, list.count());
     EXPECT_THAT(list.item(0)->text().toStdString(), HasSubstr("View 1"));
     EXPECT_TRUE(animateAll.isEnabled());
@@ -185,6 +191,7 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemAndStopsALongAnimation)
     ASSERT_TRUE(name.isEnabled());
     typeInto(name, "Start");
     typeInto(frames, "12", Qt::Key_Tab);
+    EXPECT_NE(&frames, QApplication::focusWidget()) << "Tab moves on to the next control";
     EXPECT_THAT(list.item(0)->text().toStdString(), HasSubstr("Start"));
     EXPECT_EQ("12", qobject_cast<QLineEdit*>(&frames)->text().toStdString());
 
@@ -283,7 +290,7 @@ TEST_F(DialogTest, AnimatesToAMovieFileSavesOpensAndClosesForA2DFrame)
     // Save As, Clear, Open: the same lines again.
     const QStringList saved = lines(list);
     answerFileDialog(file("road.keyframe"));
-    pickInDialog(dialog, "&File", 'A');
+    pickInDialog(dialog, 'F', 'A');
     ASSERT_TRUE(std::filesystem::exists(file("road.keyframe")));
     QTest::mouseClick(&control(dialog, "&Clear         "), Qt::LeftButton);
     EXPECT_EQ(QStringList{"No Key Frames established."}, lines(list));
@@ -293,7 +300,7 @@ TEST_F(DialogTest, AnimatesToAMovieFileSavesOpensAndClosesForA2DFrame)
                   files->selectFile(QString::fromStdString(file("road.keyframe")));
                   QTest::keyClick(files, Qt::Key_Return);
               });
-    pickInDialog(dialog, "&File", 'O');
+    pickInDialog(dialog, 'F', 'O');
     EXPECT_EQ(saved, lines(list));
 
     // A 2D frame: the add-on drops its dialog.
@@ -307,7 +314,7 @@ TEST_F(DialogTest, EveryControlLiesInItsDialogWithoutOverlapAndItsTextFits)
     zorhost::DialogWindow& main = openMainDialog();
     turnAndAppend(main, 30);
     turnAndAppend(main, 30);
-    pickInDialog(main, "&Options", 'A');
+    pickInDialog(main, 'O', 'A');
     zorhost::DialogWindow& timeOptions = dialogTitled("Time Animation Options");
     QTest::keyClick(&timeOptions, Qt::Key_Escape);
     auto& destination = controlOf<QComboBox>(main, zorsim::ControlKind::OptionMenu);
