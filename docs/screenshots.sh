@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Makes the user's guide's screenshots of zorhost's window in a virtual X
 # server (xvfb-run), as PNGs in docs/:
-#   docs/window.png   the window on the WAVE sample, the Tools menu open
+#   docs/window.png          the window on the WAVE sample, the Tools menu open
+#   docs/dialog.png          the window with the "Key Frame Animation" dialog
+#                            beside it, holding the fly-through's key frames
+#   docs/export-options.png  the "Export Options" dialog of a movie
 # Builds what is missing in build/ first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +25,9 @@ $!REDRAW
 MACRO
 
 shoot() {
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/docs/screenshots/zorhost_screenshot" "$@"
+  xvfb-run -a -s "-screen 0 1920x1200x24" "$build/docs/screenshots/zorhost_screenshot" "$@"
 }
 shoot docs/window.png --menu 10 "$work/window.mcr"
-echo "docs/window.png"
+shoot docs/dialog.png --dialog examples/window.mcr
+shoot docs/export-options.png --export-options examples/window.mcr
+echo "docs/window.png docs/dialog.png docs/export-options.png"
