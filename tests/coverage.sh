@@ -19,12 +19,14 @@ ctest --preset coverage -j2
 
 # Throw branches and branches the compiler made up are left out: they are
 # not decisions in the code as written.
+# The text report goes into build-cov/: gcovr replaces its output file, so
+# naming a device such as /dev/null there would replace the device itself.
 summary() {
   local name="$1"; shift
   echo "== $name"
   gcovr --root . --object-directory build-cov "$@" \
         --exclude-throw-branches --exclude-unreachable-branches \
-        --print-summary --output /dev/null
+        --print-summary --output "build-cov/coverage-$name.txt"
 }
 
 ADDON_FILTERS=()
