@@ -2,7 +2,8 @@
 # The main job: builds what is missing, then plays the fly-through demo in
 # the stand-in host, writing an MPEG-4 movie and a contact sheet of it.
 #   ./run.sh --window   builds, then opens the window on the fly-through's
-#                       key frames, the Key Frame Animation dialog up
+#                       key frames, ready in the Key Frame Animation dialog
+#                       (Tools > Key Frame Animation..., Alt+T, K)
 set -euo pipefail
 cd "$(dirname "$0")"
 ./setup.sh
