@@ -5,17 +5,19 @@
 //   class MyTest : public DialogMainFixture {};
 //   TEST_F(MyTest, Something) { openDialog(); appendView(10.0); press(Append); ... }
 //
-// The host fixture checks the host's invariants after every case.
+// act() runs a user's action and returns what came of it; the host fixture
+// checks the host's invariants after every case.
 #ifndef KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 #define KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ZorGUI.h"
 #include "ZorUtil.h"
-#include "addon/AddOnId.h"
 #include "support/HostFixture.h"
 #include "support/TempFolder.h"
 
@@ -36,51 +38,83 @@ const char* const AnimateSelected = "  Animate \n&Selected";
 
 class DialogMainFixture : public HostFixture {
 protected:
+    // What came of one action: only what it added.
+    struct Outcome {
+        std::vector<std::string> errors;
+        std::vector<std::string> messageBoxes;
+        std::vector<std::string> recorded;
+        // The psi angle of every frame drawn on screen.
+        std::vector<double> drawnPsi;
+    };
+
     void SetUp() override
     {
         HostFixture::SetUp();
         addFrame(ZOR_PLOT_CARTESIAN3D);
     }
 
-    static zorsim::WidgetModel& widgets() { return host().widgets; }
-
-    void openDialog()
+    static void openDialog()
     {
         host().registry.pickOption(dialog_main::MenuOption);
         idle();
     }
-
     static void idle() { host().idle.runIdle(); }
+
+    // Runs `action`, lets the host go idle and tells what happened meanwhile.
+    Outcome act(const std::function<void()>& action)
+    {
+        const Outcome before{errors(), messageBoxTexts(), host().macro.lines(), {}};
+        drawnPsi_.clear();
+        host().drawing.onRedraw = [this](bool) { drawnPsi_.push_back(host().view.current().psi); };
+        action();
+        idle();
+        host().drawing.onRedraw = nullptr;
+        return {added(before.errors, errors()), added(before.messageBoxes, messageBoxTexts()),
+                added(before.recorded, host().macro.lines()), drawnPsi_};
+    }
+
+    // Animate All into `movie` through the export options, in the format
+    // menu's item `format`; a movie that exists is written over.
+    Outcome animateToFile(const std::string& movie, const std::string& format = "AVI")
+    {
+        chooseDestination(2);
+        return act([&] {
+            // The export options dialog is modal: it holds the lock while it is up.
+            widgets().pressButton(control(dialog_main::AnimateAll));
+            const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
+            chooseItem(widgets().controlWithText(exportDialog, format), format);
+            host().fileDialog.answerWith(movie);
+            if (std::filesystem::exists(movie))
+                host().messages.answerQuestion(true);
+            widgets().pressOk(exportDialog);
+        });
+    }
 
     static int dialog() { return widgets().dialogsTitled(dialog_main::Title).at(0); }
     static bool isDialogUp() { return widgets().dialog(dialog()).up; }
+    using HostFixture::control;
     static int control(const std::string& text) { return widgets().controlWithText(dialog(), text); }
-    static bool isSensitive(const std::string& text) { return widgets().control(control(text)).sensitive; }
-
-    // Presses the button and lets the host go idle.
+    static bool isSensitive(const std::string& text) { return control(control(text)).sensitive; }
     static void press(const std::string& label)
     {
         widgets().pressButton(control(label));
         idle();
     }
 
-    static int list() { return widgets().controlsOf(dialog(), zorsim::ControlKind::List).at(0); }
-    static std::vector<std::string> lines() { return widgets().control(list()).items; }
-    static int viewNameField() { return widgets().controlsOf(dialog(), zorsim::ControlKind::TextField).at(0); }
-    static int frameCountField() { return widgets().controlsOf(dialog(), zorsim::ControlKind::TextField).at(1); }
-    static std::string fieldText(int field) { return widgets().control(field).text; }
+    static int list() { return controlsOf(dialog(), zorsim::ControlKind::List).at(0); }
+    static std::vector<std::string> lines() { return control(list()).items; }
+    static int viewNameField() { return controlsOf(dialog(), zorsim::ControlKind::TextField).at(0); }
+    static int frameCountField() { return controlsOf(dialog(), zorsim::ControlKind::TextField).at(1); }
 
-    // The user selects these positions (from 0), as with control-clicks.
+    // The user clicks the first position (from 0) and control-clicks the others.
     static void select(const std::vector<int>& positions)
     {
-        std::vector<int> hostPositions;
-        for (const int position : positions)
-            hostPositions.push_back(position + 1);
-        ZorUtilLockStart(AddOnId);
-        widgets().listSelectMany(list(), hostPositions);
-        ZorUtilLockFinish(AddOnId);
-        const int clicked = hostPositions.empty() ? 0 : hostPositions.back();
-        widgets().control(list()).intCallback(&clicked);
+        for (std::size_t index = 0; index < positions.size(); ++index) {
+            if (index == 0)
+                widgets().clickListItem(list(), positions[index] + 1);
+            else
+                widgets().ctrlClickListItem(list(), positions[index] + 1);
+        }
         idle();
     }
 
@@ -94,23 +128,16 @@ protected:
     // Picks "&File" / "&Open Animation File..." and the like.
     static void pick(const std::string& menu, const std::string& entry)
     {
-        const int menuBar = widgets().controlsOf(dialog(), zorsim::ControlKind::MenuBar).at(0);
-        widgets().pickMenuEntry(widgets().menuEntry(widgets().menuEntry(menuBar, menu), entry));
+        widgets().pickMenuEntry(menuEntry(menu, entry));
         idle();
     }
-
-    static bool isToggleOn(const std::string& entry)
-    {
-        const int menuBar = widgets().controlsOf(dialog(), zorsim::ControlKind::MenuBar).at(0);
-        return widgets().control(widgets().menuEntry(widgets().menuEntry(menuBar, "&Options"), entry)).on;
-    }
+    static bool isToggleOn(const std::string& entry) { return control(menuEntry("&Options", entry)).on; }
 
     static std::string destinationShown()
     {
-        const zorsim::Control& menu = widgets().control(control("On Screen"));
+        const zorsim::Control& menu = control(control("On Screen"));
         return menu.chosen == 0 ? "" : menu.items.at(static_cast<std::size_t>(menu.chosen - 1));
     }
-
     static void chooseDestination(int position)
     {
         widgets().choose(control("On Screen"), position);
@@ -124,8 +151,6 @@ protected:
         host().view.current().psi = psi;
         host().dataSet.setSolutionTime(solutionTime);
     }
-
-    // Appends a key frame of the view with this psi angle.
     static void appendView(double psi, double solutionTime = 0.0)
     {
         setView(psi, solutionTime);
@@ -137,6 +162,19 @@ protected:
     TempFolder scratch;
     // The case's own folder, removed with what it holds after the case.
     const std::filesystem::path folder{scratch.root()};
+
+private:
+    static int menuEntry(const std::string& menu, const std::string& entry)
+    {
+        const int menuBar = controlsOf(dialog(), zorsim::ControlKind::MenuBar).at(0);
+        return widgets().menuEntry(widgets().menuEntry(menuBar, menu), entry);
+    }
+    static std::vector<std::string> added(const std::vector<std::string>& before, const std::vector<std::string>& now)
+    {
+        return {now.begin() + static_cast<std::ptrdiff_t>(before.size()), now.end()};
+    }
+
+    std::vector<double> drawnPsi_;
 };
 
 #endif

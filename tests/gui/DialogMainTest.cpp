@@ -134,7 +134,7 @@ TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
     appendView(10.0);
     appendView(20.0);
     select({1});
-    EXPECT_EQ("View 2", fieldText(viewNameField()));
+    EXPECT_EQ("View 2", control(viewNameField()).text);
     const std::string odd = " C:\\tilt 'up' % #!KeyFrame ";
     EXPECT_EQ(1, typeInto(viewNameField(), odd));
     EXPECT_EQ(Lines({"View 1", odd}), lines());
@@ -145,7 +145,7 @@ TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
                                   : "The view name must not contain double quotation marks or line breaks.",
                   host().messages.errors().back());
         EXPECT_EQ(odd, keyFrames()[1].name) << refused;
-        EXPECT_EQ(odd, fieldText(viewNameField())) << refused;
+        EXPECT_EQ(odd, control(viewNameField()).text) << refused;
     }
 
     host().fileDialog.answerWith(file("names.keyframe"));
@@ -166,14 +166,14 @@ TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
     typeInto(frameCountField(), "20");
 
     select({0, 1});
-    EXPECT_EQ("", fieldText(frameCountField()));
+    EXPECT_EQ("", control(frameCountField()).text);
     EXPECT_EQ(1, typeInto(frameCountField(), "15"));
     EXPECT_EQ(15u, keyFrames()[0].frameCount);
     EXPECT_EQ(15u, keyFrames()[1].frameCount);
     EXPECT_EQ(30u, keyFrames()[2].frameCount);
 
     select({2, 3});
-    EXPECT_EQ("30", fieldText(frameCountField()));
+    EXPECT_EQ("30", control(frameCountField()).text);
     EXPECT_EQ(0, typeInto(frameCountField(), "0"));
     EXPECT_EQ(30u, keyFrames()[2].frameCount);
     EXPECT_EQ(1u, host().messages.errors().size());

@@ -1,8 +1,13 @@
 #include "support/HostFixture.h"
 
+#include <algorithm>
 #include <sstream>
 
+#include "ZorGUI.h"
+#include "ZorUtil.h"
 #include "addon/AddOnEntry.h"
+#include "addon/AddOnId.h"
+#include "addon/AddOnLock.h"
 #include "addon/ProcessWide.h"
 
 namespace {
@@ -28,6 +33,8 @@ void HostFixture::SetUp()
 
 void HostFixture::TearDown()
 {
+    for (; locksHeld_ > 0; --locksHeld_)
+        ZorUtilLockFinish(AddOnId);
     EXPECT_TRUE(hostInvariantsHold());
     discardProcessWideObjects();
 }
@@ -35,6 +42,41 @@ void HostFixture::TearDown()
 void HostFixture::addFrame(int plotType)
 {
     host().frames.addFrame(plotType);
+}
+
+void HostFixture::chooseItem(int id, const std::string& text)
+{
+    const std::vector<std::string>& items = control(id).items;
+    // An item not there is one past the end, which the user cannot choose.
+    widgets().choose(id, 1 + static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin()));
+}
+
+std::vector<std::string> HostFixture::messageBoxTexts()
+{
+    std::vector<std::string> texts;
+    for (const zorsim::MessageBox& box : host().messages.messageBoxes())
+        texts.push_back(box.text);
+    return texts;
+}
+
+std::string HostFixture::lastCall(const std::string& prefix)
+{
+    const std::vector<std::string> calls = host().calls.matching(prefix);
+    return calls.empty() ? std::string() : calls.back();
+}
+
+int HostFixture::scratchDialog()
+{
+    AddOnLock lock;
+    const int dialog = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 1000, 1000, "Scratch", nullptr, nullptr, nullptr);
+    ZorGUIDialogLaunch(dialog);
+    return dialog;
+}
+
+void HostFixture::holdLock()
+{
+    ZorUtilLockStart(AddOnId);
+    ++locksHeld_;
 }
 
 void HostFixture::freshHost()

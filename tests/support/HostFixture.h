@@ -31,6 +31,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "support/Assertions.h"
 #include "zorsim/Host.h"
@@ -61,6 +62,29 @@ protected:
     void keepHostStyles();
     void allowHostMisuse() { misuseAllowed_ = true; }
 
+    // ---- What the user sees and what the add-on did ----------------------
+    static zorsim::WidgetModel& widgets() { return host().widgets; }
+    // A control by id; throws std::out_of_range for an unknown one.
+    static const zorsim::Control& control(int id) { return host().widgets.control(id); }
+    // The controls of `kind` in `dialog`, in the order they were added.
+    static std::vector<int> controlsOf(int dialog, zorsim::ControlKind kind)
+    {
+        return widgets().controlsOf(dialog, kind);
+    }
+    // The user chooses the item `text` of an option menu or radio box.
+    static void chooseItem(int id, const std::string& text);
+    static const std::vector<std::string>& errors() { return host().messages.errors(); }
+    // The last error shown, or "" when none was.
+    static std::string lastError() { return errors().empty() ? std::string() : errors().back(); }
+    // The text of every message box shown, in order.
+    static std::vector<std::string> messageBoxTexts();
+    // The last logged call starting with `prefix`, or ""; needs HostLogging::On.
+    static std::string lastCall(const std::string& prefix = "");
+    // A launched modeless dialog of the case's own; add controls under an AddOnLock.
+    static int scratchDialog();
+    // Holds the add-on lock until the case ends, for code whose caller must hold it.
+    void holdLock();
+
     // Success when every invariant holds now; else what is broken.
     ::testing::AssertionResult hostInvariantsHold() const;
 
@@ -68,6 +92,7 @@ private:
     HostLogging logging_;
     std::map<std::string, zorsim::StyleData> keptStyles_;
     bool misuseAllowed_ = false;
+    int locksHeld_ = 0;
 };
 
 #endif
