@@ -23,16 +23,6 @@ ListView::~ListView()
 
 void ListView::setModel(ListModelGenericInterface* newModel)
 {
-    replaceModel(newModel, false);
-}
-
-void ListView::setOwnedModel(ListModelGenericInterface* newModel)
-{
-    replaceModel(newModel, true);
-}
-
-void ListView::replaceModel(ListModelGenericInterface* newModel, bool takeOwnership)
-{
     if (newModel == nullptr)
         throw std::invalid_argument("a list view needs a model");
     if (newModel == model)
@@ -43,7 +33,6 @@ void ListView::replaceModel(ListModelGenericInterface* newModel, bool takeOwners
     if (!detached)
         model->addObserver(this);
     rebuild();
-    ownsModel = takeOwnership;
 }
 
 void ListView::releaseModel()
@@ -51,10 +40,7 @@ void ListView::releaseModel()
     if (model == nullptr)
         return;
     model->removeObserver(this);
-    if (ownsModel)
-        delete model;
     model = nullptr;
-    ownsModel = false;
 }
 
 void ListView::setControlId(int id)

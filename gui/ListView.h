@@ -23,9 +23,6 @@ class ListViewInterface {
 public:
     // Observe `model`, which the caller keeps owning; not null.
     virtual void setModel(ListModelGenericInterface* model) = 0;
-    // Observe `model` and own it; not null.
-    virtual void setOwnedModel(ListModelGenericInterface* model) = 0;
-    virtual ListModelGenericInterface* getModel() const = 0;
     virtual ListSelectionModelInterface* getSelectionModel() const = 0;
     virtual int getControlId() const = 0;
     virtual void setControlId(int controlId) = 0;
@@ -44,8 +41,6 @@ public:
     ListView& operator=(const ListView&) = delete;
 
     void setModel(ListModelGenericInterface* model) override;
-    void setOwnedModel(ListModelGenericInterface* model) override;
-    ListModelGenericInterface* getModel() const override { return model; }
     ListSelectionModelInterface* getSelectionModel() const override { return selectionModel.get(); }
     int getControlId() const override { return controlId; }
     void setControlId(int id) override;
@@ -55,7 +50,6 @@ public:
     void modelChanged(const ListModelChange_s& change) override;
 
 private:
-    void replaceModel(ListModelGenericInterface* newModel, bool takeOwnership);
     void releaseModel();
     void rebuild();
     void showEmptyState();
@@ -65,7 +59,6 @@ private:
 
     int controlId;
     ListModelGenericInterface* model = nullptr;
-    bool ownsModel = false;
     bool detached = false;
     std::unique_ptr<ListSelectionModelInterface> selectionModel;
 };

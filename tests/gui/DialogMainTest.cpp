@@ -1,70 +1,52 @@
 #include "gui/DialogMain.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "gui/DialogMainFixture.h"
-#include "support/TempFolder.h"
 
 namespace {
 
 using namespace dialog_main;
-using Lines = std::vector<std::string>;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+const char* const NoKeyFrames = "No Key Frames established.";
+
+// The psi angles are these, to a millionth of a degree: the host hands
+// angles out in radians.
+::testing::Matcher<std::vector<double>> psiAre(const std::vector<double>& expected)
+{
+    return ::testing::Pointwise(::testing::DoubleNear(1e-6), expected);
+}
 
 class DialogMainTest : public DialogMainFixture {
 protected:
     static const std::vector<KeyFrame_s>& keyFrames() { return DialogMain::get().getKeyFrames(); }
-
-    // The psi angle of every key frame, to a millionth of a degree: the host
-    // hands angles out in radians.
+    static const AnimationSettings_s& settings() { return DialogMain::get().getSettings(); }
     static std::vector<double> psiAngles()
     {
         std::vector<double> angles;
         for (const KeyFrame_s& keyFrame : keyFrames())
-            angles.push_back(std::round(keyFrame.view.psi * 1e6) / 1e6);
+            angles.push_back(keyFrame.view.psi);
         return angles;
     }
-
-    // Four key frames "View 1" .. "View 4" at psi 10, 20, 30, 40.
-    void appendFour()
-    {
-        for (const double psi : {10.0, 20.0, 30.0, 40.0})
-            appendView(psi);
-    }
-
-    // The psi angle of every frame drawn on screen from now on.
-    void recordDrawnFrames()
-    {
-        host().drawing.onRedraw = [this](bool) { drawnPsi.push_back(host().view.current().psi); };
-    }
-
-    void TearDown() override
-    {
-        host().drawing.onRedraw = nullptr;
-        DialogMainFixture::TearDown();
-    }
-
-    std::vector<double> drawnPsi;
 };
 
 TEST_F(DialogMainTest, AppendAndInsertNameTheKeyFrameAfterTheListLengthAndTakeTheLastFrameCount)
 {
     openDialog();
-    EXPECT_EQ(Lines({"No Key Frames established."}), lines());
+    EXPECT_THAT(lines(), ElementsAre(NoKeyFrames));
     appendView(10.0, 0.5);
     ASSERT_EQ(1u, keyFrames().size());
     EXPECT_EQ("View 1", keyFrames()[0].name);
     EXPECT_EQ(30u, keyFrames()[0].frameCount);
     EXPECT_EQ(0.5, keyFrames()[0].solutionTime);
-    // The new key frame is not selected: the one-key-frame controls stay off.
-    EXPECT_FALSE(isSensitive(Apply));
-    EXPECT_FALSE(isSensitive(Update));
 
     appendView(20.0);
     select({1});
@@ -73,18 +55,14 @@ TEST_F(DialogMainTest, AppendAndInsertNameTheKeyFrameAfterTheListLengthAndTakeTh
     select({1});
     setView(99.0);
     press(Insert);
-    EXPECT_EQ(Lines({"View 1", "View 4", "View 2", "View 3"}), lines());
+    EXPECT_THAT(lines(), ElementsAre("View 1", "View 4", "View 2", "View 3"));
     EXPECT_EQ(12u, keyFrames()[1].frameCount);
     EXPECT_EQ(99.0, keyFrames()[1].view.psi);
-}
 
-TEST_F(DialogMainTest, AppendOnAFrameThatIsNot3DAddsNothingAndSaysWhy)
-{
-    openDialog();
+    // Only a 3D frame has a view to capture.
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
-    press(Append);
-    EXPECT_TRUE(keyFrames().empty());
-    EXPECT_EQ(std::vector<std::string>({"The current frame must be in 3D Cartesian mode."}), host().messages.errors());
+    EXPECT_THAT(act([] { press(Append); }).errors, SizeIs(1));
+    EXPECT_THAT(keyFrames(), SizeIs(4));
 }
 
 TEST_F(DialogMainTest, UpdateTakesTheViewAndTimeAndApplyGivesThemBack)
@@ -110,21 +88,22 @@ TEST_F(DialogMainTest, UpdateTakesTheViewAndTimeAndApplyGivesThemBack)
 TEST_F(DialogMainTest, DeleteRemovesScatteredAndContinuousSelectionsAndClearRemovesAll)
 {
     openDialog();
-    appendFour();
-    appendView(50.0);
+    for (const double psi : {10.0, 20.0, 30.0, 40.0, 50.0})
+        appendView(psi);
     select({0, 2, 3});
     press(Delete);
-    EXPECT_EQ((std::vector<double>{20.0, 50.0}), psiAngles());
-    EXPECT_EQ(Lines({"View 2", "View 5"}), lines());
+    EXPECT_THAT(psiAngles(), psiAre({20.0, 50.0}));
+    EXPECT_THAT(lines(), ElementsAre("View 2", "View 5"));
 
     appendView(60.0);
     select({0, 1});
     press(Delete);
-    EXPECT_EQ((std::vector<double>{60.0}), psiAngles());
+    EXPECT_THAT(psiAngles(), psiAre({60.0}));
+    EXPECT_THAT(lines(), ElementsAre("View 3"));
 
     press(Clear);
-    EXPECT_TRUE(keyFrames().empty());
-    EXPECT_EQ(Lines({"No Key Frames established."}), lines());
+    EXPECT_THAT(keyFrames(), IsEmpty());
+    EXPECT_THAT(lines(), ElementsAre(NoKeyFrames));
     EXPECT_FALSE(isSensitive(Clear));
 }
 
@@ -137,15 +116,16 @@ TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
     EXPECT_EQ("View 2", control(viewNameField()).text);
     const std::string odd = " C:\\tilt 'up' % #!KeyFrame ";
     EXPECT_EQ(1, typeInto(viewNameField(), odd));
-    EXPECT_EQ(Lines({"View 1", odd}), lines());
+    EXPECT_THAT(lines(), ElementsAre("View 1", odd));
 
     for (const std::string refused : {"", "say \"hi\"", "two\nlines", "line\r"}) {
+        SCOPED_TRACE(refused);
         EXPECT_EQ(1, typeInto(viewNameField(), refused));
         EXPECT_EQ(refused.empty() ? "The view name must be at least one character."
                                   : "The view name must not contain double quotation marks or line breaks.",
-                  host().messages.errors().back());
-        EXPECT_EQ(odd, keyFrames()[1].name) << refused;
-        EXPECT_EQ(odd, control(viewNameField()).text) << refused;
+                  lastError());
+        EXPECT_EQ(odd, keyFrames()[1].name);
+        EXPECT_EQ(odd, control(viewNameField()).text);
     }
 
     host().fileDialog.answerWith(file("names.keyframe"));
@@ -153,13 +133,14 @@ TEST_F(DialogMainTest, RenamingTakesANameThatReadsBackFromAFileAndRefusesOthers)
     press(Clear);
     host().fileDialog.answerWith(file("names.keyframe"));
     pick("&File", "&Open Animation File...");
-    EXPECT_EQ(Lines({"View 1", odd}), lines());
+    EXPECT_THAT(lines(), ElementsAre("View 1", odd));
 }
 
 TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
 {
     openDialog();
-    appendFour();
+    for (const double psi : {10.0, 20.0, 30.0, 40.0})
+        appendView(psi);
     select({0});
     typeInto(frameCountField(), "10");
     select({1});
@@ -176,51 +157,47 @@ TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
     EXPECT_EQ("30", control(frameCountField()).text);
     EXPECT_EQ(0, typeInto(frameCountField(), "0"));
     EXPECT_EQ(30u, keyFrames()[2].frameCount);
-    EXPECT_EQ(1u, host().messages.errors().size());
+    EXPECT_THAT(errors(), SizeIs(1));
 }
 
 TEST_F(DialogMainTest, SensitivitiesFollowTheListAndTheSelection)
 {
-    struct Case {
+    const struct {
         int keyFrames;
         std::vector<int> selection;
         bool one, some, several, clear, animateAll;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {0, {}, false, false, false, false, false},    {1, {}, false, false, false, true, false},
         {1, {0}, true, true, false, true, false},      {2, {}, false, false, false, true, true},
         {3, {1}, true, true, false, true, true},       {3, {0, 2}, false, true, true, true, true},
         {3, {0, 1, 2}, false, true, true, true, true},
     };
     openDialog();
-    for (const Case& testCase : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.keyFrames << " key frames, " << c.selection.size() << " selected");
         if (!keyFrames().empty())
             press(Clear);
-        for (int index = 0; index < testCase.keyFrames; ++index)
+        for (int index = 0; index < c.keyFrames; ++index)
             appendView(index);
-        select(testCase.selection);
-        SCOPED_TRACE(testing::Message() << testCase.keyFrames << " key frames, " << testCase.selection.size()
-                                        << " selected");
+        select(c.selection);
         for (const char* oneOnly : {Apply, Update, "View Name:"})
-            EXPECT_EQ(testCase.one, isSensitive(oneOnly)) << oneOnly;
-        EXPECT_EQ(testCase.one, widgets().control(viewNameField()).sensitive);
+            EXPECT_EQ(c.one, isSensitive(oneOnly)) << oneOnly;
+        EXPECT_EQ(c.one, control(viewNameField()).sensitive);
         for (const char* some : {Delete, Insert, "Frame Count:"})
-            EXPECT_EQ(testCase.some, isSensitive(some)) << some;
-        EXPECT_EQ(testCase.some, widgets().control(frameCountField()).sensitive);
-        EXPECT_EQ(testCase.several, isSensitive(AnimateSelected));
-        EXPECT_EQ(testCase.clear, isSensitive(Clear));
-        EXPECT_EQ(testCase.animateAll, isSensitive(AnimateAll));
-        EXPECT_TRUE(isSensitive(Append));
-        EXPECT_TRUE(isSensitive("On Screen"));
+            EXPECT_EQ(c.some, isSensitive(some)) << some;
+        EXPECT_EQ(c.some, control(frameCountField()).sensitive);
+        EXPECT_EQ(c.several, isSensitive(AnimateSelected));
+        EXPECT_EQ(c.clear, isSensitive(Clear));
+        EXPECT_EQ(c.animateAll, isSensitive(AnimateAll));
+        EXPECT_TRUE(isSensitive(Append) && isSensitive("On Screen"));
     }
 }
 
 TEST_F(DialogMainTest, SaveAsksForANameOnceSaveAsAlwaysAndOpenReadsTheFileBack)
 {
     openDialog();
-    pick("&File", "&Save Animation File");
-    EXPECT_EQ(std::vector<std::string>({"No Key Frames established."}), host().messages.errors());
-    EXPECT_TRUE(host().fileDialog.requests().empty());
+    EXPECT_THAT(act([] { pick("&File", "&Save Animation File"); }).errors, ElementsAre(NoKeyFrames));
+    EXPECT_THAT(host().fileDialog.requests(), IsEmpty());
 
     appendView(10.0);
     appendView(20.0);
@@ -230,26 +207,25 @@ TEST_F(DialogMainTest, SaveAsksForANameOnceSaveAsAlwaysAndOpenReadsTheFileBack)
     ASSERT_TRUE(std::filesystem::exists(first));
     appendView(30.0);
     pick("&File", "&Save Animation File");
-    EXPECT_EQ(1u, host().fileDialog.requests().size());
+    EXPECT_THAT(host().fileDialog.requests(), SizeIs(1));
 
-    const std::string second = file("second.keyframe");
-    host().fileDialog.answerWith(second);
+    host().fileDialog.answerWith(file("second.keyframe"));
     press(Clear);
     appendView(40.0);
     pick("&File", "Save Animation File &As...");
-    EXPECT_EQ(2u, host().fileDialog.requests().size());
+    EXPECT_THAT(host().fileDialog.requests(), SizeIs(2));
     EXPECT_EQ(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, host().fileDialog.requests().back().option);
 
     host().fileDialog.answerWith(first);
     pick("&File", "&Open Animation File...");
     EXPECT_EQ(ZOR_FILE_DIALOG_OPEN, host().fileDialog.requests().back().option);
-    EXPECT_EQ((std::vector<double>{10.0, 20.0, 30.0}), psiAngles());
-    EXPECT_EQ(Lines({"View 1", "View 2", "View 3"}), lines());
+    EXPECT_THAT(psiAngles(), psiAre({10.0, 20.0, 30.0}));
+    EXPECT_THAT(lines(), ElementsAre("View 1", "View 2", "View 3"));
     EXPECT_TRUE(isSensitive(AnimateAll));
     appendView(50.0);
     pick("&File", "&Save Animation File");
-    EXPECT_EQ(3u, host().fileDialog.requests().size()) << "the file opened is saved without asking";
-    EXPECT_NE(std::string::npos, readFile(first).find("View 4"));
+    EXPECT_THAT(host().fileDialog.requests(), SizeIs(3)) << "the file opened is saved without asking";
+    EXPECT_THAT(readFile(first), ::testing::HasSubstr("View 4"));
 }
 
 TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOverIt)
@@ -257,29 +233,24 @@ TEST_F(DialogMainTest, OpeningARefusedFileKeepsTheListAndSaveAsksBeforeWritingOv
     openDialog();
     appendView(10.0);
     const std::string newer = file("newer.keyframe");
-    std::ofstream(newer) << "#!KeyFrame 2\n";
+    writeFile(newer, "#!KeyFrame 2\n");
     host().fileDialog.answerWith(newer);
-    pick("&File", "&Open Animation File...");
-    EXPECT_EQ((std::vector<double>{10.0}), psiAngles());
-    EXPECT_EQ(std::vector<std::string>({"File created with a newer version of the Key Frame add-on."}),
-              host().messages.errors());
+    EXPECT_THAT(act([] { pick("&File", "&Open Animation File..."); }).errors, SizeIs(1));
+    EXPECT_THAT(psiAngles(), psiAre({10.0}));
 
     host().fileDialog.answerCancel();
     pick("&File", "&Save Animation File");
-    EXPECT_EQ(2u, host().fileDialog.requests().size()) << "Save asks for a name";
+    EXPECT_THAT(host().fileDialog.requests(), SizeIs(2)) << "Save asks for a name";
     EXPECT_EQ("#!KeyFrame 2\n", readFile(newer));
 }
 
 TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatTheDataCannotDo)
 {
     openDialog();
-    pick("&Options", "Animate &Time Concurrently");
-    pick("&Options", "Animate &Streamtraces Concurrently");
-    pick("&Options", "Fade &In");
-    EXPECT_TRUE(DialogMain::get().getSettings().animateTime);
-    EXPECT_TRUE(DialogMain::get().getSettings().animateStreamtraces);
-    EXPECT_TRUE(DialogMain::get().getSettings().fadeIn);
-    EXPECT_FALSE(DialogMain::get().getSettings().fadeOut);
+    for (const char* entry : {"Animate &Time Concurrently", "Animate &Streamtraces Concurrently", "Fade &In"})
+        pick("&Options", entry);
+    EXPECT_TRUE(settings().animateTime && settings().animateStreamtraces && settings().fadeIn);
+    EXPECT_FALSE(settings().fadeOut);
     EXPECT_TRUE(isToggleOn("Fade &In"));
     pick("&Options", "Animate &Time Concurrently");
     EXPECT_FALSE(isToggleOn("Animate &Time Concurrently"));
@@ -289,18 +260,15 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
 
     appendView(10.0);
     appendView(20.0);
-    recordDrawnFrames();
-    press(AnimateAll);
-    ASSERT_EQ(2u, host().messages.messageBoxes().size());
-    EXPECT_EQ("The current data set is not transient.\nConcurrent time animation will be disabled.",
-              host().messages.messageBoxes()[0].text);
-    EXPECT_EQ("Neither streamtrace markers nor dashes are enabled.\nConcurrent streamtrace animation will be disabled.",
-              host().messages.messageBoxes()[1].text);
-    EXPECT_EQ(ZOR_MESSAGE_NOTICE, host().messages.messageBoxes()[1].kind);
-    EXPECT_FALSE(DialogMain::get().getSettings().animateTime);
-    EXPECT_FALSE(DialogMain::get().getSettings().animateStreamtraces);
-    EXPECT_EQ(31u, drawnPsi.size());
-    EXPECT_TRUE(host().messages.errors().empty());
+    const Outcome played = act([] { press(AnimateAll); });
+    EXPECT_THAT(played.messageBoxes,
+                ElementsAre("The current data set is not transient.\nConcurrent time animation will be disabled.",
+                            "Neither streamtrace markers nor dashes are enabled.\n"
+                            "Concurrent streamtrace animation will be disabled."));
+    EXPECT_EQ(ZOR_MESSAGE_NOTICE, host().messages.messageBoxes().back().kind);
+    EXPECT_FALSE(settings().animateTime || settings().animateStreamtraces);
+    EXPECT_THAT(played.drawnPsi, SizeIs(31));
+    EXPECT_THAT(played.errors, IsEmpty());
 }
 
 TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotRecorded)
@@ -312,26 +280,24 @@ TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotR
     for (const double psi : {20.0, 30.0, 40.0})
         appendView(psi);
     host().macro.setRecording(true);
-    recordDrawnFrames();
 
     select({1, 3});
-    press(AnimateSelected);
-    EXPECT_EQ(std::vector<std::string>({"Selected items must be a continuous range."}), host().messages.errors());
-    EXPECT_TRUE(drawnPsi.empty());
+    const Outcome scattered = act([] { press(AnimateSelected); });
+    EXPECT_THAT(scattered.errors, ElementsAre("Selected items must be a continuous range."));
+    EXPECT_THAT(scattered.drawnPsi, IsEmpty());
 
     chooseDestination(2);
-    EXPECT_EQ(ToFile, DialogMain::get().getSettings().destination);
+    EXPECT_EQ(ToFile, settings().destination);
     select({1, 2, 3});
-    press(AnimateSelected);
-    ASSERT_EQ(1u, host().messages.messageBoxes().size());
-    EXPECT_EQ("\"Animate Selected\" does not support output to file.\nThe destination has been reset to \"On Screen\".",
-              host().messages.messageBoxes()[0].text);
+    const Outcome played = act([] { press(AnimateSelected); });
+    EXPECT_THAT(played.messageBoxes, ElementsAre("\"Animate Selected\" does not support output to file.\n"
+                                                 "The destination has been reset to \"On Screen\"."));
     EXPECT_EQ("On Screen", destinationShown());
-    ASSERT_EQ(5u, drawnPsi.size());
-    EXPECT_NEAR(20.0, drawnPsi.front(), 1e-9);
-    EXPECT_NEAR(40.0, drawnPsi.back(), 1e-9);
+    ASSERT_THAT(played.drawnPsi, SizeIs(5));
+    EXPECT_NEAR(20.0, played.drawnPsi.front(), 1e-9);
+    EXPECT_NEAR(40.0, played.drawnPsi.back(), 1e-9);
     EXPECT_EQ(0, host().exports.starts());
-    EXPECT_TRUE(host().macro.lines().empty());
+    EXPECT_THAT(played.recorded, IsEmpty());
 }
 
 TEST_F(DialogMainTest, AnimateAllToFileGoesThroughTheExportOptionsAndEndsInAMovie)
@@ -342,35 +308,25 @@ TEST_F(DialogMainTest, AnimateAllToFileGoesThroughTheExportOptionsAndEndsInAMovi
     typeInto(frameCountField(), "3");
     appendView(20.0);
     host().macro.setRecording(true);
-    chooseDestination(2);
-    // The export options dialog holds the lock while it is up.
-    widgets().pressButton(control(AnimateAll));
-
-    const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
-    ASSERT_TRUE(widgets().dialog(exportDialog).up);
-    const int formatMenu = widgets().controlWithText(exportDialog, "AVI");
-    const std::vector<std::string>& formats = widgets().control(formatMenu).items;
-    widgets().choose(formatMenu,
-                     1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") - formats.begin()));
     const std::string movie = file("flight.avi");
-    host().fileDialog.answerWith(movie);
-    widgets().pressOk(exportDialog);
-    idle();
+    const Outcome exported = animateToFile(movie);
 
-    EXPECT_FALSE(widgets().dialog(exportDialog).up);
+    EXPECT_EQ(std::vector<int>{dialog()}, widgets().dialogsUp()) << "the export options are gone";
     EXPECT_EQ(1, host().exports.finishes());
     EXPECT_EQ(4, host().exports.movieFrames());
     EXPECT_TRUE(std::filesystem::exists(movie));
-    EXPECT_EQ(ToFile, DialogMain::get().getSettings().destination);
-    ASSERT_FALSE(host().macro.lines().empty());
+    EXPECT_EQ(ToFile, settings().destination);
+    ASSERT_FALSE(exported.recorded.empty());
     EXPECT_EQ("$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"",
-              host().macro.lines().back());
-    EXPECT_TRUE(host().messages.errors().empty());
+              exported.recorded.back());
+    EXPECT_THAT(exported.errors, IsEmpty());
 }
 
 TEST_F(DialogMainTest, SwitchingTo2DClosesTheDialogAtIdleTimeAndReopeningShowsTheSameKeyFrames)
 {
     openDialog();
+    widgets().pressHelp(dialog());
+    EXPECT_THAT(host().messages.helpPages(), ElementsAre("zorvan/key_frame_animation.html"));
     appendView(10.0);
     appendView(20.0);
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
@@ -381,17 +337,10 @@ TEST_F(DialogMainTest, SwitchingTo2DClosesTheDialogAtIdleTimeAndReopeningShowsTh
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN3D);
     openDialog();
     EXPECT_TRUE(isDialogUp());
-    EXPECT_EQ(Lines({"View 1", "View 2"}), lines());
+    EXPECT_THAT(lines(), ElementsAre("View 1", "View 2"));
     appendView(30.0);
-    EXPECT_EQ(Lines({"View 1", "View 2", "View 3"}), lines());
-    EXPECT_EQ(1, static_cast<int>(widgets().dialogsTitled(Title).size()));
-}
-
-TEST_F(DialogMainTest, HelpOpensTheDialogsPage)
-{
-    openDialog();
-    widgets().pressHelp(dialog());
-    EXPECT_EQ(std::vector<std::string>({"zorvan/key_frame_animation.html"}), host().messages.helpPages());
+    EXPECT_THAT(lines(), ElementsAre("View 1", "View 2", "View 3"));
+    EXPECT_THAT(widgets().dialogsTitled(Title), SizeIs(1));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 
 class LineListModel : public ListModelAbstract<std::string> {
 public:
-    LineListModel() = default;
     explicit LineListModel(std::vector<std::string> initial) : lines(std::move(initial)) {}
 
     unsigned getCount() const override { return static_cast<unsigned>(lines.size()); }
@@ -23,16 +22,12 @@ public:
     void insertItems(unsigned index, const std::vector<std::string>& items) override
     {
         lines.insert(lines.begin() + index, items.begin(), items.end());
-        std::vector<unsigned> positions(items.size());
-        std::iota(positions.begin(), positions.end(), index);
-        notifyChange(ListModelChange_s{Inserted, positions});
+        notifyChange(ListModelChange_s{Inserted, positions(index, items.size())});
     }
     void removeItems(unsigned index, unsigned count) override
     {
         lines.erase(lines.begin() + index, lines.begin() + index + count);
-        std::vector<unsigned> positions(count);
-        std::iota(positions.begin(), positions.end(), index);
-        notifyChange(ListModelChange_s{Removed, positions});
+        notifyChange(ListModelChange_s{Removed, positions(index, count)});
     }
     void setItem(unsigned index, const std::string& line) override
     {
@@ -44,11 +39,18 @@ public:
         lines = std::move(replacement);
         notifyReset();
     }
-    void announce(const ListModelChange_s& change) { notifyChange(change); }
 
     std::vector<std::string> lines;
     int firstObserverHooks = 0;
     int lastObserverHooks = 0;
+
+private:
+    static std::vector<unsigned> positions(unsigned first, std::size_t count)
+    {
+        std::vector<unsigned> all(count);
+        std::iota(all.begin(), all.end(), first);
+        return all;
+    }
 };
 
 #endif
