@@ -1,3 +1,5 @@
+#include "gui/OptionMenuStaticManager.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -5,80 +7,48 @@
 #include <vector>
 
 #include "ZorGUI.h"
-#include "ZorUtil.h"
-#include "export/EnumNames.h"
-#include "gui/OptionMenuStaticManager.h"
 #include "support/HostFixture.h"
 
 namespace {
 
-class OptionMenuStaticManagerTest : public HostFixture {
-protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        ZorUtilLockStart(1);
-        const int dialog =
-            ZorGUIDialogCreateModal(ZOR_MAIN_WINDOW, 100, 100, "Menus", nullptr, nullptr, nullptr, nullptr, nullptr);
-        menu = ZorGUIOptionMenuAdd(dialog, 0, 0, 10, 10, " ", nullptr);
-        formats.attachOptionMenu(menu);
-    }
-    void TearDown() override
-    {
-        ZorUtilLockFinish(1);
-        HostFixture::TearDown();
-    }
+const DisplayRow_s<int> Rows[] = {{"one", 1}, {"two", 2}, {"five", 5}};
 
-    const zorsim::Control& shown() const { return host().widgets.control(menu); }
+using OptionMenuStaticManagerTest = HostFixture;
 
-    int menu = ZOR_NO_CONTROL;
-    OptionMenuStaticManager<ExportFormat_e> formats{ExportFormatDisplayTable.data(), ExportFormatDisplayTable.size()};
-};
-
-TEST_F(OptionMenuStaticManagerTest, FillsTheMenuInTableOrderReplacingWhatItHeld)
+TEST_F(OptionMenuStaticManagerTest, FillsTheMenuInTableOrderAndChoosesAndReadsByValue)
 {
-    EXPECT_EQ((std::vector<std::string>{"AVI", "Flash (FLV)", "Flash (SWF)", "MPEG-4", "Raster Metafile", "WMV"}),
-              shown().items);
-    formats.attachOptionMenu(menu);
-    EXPECT_EQ(6u, shown().items.size());
-}
+    holdLock();
+    const int menu = ZorGUIOptionMenuAdd(scratchDialog(), 0, 0, 10, 10, " ", nullptr);
+    OptionMenuStaticManager<int> numbers(Rows, 3);
+    numbers.attachOptionMenu(menu);
+    numbers.attachOptionMenu(menu);
+    EXPECT_EQ((std::vector<std::string>{"one", "two", "five"}), control(menu).items);
 
-TEST_F(OptionMenuStaticManagerTest, ChoosesAndReadsByValueAtHostPositions)
-{
-    EXPECT_TRUE(formats.setSelectedItem(ExportFormat_RasterMetafile));
-    EXPECT_EQ(5, shown().chosen);
-    EXPECT_EQ(ExportFormat_RasterMetafile, formats.getSelectedItem());
-    ZorGUIOptionMenuSet(menu, 1);
-    EXPECT_EQ(ExportFormat_AVI, formats.getSelectedItem());
-    ZorGUIOptionMenuSet(menu, 6);
-    EXPECT_EQ(ExportFormat_WMV, formats.getSelectedItem());
+    EXPECT_TRUE(numbers.setSelectedItem(5));
+    EXPECT_EQ(3, control(menu).chosen);
+    EXPECT_EQ(5, numbers.getSelectedItem());
+    widgets().choose(menu, 1);
+    EXPECT_EQ(1, numbers.getSelectedItem());
+    EXPECT_FALSE(numbers.setSelectedItem(7));
+    EXPECT_EQ(1, control(menu).chosen);
 
-    EXPECT_FALSE(formats.setSelectedItem(static_cast<ExportFormat_e>(15)));
-    EXPECT_EQ(6, shown().chosen);
-    EXPECT_EQ("Flash (SWF)", formats.getDisplayString(ExportFormat_Flash));
-    EXPECT_THROW_MSG(formats.getDisplayString(static_cast<ExportFormat_e>(15)), std::out_of_range,
+    EXPECT_EQ("two", numbers.getDisplayString(2));
+    EXPECT_THROW_MSG(numbers.getDisplayString(7), std::out_of_range,
                      "Error in OptionMenuStaticManager::getDisplayString:\n"
                      "The requested item does not exist in the model.");
-
     ZorGUIOptionMenuDeleteAllItems(menu);
-    EXPECT_THROW_MSG(formats.getSelectedItem(), std::out_of_range, "invalid vector<T> subscript");
+    EXPECT_THROW_MSG(numbers.getSelectedItem(), std::out_of_range, "invalid vector<T> subscript");
 }
 
 TEST(ListModelPreMappedTest, HoldsItsRowsAndIgnoresEdits)
 {
-    ListModelPreMapped<FlashImageType_e> types(FlashImageTypeDisplayTable.data(), FlashImageTypeDisplayTable.size());
-    types.removeItem(0);
-    types.insertItem(0, FlashImageType_JPEG);
-    types.setItem(1, FlashImageType_Lossless);
-    ASSERT_EQ(3u, types.getCount());
-    EXPECT_EQ("True Color", types.getDisplayString(0));
-    EXPECT_EQ(FlashImageType_JPEG, types.getItem(1));
-    EXPECT_EQ(2u, types.getIndexOf(FlashImageType_256Color));
-    EXPECT_EQ(4u, types.getIndexOf(static_cast<FlashImageType_e>(7)));
-    EXPECT_EQ(types.getInvalidIndex(), types.getIndexOf(static_cast<FlashImageType_e>(7)));
-    EXPECT_THROW_MSG(types.getItem(3), std::out_of_range, "invalid vector<T> subscript");
-    EXPECT_THROW_MSG(types.getDisplayString(3), std::out_of_range, "invalid vector<T> subscript");
-    EXPECT_EQ("No items available.", types.getEmptyListText());
+    ListModelPreMapped<int> numbers(Rows, 3);
+    numbers.removeItem(0);
+    numbers.insertItem(0, 9);
+    numbers.setItem(1, 9);
+    EXPECT_EQ(3u, numbers.getCount());
+    EXPECT_EQ(2, numbers.getItem(1));
+    EXPECT_EQ("No items available.", numbers.getEmptyListText());
 }
 
 }  // namespace
