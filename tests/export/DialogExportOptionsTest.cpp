@@ -1,23 +1,22 @@
+#include "export/DialogExportOptions.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "ZorGUI.h"
-#include "ZorUtil.h"
 #include "addon/AddOnId.h"
-#include "export/DialogExportOptions.h"
 #include "macro/MacroLanguage.h"
 #include "support/HostFixture.h"
 
 namespace {
 
+using ::testing::ElementsAre;
 using zorsim::ControlKind;
-
-int confirmations = 0;
 
 class DialogExportOptionsTest : public HostFixture {
 protected:
@@ -26,145 +25,121 @@ protected:
     void SetUp() override
     {
         HostFixture::SetUp();
-        confirmations = 0;
         addFrame(ZOR_PLOT_CARTESIAN3D);
-        ZorUtilLockStart(AddOnId);
-        mainDialog =
-            ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 9000, 7000, "Key Frame Animation", nullptr, nullptr, nullptr);
-        ZorGUIDialogLaunch(mainDialog);
-        ZorUtilLockFinish(AddOnId);
+        mainDialog = scratchDialog();
     }
 
     void launch()
     {
-        ExportOptionsDialog::launch(mainDialog, [] { ++confirmations; });
+        ExportOptionsDialog::launch(mainDialog, [this] { ++confirmations; });
         dialog = ExportOptionsDialog::dialogId();
-        const std::vector<int> menus = widgets().controlsOf(dialog, ControlKind::OptionMenu);
-        regionMenu = menus[0];
-        imageTypeMenu = menus[1];
-        aviMenu = menus[2];
-        formatMenu = menus[3];
-        const std::vector<int> fields = widgets().controlsOf(dialog, ControlKind::TextField);
-        widthField = fields[0];
-        supersampleField = fields[1];
-        speedField = fields[2];
-        const std::vector<int> radios = widgets().controlsOf(dialog, ControlKind::RadioBox);
-        widthChoice = radios[0];
-        optimisation = radios[1];
-        toggle = widgets().controlWithText(dialog, "&Antialiasing");
     }
-
-    static zorsim::WidgetModel& widgets() { return host().widgets; }
-    static const zorsim::Control& control(int id) { return widgets().control(id); }
-    int labelWithText(const std::string& text) const { return widgets().controlWithText(dialog, text); }
-    std::string dimensions() const
-    {
-        for (int label : widgets().controlsOf(dialog, ControlKind::Label))
-            if (control(label).text.rfind("Dimensions: ", 0) == 0)
-                return control(label).text;
-        return "no dimensions label";
-    }
+    // The control showing `text`, or holding it as an item.
+    int find(const std::string& text) const { return widgets().controlWithText(dialog, text); }
+    enum Field { Width, Supersample, Speed };
+    int field(Field which) const { return controlsOf(dialog, ControlKind::TextField).at(which); }
     static int lockDepth() { return host().lock.depth(AddOnId); }
-    static std::map<std::string, std::string> hostExportValues()
-    {
-        std::map<std::string, std::string> shown;
-        for (const char* keyword :
-             {"EXPORTFORMAT", "EXPORTREGION", "AVICOMPRESSION", "FLASHIMAGETYPE", "FLASHCOMPRESSIONTYPE",
-              "ANIMATIONSPEED", "IMAGEWIDTH", "USESUPERSAMPLEANTIALIASING", "SUPERSAMPLEFACTOR", "EXPORTFNAME"})
-            shown[keyword] = std::visit([](const auto& value) { return ::testing::PrintToString(value); },
-                                        host().exports.values().value(keyword));
-        return shown;
-    }
 
     int mainDialog = ZOR_NO_CONTROL;
     int dialog = ZOR_NO_CONTROL;
-    int regionMenu = 0, imageTypeMenu = 0, aviMenu = 0, formatMenu = 0;
-    int widthField = 0, supersampleField = 0, speedField = 0;
-    int widthChoice = 0, optimisation = 0, toggle = 0;
+    int confirmations = 0;
 };
 
 TEST_F(DialogExportOptionsTest, ControlsAreSensitiveExactlyWhereTheirOptionApplies)
 {
     launch();
-    const int aviLabel = labelWithText("AVI Compression:");
-    const int imageTypeLabel = labelWithText("Image Type:");
-    const int speedLabel = labelWithText("Animation Speed (frames/sec):");
     const struct {
-        int position;
         const char* format;
-        bool avi;
-        bool flash;
-        bool speed;
+        bool avi, flash, speed;
     } formats[] = {
-        {1, "AVI", true, false, true},
-        {2, "Flash (FLV)", false, false, true},
-        {3, "Flash (SWF)", false, true, true},
-        {4, "MPEG-4", false, false, true},
-        {5, "Raster Metafile", false, false, false},
-        {6, "WMV", false, false, true},
+        {"AVI", true, false, true},     {"Flash (FLV)", false, false, true},      {"Flash (SWF)", false, true, true},
+        {"MPEG-4", false, false, true}, {"Raster Metafile", false, false, false}, {"WMV", false, false, true},
     };
     for (const auto& f : formats) {
-        widgets().choose(formatMenu, f.position);
-        EXPECT_EQ(f.format, control(formatMenu).items[static_cast<std::size_t>(f.position - 1)]);
-        EXPECT_EQ(f.avi, control(aviLabel).sensitive) << f.format;
-        EXPECT_EQ(f.avi, control(aviMenu).sensitive) << f.format;
-        EXPECT_EQ(f.flash, control(imageTypeLabel).sensitive) << f.format;
-        EXPECT_EQ(f.flash, control(imageTypeMenu).sensitive) << f.format;
-        EXPECT_EQ(f.flash, control(optimisation).sensitive) << f.format;
-        EXPECT_EQ(f.speed, control(speedLabel).sensitive) << f.format;
-        EXPECT_EQ(f.speed, control(speedField).sensitive) << f.format;
+        SCOPED_TRACE(f.format);
+        chooseItem(find("AVI"), f.format);
+        for (const int id : {find("AVI Compression:"), find("Color Preserving")})
+            EXPECT_EQ(f.avi, control(id).sensitive);
+        for (const int id : {find("Image Type:"), find("True Color"), find("Optimize for &Speed")})
+            EXPECT_EQ(f.flash, control(id).sensitive);
+        for (const int id : {find("Animation Speed (frames/sec):"), field(Speed)})
+            EXPECT_EQ(f.speed, control(id).sensitive);
     }
 
-    const int supersampleLabel = labelWithText("Supersample Factor (2-16):");
-    EXPECT_FALSE(control(widthField).sensitive);
-    EXPECT_FALSE(control(supersampleField).sensitive);
-    widgets().clickToggle(toggle);
-    EXPECT_TRUE(control(supersampleField).sensitive);
-    EXPECT_TRUE(control(supersampleLabel).sensitive);
-    widgets().choose(widthChoice, 2);
-    EXPECT_TRUE(control(widthField).sensitive);
-    widgets().choose(widthChoice, 1);
-    EXPECT_FALSE(control(widthField).sensitive);
+    const auto supersample = [this] {
+        return control(field(Supersample)).sensitive && control(find("Supersample Factor (2-16):")).sensitive;
+    };
+    EXPECT_FALSE(control(field(Width)).sensitive);
+    EXPECT_FALSE(supersample());
+    widgets().clickToggle(find("&Antialiasing"));
+    EXPECT_TRUE(supersample());
+    chooseItem(find("&Enter Width:"), "&Enter Width:");
+    EXPECT_TRUE(control(field(Width)).sensitive);
+    chooseItem(find("&Enter Width:"), "&Use Width of Image on Screen");
+    EXPECT_FALSE(control(field(Width)).sensitive);
     widgets().pressCancel(dialog);
 }
 
-TEST_F(DialogExportOptionsTest, DimensionsFollowTheRegionAndTheEnteredWidth)
+TEST_F(DialogExportOptionsTest, DimensionsFollowTheRegionAndTheEnteredWidthAndRefusedNumbersAreKeptOut)
 {
     launch();
-    EXPECT_EQ("Dimensions: 768 x 576", dimensions());
-    widgets().choose(regionMenu, 3);
+    const int dimensionsLabel = find("Dimensions: 768 x 576");
+    const auto dimensions = [dimensionsLabel] { return control(dimensionsLabel).text; };
+    chooseItem(find("Active Frame"), "Work Area");
     EXPECT_EQ("Dimensions: 1600 x 1000", dimensions());
-    widgets().choose(regionMenu, 1);
-    widgets().choose(widthChoice, 2);
+    chooseItem(find("Active Frame"), "Active Frame");
+    chooseItem(find("&Enter Width:"), "&Enter Width:");
     EXPECT_EQ("Dimensions: 300 x 225", dimensions());
-    EXPECT_EQ(1, widgets().typeText(widthField, "640"));
+    EXPECT_EQ(1, widgets().typeText(field(Width), "640"));
     EXPECT_EQ("Dimensions: 640 x 480", dimensions());
-    EXPECT_EQ(1, widgets().typeText(widthField, "2"));
-    EXPECT_EQ("Invalid input. Input must be a number between 4 and 32766.", host().messages.errors().back());
-    EXPECT_EQ("640", control(widthField).text);
+
+    widgets().clickToggle(find("&Antialiasing"));
+    const struct {
+        int field;
+        const char* typed;
+        const char* kept;
+        const char* range;
+    } refusals[] = {{field(Width), "2", "640", "between 4 and 32766"},
+                    {field(Supersample), "17", "3", "between 2 and 16"},
+                    {field(Speed), "0", "30", "between 0.001 and 200"}};
+    for (const auto& r : refusals) {
+        SCOPED_TRACE(r.typed);
+        EXPECT_EQ(1, widgets().typeText(r.field, r.typed));
+        EXPECT_EQ(std::string("Invalid input. Input must be a number ") + r.range + ".", lastError());
+        EXPECT_EQ(r.kept, control(r.field).text);
+    }
     EXPECT_EQ("Dimensions: 640 x 480", dimensions());
-    widgets().clickToggle(toggle);
-    widgets().typeText(supersampleField, "17");
-    EXPECT_EQ("Invalid input. Input must be a number between 2 and 16.", host().messages.errors().back());
-    widgets().typeText(speedField, "0");
-    EXPECT_EQ("Invalid input. Input must be a number between 0.001 and 200.", host().messages.errors().back());
-    EXPECT_EQ("30", control(speedField).text);
     widgets().pressCancel(dialog);
 }
 
-TEST_F(DialogExportOptionsTest, OkWithACancelledFileDialogKeepsTheDialogOpen)
+TEST_F(DialogExportOptionsTest, CancelAndAnUnnamedMovieSetNothingAndTheNextLaunchRereadsTheHost)
 {
     launch();
-    EXPECT_EQ(1, lockDepth());
-    widgets().choose(formatMenu, 4);
+    chooseItem(find("AVI"), "Flash (SWF)");
+    chooseItem(find("&Enter Width:"), "&Enter Width:");
+    widgets().typeText(field(Width), "1024");
+    widgets().typeText(field(Speed), "12.5");
+    widgets().clickToggle(find("&Antialiasing"));
+    widgets().pressCancel(dialog);
+    EXPECT_FALSE(widgets().dialog(dialog).up);
+
+    host().exports.values().set("EXPORTFORMAT", 22);
+    launch();
+    EXPECT_EQ("1024", control(field(Width)).text);
+    EXPECT_EQ(6, control(find("AVI")).chosen);
+    EXPECT_EQ("30", control(field(Speed)).text);
+    EXPECT_FALSE(control(find("&Antialiasing")).on);
+    EXPECT_EQ(1u, widgets().dialogsTitled("Export Options").size());
+
+    EXPECT_EQ(1, lockDepth()) << "the modal dialog holds the lock while it is up";
+    chooseItem(find("AVI"), "MPEG-4");
     host().fileDialog.answerCancel();
     widgets().pressOk(dialog);
     ASSERT_EQ(1u, host().fileDialog.requests().size());
     EXPECT_EQ("export.mp4", host().fileDialog.requests().back().proposedName);
     EXPECT_EQ(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, host().fileDialog.requests().back().option);
     EXPECT_TRUE(widgets().dialog(dialog).up);
-    EXPECT_EQ(1, lockDepth());
-    EXPECT_EQ(0, host().calls.count("ZorUtilExportSetup"));
+    EXPECT_EQ("", lastCall("ZorUtilExportSetup")) << "nothing set in the host";
     EXPECT_EQ(0, confirmations);
 
     const std::string movie = ::testing::TempDir() + "kfa_export_ok.mp4";
@@ -177,32 +152,6 @@ TEST_F(DialogExportOptionsTest, OkWithACancelledFileDialogKeepsTheDialogOpen)
     EXPECT_EQ(1, confirmations);
 }
 
-TEST_F(DialogExportOptionsTest, CancelChangesNothingAndTheNextLaunchRereadsTheHost)
-{
-    const std::map<std::string, std::string> before = hostExportValues();
-    launch();
-    widgets().choose(formatMenu, 3);
-    widgets().choose(widthChoice, 2);
-    widgets().typeText(widthField, "1024");
-    widgets().typeText(speedField, "12.5");
-    widgets().clickToggle(toggle);
-    widgets().pressCancel(dialog);
-    EXPECT_FALSE(widgets().dialog(dialog).up);
-    EXPECT_EQ(0, lockDepth());
-    EXPECT_EQ(before, hostExportValues());
-    EXPECT_EQ(0, host().calls.count("ZorUtilExportSetup"));
-    EXPECT_EQ(0, confirmations);
-
-    host().exports.values().set("EXPORTFORMAT", 22);
-    launch();
-    EXPECT_EQ("1024", control(widthField).text);
-    EXPECT_EQ(6, control(formatMenu).chosen);
-    EXPECT_EQ("30", control(speedField).text);
-    EXPECT_FALSE(control(toggle).on);
-    EXPECT_EQ(1u, widgets().dialogsTitled("Export Options").size());
-    widgets().pressCancel(dialog);
-}
-
 TEST_F(DialogExportOptionsTest, UserWalksThroughTheDialogToAMovie)
 {
     host().macro.setRecording(true);
@@ -211,14 +160,14 @@ TEST_F(DialogExportOptionsTest, UserWalksThroughTheDialogToAMovie)
     EXPECT_EQ(mainDialog, widgets().dialog(dialog).parent);
     widgets().pressHelp(dialog);
     EXPECT_EQ("zorvan/export_options.html", host().messages.helpPages().back());
-    widgets().choose(formatMenu, 1);
-    widgets().choose(aviMenu, 3);
-    widgets().choose(regionMenu, 1);
-    widgets().choose(widthChoice, 2);
-    widgets().typeText(widthField, "400");
-    widgets().typeText(speedField, "24");
-    widgets().clickToggle(toggle);
-    widgets().typeText(supersampleField, "4");
+    chooseItem(find("AVI"), "AVI");
+    chooseItem(find("Color Preserving"), "Lossless Uncompressed");
+    chooseItem(find("Active Frame"), "Active Frame");
+    chooseItem(find("&Enter Width:"), "&Enter Width:");
+    widgets().typeText(field(Width), "400");
+    widgets().typeText(field(Speed), "24");
+    widgets().clickToggle(find("&Antialiasing"));
+    widgets().typeText(field(Supersample), "4");
     // The host's macro language reads \" and \\ in a text as " and \.
     const std::string movie = ::testing::TempDir() + "kfa \"walk\" \\n\\ \\\".avi";
     host().fileDialog.answerWith(movie);
@@ -232,19 +181,14 @@ TEST_F(DialogExportOptionsTest, UserWalksThroughTheDialogToAMovie)
     ASSERT_NE(nullptr, fileName->find("EXPORTFNAME")) << recorded.back();
     EXPECT_EQ(movie, fileName->find("EXPORTFNAME")->value.text) << recorded.back();
     recorded.pop_back();
-    EXPECT_EQ((std::vector<std::string>{
-                  "$!EXPORTSETUP EXPORTFORMAT = AVI",
-                  "$!EXPORTSETUP AVICOMPRESSION = LOSSLESSUNCOMPRESSED",
-                  "$!EXPORTSETUP EXPORTREGION = CURRENTFRAME",
-                  "$!EXPORTSETUP IMAGEWIDTH = 400",
-                  "$!EXPORTSETUP ANIMATIONSPEED = 24",
-                  "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = true",
-                  "$!EXPORTSETUP SUPERSAMPLEFACTOR = 4",
-              }),
-              recorded);
+    EXPECT_THAT(recorded,
+                ElementsAre("$!EXPORTSETUP EXPORTFORMAT = AVI", "$!EXPORTSETUP AVICOMPRESSION = LOSSLESSUNCOMPRESSED",
+                            "$!EXPORTSETUP EXPORTREGION = CURRENTFRAME", "$!EXPORTSETUP IMAGEWIDTH = 400",
+                            "$!EXPORTSETUP ANIMATIONSPEED = 24", "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = true",
+                            "$!EXPORTSETUP SUPERSAMPLEFACTOR = 4"));
     EXPECT_EQ(1, confirmations);
     EXPECT_EQ((std::vector<int>{mainDialog}), widgets().dialogsUp());
-    EXPECT_TRUE(host().messages.errors().empty());
+    EXPECT_TRUE(errors().empty());
 }
 
 }  // namespace

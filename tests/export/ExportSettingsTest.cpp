@@ -8,44 +8,44 @@
 #include <variant>
 #include <vector>
 
-#include "ZorGUI.h"
 #include "ZorUtil.h"
+#include "export/DialogExportOptions.h"
 #include "support/HostFixture.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 
+// The settings on the controls of the export options dialog, which is up.
 class ExportSettingsTest : public HostFixture {
 protected:
     void SetUp() override
     {
         HostFixture::SetUp();
-        holdLock();
-        const int dialog = scratchDialog();
-        const auto menu = [dialog] { return ZorGUIOptionMenuAdd(dialog, 0, 0, 1, 1, " ", nullptr); };
-        const auto field = [dialog] { return ZorGUITextFieldAdd(dialog, 0, 0, 1, 1, nullptr); };
-        const auto choice = [dialog] {
-            return ZorGUIRadioBoxAdd(dialog, 0, 0, 1, 1, "1", "2", nullptr, nullptr, nullptr, nullptr);
-        };
-        controls = {field(),  field(), field(), menu(),
-                    menu(),   menu(),  menu(),  ZorGUIToggleAdd(dialog, 0, 0, 1, 1, "aa", nullptr),
-                    choice(), choice()};
-        settings().attachControls(controls);
-        settings().setOnConfirm([this] { ++confirmations; });
         host().frames.pixelsPerUnit = 100.0;
+        ExportOptionsDialog::launch(scratchDialog(), [this] { ++confirmations; });
+    }
+    void TearDown() override
+    {
+        widgets().pressCancel(ExportOptionsDialog::dialogId());
+        HostFixture::TearDown();
     }
 
     static ExportSettings& settings() { return ExportSettings::get(); }
+    // Chooses `item` of the option menu or radio box that holds `anItem`.
+    static void choose(const std::string& anItem, const std::string& item)
+    {
+        chooseItem(widgets().controlWithText(ExportOptionsDialog::dialogId(), anItem), item);
+    }
     static void addFrame(double x, double y, double width, double height)
     {
         host().frames.addFrame();
         zorsim::Frame& frame = host().frames.current();
         std::tie(frame.x, frame.y, frame.width, frame.height) = std::tie(x, y, width, height);
     }
-    void enterWidth(int width)
+    static void enterWidth(int width)
     {
-        ZorGUIRadioBoxSetToggle(controls.widthChoice, 2);
+        choose("&Enter Width:", "&Enter Width:");
         settings().imageWidth().setValue(width);
     }
     static ImageDimensions_s dimensions() { return settings().imageDimensions(); }
@@ -57,13 +57,7 @@ protected:
         settings().applyAllSettings();
         return {host().macro.lines().begin() + static_cast<std::ptrdiff_t>(before), host().macro.lines().end()};
     }
-    template <typename V>
-    static V hostValue(const char* keyword)
-    {
-        return std::get<V>(host().exports.values().value(keyword));
-    }
 
-    ExportSettingsControls_s controls;
     int confirmations = 0;
 };
 
@@ -75,15 +69,16 @@ TEST_F(ExportSettingsTest, DimensionsOfEachRegionInWholePixelsScaledToAnEnteredW
     host().frames.workAreaWidth = 1000;
     host().frames.workAreaHeight = 750;
     const struct {
-        int region;
+        const char* region;
         int enteredWidth;
         int width, height;
     } cases[] = {
-        {1, 0, 601, 500}, {2, 0, 901, 700}, {3, 0, 1000, 750}, {3, 640, 640, 480}, {2, 640, 640, 497},
+        {"Active Frame", 0, 601, 500}, {"All Frames", 0, 901, 700},   {"Work Area", 0, 1000, 750},
+        {"Work Area", 640, 640, 480},  {"All Frames", 640, 640, 497},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "region " << c.region << ", width " << c.enteredWidth);
-        ZorGUIOptionMenuSet(controls.regionMenu, c.region);
+        SCOPED_TRACE(testing::Message() << c.region << ", width " << c.enteredWidth);
+        choose("Active Frame", c.region);
         if (c.enteredWidth != 0)
             enterWidth(c.enteredWidth);
         EXPECT_EQ(c.width, dimensions().width);
@@ -92,7 +87,7 @@ TEST_F(ExportSettingsTest, DimensionsOfEachRegionInWholePixelsScaledToAnEnteredW
     EXPECT_EQ(top, ZorUtilFrameGetUniqueID()) << "measuring all frames keeps their order";
 
     // A work area without width gives no ratio to keep.
-    ZorGUIOptionMenuSet(controls.regionMenu, 3);
+    choose("Active Frame", "Work Area");
     host().frames.workAreaWidth = 0;
     EXPECT_EQ(750, dimensions().height);
     host().frames.workAreaWidth = 1000;
@@ -101,51 +96,37 @@ TEST_F(ExportSettingsTest, DimensionsOfEachRegionInWholePixelsScaledToAnEnteredW
     EXPECT_EQ(3276600, dimensions().height) << "the product of two ints need not fit an int";
 }
 
-TEST_F(ExportSettingsTest, ConfirmingSetsAndRecordsTheValuesOfTheChosenFormatInOrder)
+TEST_F(ExportSettingsTest, ConfirmingSetsAndRecordsTheValuesOfTheChosenFormatInOrderOnlyWhileTheHostRecords)
 {
-    ZorGUIOptionMenuSet(controls.formatMenu, 1);
-    ZorGUIOptionMenuSet(controls.aviCompressionMenu, 2);
-    ZorGUIOptionMenuSet(controls.regionMenu, 3);
+    choose("Active Frame", "Work Area");
     enterWidth(640);
     settings().animationSpeed().setValue(29.97);
-    ZorGUIToggleSet(controls.antialiasingToggle, true);
-    settings().supersampleFactor().setValue(5);
     settings().movieFile().setFileName("/tmp/movies/flight.avi");
-    settings().applyAllSettings();
-    EXPECT_EQ(14, hostValue<int>("EXPORTFORMAT"));
-    EXPECT_EQ(1, hostValue<int>("AVICOMPRESSION"));
-    EXPECT_EQ(5, hostValue<int>("SUPERSAMPLEFACTOR"));
-    EXPECT_DOUBLE_EQ(29.97, hostValue<double>("ANIMATIONSPEED"));
-    EXPECT_EQ("/tmp/movies/flight.avi", hostValue<std::string>("EXPORTFNAME"));
-    EXPECT_EQ(1, confirmations);
-
-    ZorGUIOptionMenuSet(controls.formatMenu, 3);
-    ZorGUIOptionMenuSet(controls.imageTypeMenu, 1);
-    ZorGUIRadioBoxSetToggle(controls.optimisationChoice, 2);
-    ZorGUIToggleSet(controls.antialiasingToggle, false);
+    choose("AVI", "Flash (SWF)");
+    choose("Optimize for &Speed", "Optimize for &File Size");
     EXPECT_THAT(confirmRecorded(),
                 ElementsAre("$!EXPORTSETUP EXPORTFORMAT = FLASH", "$!EXPORTSETUP FLASHIMAGETYPE = LOSSLESS",
                             "$!EXPORTSETUP FLASHCOMPRESSIONTYPE = SMALLESTSIZE",
                             "$!EXPORTSETUP EXPORTREGION = WORKAREA", "$!EXPORTSETUP IMAGEWIDTH = 640",
                             "$!EXPORTSETUP ANIMATIONSPEED = 29.97", "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = false",
                             "$!EXPORTSETUP EXPORTFNAME = \"/tmp/movies/flight.avi\""));
-    EXPECT_EQ(1, hostValue<int>("FLASHCOMPRESSIONTYPE"));
+    EXPECT_EQ(1, std::get<int>(host().exports.values().value("FLASHCOMPRESSIONTYPE")));
 
-    ZorGUIOptionMenuSet(controls.formatMenu, 5);
+    choose("AVI", "Raster Metafile");
     host().macro.setRecording(false);
     settings().applyAllSettings();
     EXPECT_EQ(8u, host().macro.lines().size()) << "recorded only while the host records";
-    EXPECT_EQ(0, hostValue<int>("EXPORTFORMAT"));
+    EXPECT_EQ(0, std::get<int>(host().exports.values().value("EXPORTFORMAT")));
     const std::vector<std::string> raster = confirmRecorded();
     EXPECT_EQ("$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE", raster.front());
     EXPECT_EQ("$!EXPORTSETUP EXPORTREGION = WORKAREA", raster.at(1)) << "neither AVI nor Flash options";
-    EXPECT_EQ(4, confirmations);
+    EXPECT_EQ(3, confirmations);
 }
 
 TEST_F(ExportSettingsTest, ReadingTheHostClampsAndKeepsChoicesTheMenusLack)
 {
     zorsim::ExportValues& values = host().exports.values();
-    ZorGUIOptionMenuSet(controls.formatMenu, 2);
+    choose("AVI", "Flash (FLV)");
     settings().readHostSettings();
     EXPECT_EQ(ExportFormat_FLV, settings().selectedFormat());
     EXPECT_DOUBLE_EQ(30.0, settings().animationSpeed().getValue()) << "a fresh host offers 30";
@@ -159,12 +140,13 @@ TEST_F(ExportSettingsTest, ReadingTheHostClampsAndKeepsChoicesTheMenusLack)
     values.set("FLASHCOMPRESSIONTYPE", 1);
     settings().readHostSettings();
     EXPECT_EQ(ExportFormat_MPEG4, settings().selectedFormat());
-    EXPECT_EQ("200", control(controls.speedField).text);
+    EXPECT_DOUBLE_EQ(200.0, settings().animationSpeed().getValue());
     EXPECT_TRUE(settings().isAntialiasingOn());
     EXPECT_EQ(16, settings().supersampleFactor().getValue());
-    EXPECT_EQ(3, ZorGUIOptionMenuGet(controls.aviCompressionMenu));
-    EXPECT_EQ(2, ZorGUIOptionMenuGet(controls.imageTypeMenu));
-    EXPECT_EQ(2, ZorGUIRadioBoxGetToggle(controls.optimisationChoice));
+    const int dialog = ExportOptionsDialog::dialogId();
+    EXPECT_EQ(3, control(widgets().controlWithText(dialog, "Color Preserving")).chosen);
+    EXPECT_EQ(2, control(widgets().controlWithText(dialog, "True Color")).chosen);
+    EXPECT_EQ(2, control(widgets().controlWithText(dialog, "Optimize for &Speed")).chosen);
 
     values.set("ANIMATIONSPEED", 0.0);
     values.set("SUPERSAMPLEFACTOR", -3);

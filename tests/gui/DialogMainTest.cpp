@@ -12,18 +12,13 @@
 namespace {
 
 using namespace dialog_main;
+using ::testing::DoubleNear;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::Pointwise;
 using ::testing::SizeIs;
 
 const char* const NoKeyFrames = "No Key Frames established.";
-
-// The psi angles are these, to a millionth of a degree: the host hands
-// angles out in radians.
-::testing::Matcher<std::vector<double>> psiAre(const std::vector<double>& expected)
-{
-    return ::testing::Pointwise(::testing::DoubleNear(1e-6), expected);
-}
 
 class DialogMainTest : public DialogMainFixture {
 protected:
@@ -36,6 +31,8 @@ protected:
             angles.push_back(keyFrame.view.psi);
         return angles;
     }
+    // To a millionth of a degree: the host hands angles out in radians.
+    static auto psiAre(const std::vector<double>& psi) { return Pointwise(DoubleNear(1e-6), psi); }
 };
 
 TEST_F(DialogMainTest, AppendAndInsertNameTheKeyFrameAfterTheListLengthAndTakeTheLastFrameCount)
@@ -180,12 +177,10 @@ TEST_F(DialogMainTest, SensitivitiesFollowTheListAndTheSelection)
         for (int index = 0; index < c.keyFrames; ++index)
             appendView(index);
         select(c.selection);
-        for (const char* oneOnly : {Apply, Update, "View Name:"})
-            EXPECT_EQ(c.one, isSensitive(oneOnly)) << oneOnly;
-        EXPECT_EQ(c.one, control(viewNameField()).sensitive);
-        for (const char* some : {Delete, Insert, "Frame Count:"})
-            EXPECT_EQ(c.some, isSensitive(some)) << some;
-        EXPECT_EQ(c.some, control(frameCountField()).sensitive);
+        for (const int id : {control(Apply), control(Update), control("View Name:"), viewNameField()})
+            EXPECT_EQ(c.one, control(id).sensitive) << control(id).text;
+        for (const int id : {control(Delete), control(Insert), control("Frame Count:"), frameCountField()})
+            EXPECT_EQ(c.some, control(id).sensitive) << control(id).text;
         EXPECT_EQ(c.several, isSensitive(AnimateSelected));
         EXPECT_EQ(c.clear, isSensitive(Clear));
         EXPECT_EQ(c.animateAll, isSensitive(AnimateAll));
