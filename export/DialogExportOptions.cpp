@@ -247,8 +247,3 @@ void ExportOptionsDialog::launch(int parentDialog, ExportSettings::Action onConf
     settings.attachControls(ids().settingsControls());
     ZorGUIDialogLaunch(ids().dialog);
 }
-
-int ExportOptionsDialog::dialogId()
-{
-    return ids().dialog;
-}

@@ -17,9 +17,6 @@
 class ExportOptionsDialog {
 public:
     static void launch(int parentDialog, ExportSettings::Action onConfirm);
-
-    // The dialog's host id; ZOR_NO_CONTROL until the first launch.
-    static int dialogId();
 };
 
 #endif

@@ -41,8 +41,6 @@ public:
     // Creates the dialog and its controls at the first call, then shows it.
     void launch();
     bool isUp() const;
-    // ZOR_NO_CONTROL until the first launch.
-    int dialogId() const { return dialog_; }
 
     // Reads a settings file into `keyFrames` and `settings`, hands the name
     // to the dialog and records the OpenSettingsFile command. A refused file

@@ -31,10 +31,6 @@ public:
 
     // `settings` must outlive the dialog's time up.
     void launch(AnimationSettings_s& settings, CloseAction onClose);
-    bool isUp() const { return editedSettings_ != nullptr; }
-
-    // The dialog's host id; ZOR_NO_CONTROL until the first launch.
-    int dialogId() const { return dialog_; }
 
     // Host callbacks, reached through plain functions.
     void init();

@@ -32,7 +32,7 @@ protected:
     void launch()
     {
         ExportOptionsDialog::launch(mainDialog, [this] { ++confirmations; });
-        dialog = ExportOptionsDialog::dialogId();
+        dialog = widgets().dialogsTitled("Export Options").at(0);
     }
     // The control showing `text`, or holding it as an item.
     int find(const std::string& text) const { return widgets().controlWithText(dialog, text); }

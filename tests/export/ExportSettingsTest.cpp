@@ -24,18 +24,19 @@ protected:
         HostFixture::SetUp();
         host().frames.pixelsPerUnit = 100.0;
         ExportOptionsDialog::launch(scratchDialog(), [this] { ++confirmations; });
+        dialog = widgets().dialogsTitled("Export Options").at(0);
     }
     void TearDown() override
     {
-        widgets().pressCancel(ExportOptionsDialog::dialogId());
+        widgets().pressCancel(dialog);
         HostFixture::TearDown();
     }
 
     static ExportSettings& settings() { return ExportSettings::get(); }
     // Chooses `item` of the option menu or radio box that holds `anItem`.
-    static void choose(const std::string& anItem, const std::string& item)
+    void choose(const std::string& anItem, const std::string& item) const
     {
-        chooseItem(widgets().controlWithText(ExportOptionsDialog::dialogId(), anItem), item);
+        chooseItem(widgets().controlWithText(dialog, anItem), item);
     }
     static void addFrame(double x, double y, double width, double height)
     {
@@ -43,7 +44,7 @@ protected:
         zorsim::Frame& frame = host().frames.current();
         std::tie(frame.x, frame.y, frame.width, frame.height) = std::tie(x, y, width, height);
     }
-    static void enterWidth(int width)
+    void enterWidth(int width) const
     {
         choose("&Enter Width:", "&Enter Width:");
         settings().imageWidth().setValue(width);
@@ -58,6 +59,7 @@ protected:
         return {host().macro.lines().begin() + static_cast<std::ptrdiff_t>(before), host().macro.lines().end()};
     }
 
+    int dialog = ZOR_NO_CONTROL;
     int confirmations = 0;
 };
 
@@ -143,7 +145,6 @@ TEST_F(ExportSettingsTest, ReadingTheHostClampsAndKeepsChoicesTheMenusLack)
     EXPECT_DOUBLE_EQ(200.0, settings().animationSpeed().getValue());
     EXPECT_TRUE(settings().isAntialiasingOn());
     EXPECT_EQ(16, settings().supersampleFactor().getValue());
-    const int dialog = ExportOptionsDialog::dialogId();
     EXPECT_EQ(3, control(widgets().controlWithText(dialog, "Color Preserving")).chosen);
     EXPECT_EQ(2, control(widgets().controlWithText(dialog, "True Color")).chosen);
     EXPECT_EQ(2, control(widgets().controlWithText(dialog, "Optimize for &Speed")).chosen);

@@ -19,7 +19,7 @@ protected:
             closings.push_back(accepted);
             lockDepthAtClose = host().lock.depth(AddOnId);
         });
-        dialog = DialogTimeOptions::get().dialogId();
+        dialog = widgets().dialogsTitled("Time Animation Options").at(0);
         operation = controlsOf(dialog, zorsim::ControlKind::RadioBox).at(0);
         cycles = controlsOf(dialog, zorsim::ControlKind::SpinTextField).at(0);
     }
