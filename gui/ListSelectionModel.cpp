@@ -52,18 +52,6 @@ int ListSelectionModelAbstract::getSelectedItem() const
     return selected.size() == 1 ? selected.front() : -1;
 }
 
-void ListSelectionModelAbstract::setSelectedItem(int item)
-{
-    {
-        AddOnLock lock;
-        if (item >= 0 && item < ZorGUIListGetItemCount(controlId()))
-            ZorGUIListSetSelectedItem(controlId(), item + 1);
-        else
-            ZorGUIListDeselectAllItems(controlId());
-    }
-    notifyObservers();
-}
-
 std::vector<int> ListSelectionModelAbstract::inRange(const std::vector<int>& items) const
 {
     std::vector<int> kept;

@@ -31,8 +31,6 @@ public:
     virtual void setSelectedItems(const std::vector<int>& items) = 0;
     // The one selected position, or -1 when none or several are selected.
     virtual int getSelectedItem() const = 0;
-    // Selects one position; one out of range clears the selection.
-    virtual void setSelectedItem(int item) = 0;
     virtual ~ListSelectionModelInterface() = default;
 };
 
@@ -48,7 +46,6 @@ public:
     void notifyObservers() override;
     std::vector<int> getSelectedItems() const override;
     int getSelectedItem() const override;
-    void setSelectedItem(int item) override;
 
 protected:
     int controlId() const;

@@ -37,7 +37,7 @@ public:
         showValue();
     }
 
-    // No bounds: the range is the whole type until the bound setters narrow it.
+    // No bounds: the range is the whole type until setLowerBound narrows it.
     TextFieldValidator(T initialValue, int controlId)
         : controlId_(controlId),
           value_(initialValue),
@@ -57,15 +57,6 @@ public:
         lowerBound_ = bound;
         hasLowerBound_ = true;
         value_ = std::max(value_, bound);
-        showValue();
-    }
-
-    // Lowers the value to the bound when it lies above it.
-    void setUpperBound(T bound)
-    {
-        upperBound_ = bound;
-        hasUpperBound_ = true;
-        value_ = std::min(value_, bound);
         showValue();
     }
 
@@ -119,8 +110,6 @@ private:
             message += " between " + formatted(lowerBound_) + " and " + formatted(upperBound_);
         else if (hasLowerBound_)
             message += " greater than or equal to " + formatted(lowerBound_);
-        else if (hasUpperBound_)
-            message += " less than or equal to " + formatted(upperBound_);
         return message + ".";
     }
 

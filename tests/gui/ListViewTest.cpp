@@ -95,9 +95,9 @@ TEST_F(ListViewTest, SelectionModelsDropPositionsOutOfRangeAndTellTheirObservers
     EXPECT_TRUE(control(singleList).selection.empty());
 
     EXPECT_EQ(-1, selection.getSelectedItem()) << "two selected";
-    selection.setSelectedItem(1);
+    select(multi, {1});
     EXPECT_EQ(1, selection.getSelectedItem());
-    selection.setSelectedItem(3);
+    select(multi, {});
     EXPECT_EQ(-1, selection.getSelectedItem()) << "none selected";
     model.removeItems(2, 1);
     selection.removeObserver(&observer);
