@@ -109,12 +109,9 @@ protected:
     // The user clicks the first position (from 0) and control-clicks the others.
     static void select(const std::vector<int>& positions)
     {
-        for (std::size_t index = 0; index < positions.size(); ++index) {
-            if (index == 0)
-                widgets().clickListItem(list(), positions[index] + 1);
-            else
-                widgets().ctrlClickListItem(list(), positions[index] + 1);
-        }
+        for (std::size_t index = 0; index < positions.size(); ++index)
+            index == 0 ? widgets().clickListItem(list(), positions[index] + 1)
+                       : widgets().ctrlClickListItem(list(), positions[index] + 1);
         idle();
     }
 
