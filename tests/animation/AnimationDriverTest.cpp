@@ -93,12 +93,10 @@ TEST_F(AnimationDriverTest, PlaysTheRequestedRangeOfTheList)
         std::size_t numSegments;
         std::vector<double> frames;
         int progressTotal;
-    } cases[] = {
-        {0, 3, frameRange(0, 30), 32},
-        {1, 1, frameRange(10, 30), 22},
-        {0, 1, frameRange(0, 10), 12},
-        {1, 0, {10.0}, 2},
-    };
+    } cases[] = {{0, 3, frameRange(0, 30), 32},
+                 {1, 1, frameRange(10, 30), 22},
+                 {0, 1, frameRange(0, 10), 12},
+                 {1, 0, {10.0}, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.firstKeyFrame << " over " << c.numSegments);
         framesDrawn.clear();
