@@ -1,6 +1,6 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,10 +11,15 @@
 
 namespace {
 
+using testing::DoubleNear;
+using testing::Pointwise;
+
 const char* const Intensity = "GLOBALTHREED LIGHTSOURCE INTENSITY";
 const char* const BackgroundLight = "GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT";
 const char* const FrameAxis = "THREEDAXIS FRAMEAXIS SHOW";
 const char* const TimeAnchor = "STREAMATTRIBUTES STREAMTIMING TIMEANCHOR";
+// The factor of a frame that leaves the light as it was.
+const double Untouched = -1.0;
 
 class AnimatorEffectsTest : public HostFixture {
 protected:
@@ -26,62 +31,44 @@ protected:
         return settings;
     }
 
-    // The light factor the fade set at `frame`, or nothing when it left the
-    // light alone.
-    static std::optional<double> factorAt(AnimatorFade& fade, uint32_t frame)
+    // The factor by which the fade scaled the host's light (75 and 25) at
+    // each of `frames`, or Untouched.
+    static std::vector<double> factorsAt(AnimatorFade& fade, const std::vector<uint32_t>& frames)
     {
-        host().styles.setValue(Intensity, -1.0);
-        host().styles.setValue(BackgroundLight, -1.0);
-        fade.animateFrame(frame);
-        const double intensity = host().styles.doubleValue(Intensity);
-        if (intensity == -1.0)
-            return std::nullopt;
-        EXPECT_DOUBLE_EQ(intensity / 75.0, host().styles.doubleValue(BackgroundLight) / 25.0) << "frame " << frame;
-        return intensity / 75.0;
+        std::vector<double> factors;
+        for (uint32_t frame : frames) {
+            host().styles.setValue(Intensity, 75.0 * Untouched);
+            host().styles.setValue(BackgroundLight, 25.0 * Untouched);
+            fade.animateFrame(frame);
+            factors.push_back(host().styles.doubleValue(Intensity) / 75.0);
+            EXPECT_DOUBLE_EQ(factors.back(), host().styles.doubleValue(BackgroundLight) / 25.0) << "frame " << frame;
+        }
+        return factors;
     }
 };
 
 TEST_F(AnimatorEffectsTest, FadeScalesTheLightAtTheStartAndTheEnd)
 {
-    struct Case {
+    const double U = Untouched;
+    const struct {
         uint32_t numFrames;
         bool fadeIn;
         bool fadeOut;
-        std::vector<std::pair<uint32_t, std::optional<double>>> frames;
-    };
-    const std::vector<Case> cases = {
-        {50,
-         true,
-         true,
-         {{0, 0.0},
-          {1, 0.2},
-          {2, 0.4},
-          {3, 0.6},
-          {4, 0.8},
-          {5, 1.0},
-          {6, std::nullopt},
-          {44, std::nullopt},
-          {45, 0.8},
-          {46, 0.6},
-          {47, 0.4},
-          {48, 0.2},
-          {49, 0.0}}},
-        {90, true, false, {{9, 1.0}, {10, std::nullopt}}},
-        {91, true, false, {{0, 0.0}, {15, 0.5}, {30, 1.0}, {31, std::nullopt}, {90, std::nullopt}}},
-        {200, false, true, {{0, std::nullopt}, {169, std::nullopt}, {170, 29.0 / 30.0}, {199, 0.0}}},
+        std::vector<uint32_t> frames;
+        std::vector<double> factors;
+    } cases[] = {
+        {50, true, true, {0, 1, 2, 3, 4, 5, 45, 46, 47, 48, 49}, {0, .2, .4, .6, .8, 1, .8, .6, .4, .2, 0}},
+        {90, true, false, {9, 10}, {1, U}},
+        {91, true, false, {0, 15, 30, 31, 90}, {0, .5, 1, U, U}},
+        {200, false, true, {0, 169, 170, 199}, {U, U, 29.0 / 30.0, 0}},
         // Too short to fade: the first frame is at full light, nothing else changes.
-        {9, true, true, {{0, 1.0}, {1, std::nullopt}, {8, std::nullopt}}},
-        {9, false, true, {{0, std::nullopt}, {8, std::nullopt}}},
+        {9, true, true, {0, 1, 8}, {1, U, U}},
+        {9, false, true, {0, 8}, {U, U}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.numFrames << " frames, in " << c.fadeIn << ", out " << c.fadeOut);
         AnimatorFade fade(listOfFrames(c.numFrames), fadeSettings(c.fadeIn, c.fadeOut), nullptr);
-        for (const auto& [frame, expected] : c.frames) {
-            const std::optional<double> factor = factorAt(fade, frame);
-            ASSERT_EQ(expected.has_value(), factor.has_value()) << c.numFrames << " frames, frame " << frame;
-            if (expected) {
-                EXPECT_NEAR(*expected, *factor, 1e-12) << c.numFrames << " frames, frame " << frame;
-            }
-        }
+        EXPECT_THAT(factorsAt(fade, c.frames), Pointwise(DoubleNear(1e-12), c.factors));
     }
 }
 
@@ -110,18 +97,13 @@ TEST_F(AnimatorEffectsTest, StreamsAdvanceTheAnchorOncePerPlayedFrame)
 {
     host().styles.setValue(TimeAnchor, 2.0);
     keepHostStyles();
-    {
-        AnimatorStreams streams(listOfFrames(20), nullptr);
-        std::vector<double> anchors;
-        for (uint32_t frame : {7U, 3U, 9U}) {
-            streams.animateFrame(frame);
-            anchors.push_back(host().styles.doubleValue(TimeAnchor));
-        }
-        ASSERT_EQ(3U, anchors.size());
-        EXPECT_NEAR(2.1, anchors[0], 1e-12);
-        EXPECT_NEAR(2.2, anchors[1], 1e-12);
-        EXPECT_NEAR(2.3, anchors[2], 1e-12);
+    AnimatorStreams streams(listOfFrames(20), nullptr);
+    std::vector<double> anchors;
+    for (uint32_t frame : {7U, 3U, 9U}) {
+        streams.animateFrame(frame);
+        anchors.push_back(host().styles.doubleValue(TimeAnchor));
     }
+    EXPECT_THAT(anchors, Pointwise(DoubleNear(1e-12), {2.1, 2.2, 2.3}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,19 +12,6 @@ namespace {
 
 class AnimatorTimeTest : public HostFixture {
 protected:
-    void SetUp() override
-    {
-        HostFixture::SetUp();
-        addFrame(ZOR_PLOT_CARTESIAN3D);
-    }
-
-    // Enabled zones of one strand at these solution times.
-    static void loadTimes(const std::vector<double>& times)
-    {
-        for (double time : times)
-            host().dataSet.addZone(1, time);
-    }
-
     // The solution time the animator sets at every frame of the list.
     static std::vector<double> timesPlayed(const std::vector<KeyFrame_s>& keyFrames, TimeAnimationOperation_e operation,
                                            int32_t numCycles)
@@ -44,15 +32,15 @@ protected:
 
 TEST_F(AnimatorTimeTest, OperationsGiveEveryFrameItsTime)
 {
-    struct Case {
+    const struct {
         const char* what;
+        // Enabled zones of one strand at these solution times.
         std::vector<double> zoneTimes;
         std::vector<KeyFrame_s> keyFrames;
         TimeAnimationOperation_e operation;
         int32_t numCycles;
         std::vector<double> expected;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"forward", {8.0, 0.0, 4.0}, listOfFrames(5), Forward, 1, {0, 2, 4, 6, 8}},
         {"forward ignores cycles", {0.0, 8.0}, listOfFrames(5), Forward, 3, {0, 2, 4, 6, 8}},
         {"loop", {0.0, 4.0}, listOfFrames(11), Loop, 2, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 4}},
@@ -74,14 +62,14 @@ TEST_F(AnimatorTimeTest, OperationsGiveEveryFrameItsTime)
          1,
          {0, 5, 20}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         freshHost();
         addFrame(ZOR_PLOT_CARTESIAN3D);
-        loadTimes(c.zoneTimes);
-        const std::vector<double> times = timesPlayed(c.keyFrames, c.operation, c.numCycles);
-        ASSERT_EQ(c.expected.size(), times.size()) << c.what;
-        for (std::size_t frame = 0; frame < times.size(); ++frame)
-            EXPECT_NEAR(c.expected[frame], times[frame], 1e-12) << c.what << ", frame " << frame;
+        for (double time : c.zoneTimes)
+            host().dataSet.addZone(1, time);
+        EXPECT_THAT(timesPlayed(c.keyFrames, c.operation, c.numCycles),
+                    testing::Pointwise(testing::DoubleNear(1e-12), c.expected));
     }
 }
 

