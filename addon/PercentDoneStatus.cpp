@@ -33,11 +33,6 @@ void PercentDoneStatus::step()
         canceled_ = true;
 }
 
-void PercentDoneStatus::setText(const std::string& text)
-{
-    ZorUtilStatusSetPercentDoneText(shownText(text).c_str());
-}
-
 std::string PercentDoneStatus::shownText(const std::string& text) const
 {
     return noCancelHint_ == textAsGiven ? text : text + cancelHint_;

@@ -32,8 +32,6 @@ public:
     void step();
     // True once the user cancelled; stays true.
     bool isCanceled() const { return canceled_; }
-    // Replaces the text shown, with the hint appended as at construction.
-    void setText(const std::string& text);
 
 private:
     std::string shownText(const std::string& text) const;

@@ -2,6 +2,7 @@
 // the progress line, the scopes that suspend drawing and display lists,
 // and the state change listener. Each must give back what it took,
 // whatever happens in between.
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -59,15 +60,10 @@ TEST_F(AddOnServicesTest, FramePoppersVisitEveryFrameOnceAndRestoreTheOrderHowev
             EXPECT_FALSE(host().frames.isLightweightPopping());
             EXPECT_TRUE(hostInvariantsHold());
         }
+        freshHost();
+        EXPECT_FALSE(FramePopperAbstract::create(full)->next()) << "no frames";
     }
-}
-
-TEST_F(AddOnServicesTest, FramePopperEndsWhenFramesAreGoneOrWhenThereAreNone)
-{
-    for (const bool full : {true, false}) {
-        std::unique_ptr<FramePopperAbstract> popper = FramePopperAbstract::create(full);
-        EXPECT_FALSE(popper->next()) << full;
-    }
+    // A frame lost on the way ends the cycle all the same.
     host().frames.addFrame();
     host().frames.addFrame();
     host().frames.addFrame();
@@ -77,24 +73,24 @@ TEST_F(AddOnServicesTest, FramePopperEndsWhenFramesAreGoneOrWhenThereAreNone)
     while (popper.next() && steps < 10)
         ++steps;
     EXPECT_LE(steps, 2);
-    EXPECT_EQ(2, host().frames.count());
 }
 
 TEST_F(AddOnServicesTest, IdleManagerRunsOneJobAtATimeUnderTheLockAndSurvivesThrowingJobs)
 {
     OnIdleManager manager;
     std::vector<std::string> ran;
-    manager.add([&] { ran.push_back("first " + std::to_string(host().lock.depth(AddOnId))); });
-    manager.add([&] { ran.push_back("second"); });
-    host().idle.runIdle();
-    manager.add([&] { manager.add([&] { ran.push_back("added while running"); }); });
-    host().idle.runIdle();
-    manager.add([] { throw KeyFrameError("Refresh failed."); });
-    host().idle.runIdle();
-    manager.add([] { throw std::runtime_error("not for the user"); });
-    host().idle.runIdle();
-    manager.add([&] { ran.push_back("after the throws"); });
-    host().idle.runIdle();
+    const std::function<void()> jobs[] = {
+        [&] { ran.push_back("first " + std::to_string(host().lock.depth(AddOnId))); },
+        [&] { manager.add([&] { ran.push_back("added while running"); }); },
+        [] { throw KeyFrameError("Refresh failed."); },
+        [] { throw std::runtime_error("not for the user"); },
+        [&] { ran.push_back("after the throws"); },
+    };
+    for (const auto& job : jobs) {
+        manager.add(job);
+        manager.add([&] { ran.push_back("second while one is pending"); });
+        host().idle.runIdle();
+    }
     EXPECT_THAT(ran, ElementsAre("first 1", "after the throws"));
     EXPECT_THAT(host().messages.errors(), ElementsAre("Refresh failed."));
     EXPECT_FALSE(manager.hasPending());
@@ -106,36 +102,26 @@ TEST_F(AddOnServicesTest, IdleManagerRunsOneJobAtATimeUnderTheLockAndSurvivesThr
     EXPECT_EQ(2u, ran.size());
 }
 
-TEST_F(AddOnServicesTest, ProgressLineShowsTruncatedPercentsAndTheCancelHintAndKeepsACancel)
+TEST_F(AddOnServicesTest, ProgressLineShowsTruncatedPercentsAndKeepsACancel)
 {
     AddOnLock lock;
     host().status.setPercentLog(true);
     {
-        const uint32_t total = 3;
-        PercentDoneStatus status("Animating....", 0, total);
-        status.setText("Creating interpolated views....");
-        for (int step = 0; step < 4; ++step)
+        const uint32_t three = 3;
+        PercentDoneStatus status("Animating....", 1, three);
+        EXPECT_EQ("Animating....", host().status.text()) << "no hint asked for";
+        host().status.cancelAtCheck(2);
+        for (int step = 0; step < 4; ++step) {
             status.step();
+            host().status.forgetCancel();
+            EXPECT_EQ(step >= 1, status.isCanceled()) << "a cancel once seen stays";
+        }
     }
     EXPECT_THAT(host().status.percents(), ElementsAre(33, 66, 100, 100));
-    const std::string hint = " Press [Esc] or click [Stop] to cancel.";
-    EXPECT_THAT(host().status.texts(), ElementsAre("Animating...." + hint, "Creating interpolated views...." + hint));
     EXPECT_FALSE(host().status.isShown());
-    {
-        const uint32_t ten = 10;
-        PercentDoneStatus status("Working", 0, ten);
-        host().status.cancelAtCheck(2);
-        status.step();
-        EXPECT_FALSE(status.isCanceled());
-        status.step();
-        host().status.forgetCancel();
-        status.step();
-        EXPECT_TRUE(status.isCanceled()) << "a cancel once seen stays";
-    }
     const uint32_t nothing = 0;
-    PercentDoneStatus idle("Working", 1, nothing);
+    PercentDoneStatus idle("Working", 0, nothing);
     EXPECT_FALSE(host().status.hasStopButton());
-    EXPECT_EQ("Working", host().status.text());
     host().status.requestCancel();
     idle.step();
     EXPECT_FALSE(idle.isCanceled()) << "without work the host is never asked";

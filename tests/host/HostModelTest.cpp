@@ -1,20 +1,50 @@
+// The host model as the add-on, the fixture and zorhost's users rely on it:
+// the lock, the status line, handed-out memory, which zones a frame draws
+// and the movie export.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <stdexcept>
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "ZorGUI.h"
 #include "ZorUtil.h"
+#include "support/FakeSink.h"
 #include "support/HostFixture.h"
+#include "support/TempFolder.h"
+
+namespace {
 
 using ::testing::ElementsAre;
 
-class HostModelTest : public HostFixture {};
+// Movies go to a FakeSink that notes the light intensity shown at each frame.
+class HostModelTest : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        sink.sample = [] { return host().styles.doubleValue("GLOBALTHREED LIGHTSOURCE INTENSITY"); };
+        host().exports.setSink(&sink);
+    }
+    void TearDown() override
+    {
+        host().exports.setSink(nullptr);
+        HostFixture::TearDown();
+    }
 
-TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
+    static void setUpMovie(zorsim::ExportFormat format, const std::string& fileName)
+    {
+        ZorUtilExportSetup("EXPORTFORMAT", nullptr, 0.0, static_cast<int>(format));
+        ZorUtilExportSetup("EXPORTFNAME", nullptr, 0.0, reinterpret_cast<ZorArbParam>(fileName.c_str()));
+    }
+
+    FakeSink sink;
+    TempFolder folder;
+    const std::string target = folder.path("movie.avi");
+};
+
+TEST_F(HostModelTest, LockNestsAndCountsUnmatchedFinishes)
 {
     ZorUtilLockStart(7);
     ZorUtilLockStart(7);
@@ -27,48 +57,21 @@ TEST_F(HostModelTest, LockNestsAndReportsUnmatchedFinishes)
     freshHost();
 }
 
-TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckUntilTheLineFinishes)
+TEST_F(HostModelTest, StatusLineCancelsAtTheAskedCheckUntilANewLineStarts)
 {
     host().status.cancelAtCheck(2);
     ZorUtilStatusStartPercentDone("Working", true, true);
     EXPECT_TRUE(ZorUtilStatusCheckPercentDone(10));
     EXPECT_FALSE(ZorUtilStatusCheckPercentDone(20));
     EXPECT_FALSE(ZorUtilStatusCheckPercentDone(30));
-    ZorUtilStatusFinishPercentDone();
     ZorUtilStatusStartPercentDone("Again", true, true);
-    EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50)) << "a new line starts uncancelled";
-    EXPECT_EQ(std::vector<int>{50}, host().status.percents()) << "without the log only the last percent is kept";
-    EXPECT_THROW(host().calls.all(), std::logic_error) << "an empty log read as if it were on";
-    host().setLogging(true);
-    ZorUtilStatusCheckPercentDone(60);
-    EXPECT_THAT(host().status.percents(), ElementsAre(50, 60));
-    EXPECT_EQ(1, host().calls.count("ZorUtilStatusCheckPercentDone"));
+    EXPECT_TRUE(ZorUtilStatusCheckPercentDone(50));
     ZorUtilStatusFinishPercentDone();
 }
 
-TEST_F(HostModelTest, FileDialogAnswersFromTheQueueThenCancels)
-{
-    host().fileDialog.answerWith("/tmp/first.keyframe");
-    host().fileDialog.answerCancel();
-    const auto runSaveDialog = [](char** chosen) {
-        return ZorUtilDialogGetFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, chosen, "Key Frame Animation",
-                                        "animation.keyframe", "*.keyframe");
-    };
-    char* chosen = nullptr;
-    ASSERT_TRUE(runSaveDialog(&chosen));
-    EXPECT_EQ("/tmp/first.keyframe", std::string(chosen));
-    ZorUtilStringDealloc(&chosen);
-    EXPECT_FALSE(runSaveDialog(&chosen));
-    EXPECT_EQ(nullptr, chosen);
-    EXPECT_FALSE(runSaveDialog(&chosen));
-    EXPECT_EQ(1, host().fileDialog.unanswered());
-    EXPECT_EQ(3U, host().fileDialog.requests().size());
-    EXPECT_TRUE(host().memory.nothingOut());
-}
-
-// Strings, arrays and sets handed out are tracked until freed; a second free
-// or a free of something not handed out is a fault, also after further
-// allocations, so that the fixture's leak and misuse checks can trust them.
+// The fixture's leak and misuse checks trust this bookkeeping: a block is out
+// until freed, and a second free or a free of something never handed out is
+// a fault that releases nothing, also after further allocations.
 TEST_F(HostModelTest, HandedOutBlocksAreTrackedUntilFreedOnce)
 {
     char* string = ZorUtilStringAlloc(14, nullptr);
@@ -79,28 +82,13 @@ TEST_F(HostModelTest, HandedOutBlocksAreTrackedUntilFreedOnce)
     EXPECT_EQ('X', stringCopy[0]) << "a freed string must not keep its text";
     char* other = ZorUtilStringAlloc(14, nullptr);
     ZorUtilStringDealloc(&stringCopy);
-    EXPECT_EQ(1U, host().memory.stringsOut()) << "the second free must not release another string";
+    EXPECT_EQ(1U, host().memory.stringsOut());
     ZorUtilStringDealloc(&other);
 
-    ZorUtilLockStart(1);
-    const int dialog = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 100, 80, "Lists", nullptr, nullptr, nullptr);
-    const int list = ZorGUIListAdd(dialog, 1, 1, 50, 40, true, nullptr);
-    ZorGUIListAppendItem(list, "a");
-    ZorGUIListSetSelectedItem(list, 1);
-    int* array = nullptr;
-    int count = 0;
-    ZorGUIListGetSelectedItems(list, &array, &count);
-    ZorUtilLockFinish(1);
-    EXPECT_EQ(1U, host().memory.arraysOut());
-    int* arrayCopy = array;
-    ZorUtilArrayDealloc(reinterpret_cast<void**>(&array));
-    ZorUtilArrayDealloc(reinterpret_cast<void**>(&arrayCopy));
-
-    host().frames.addFrame(ZOR_PLOT_CARTESIAN3D);
+    addFrame(ZOR_PLOT_CARTESIAN3D);
     host().dataSet.addZone(0, 0.0);
     ZorSet set = nullptr;
     ASSERT_TRUE(ZorUtilZoneGetEnabled(&set));
-    EXPECT_EQ(1U, host().memory.setsOut());
     ZorSet setCopy = set;
     ZorUtilSetDealloc(&set);
     EXPECT_EQ(0, ZorUtilSetGetNextMember(setCopy, 0)) << "a freed set walked";
@@ -110,7 +98,95 @@ TEST_F(HostModelTest, HandedOutBlocksAreTrackedUntilFreedOnce)
     char* foreignPointer = foreign;
     ZorUtilStringDealloc(&foreignPointer);
     EXPECT_TRUE(host().memory.nothingOut());
-    EXPECT_EQ(2, host().memory.doubleFrees());
-    EXPECT_EQ(5, host().memory.faults());
+    EXPECT_EQ(1, host().memory.doubleFrees());
+    EXPECT_EQ(4, host().memory.faults());
     freshHost();
 }
+
+TEST_F(HostModelTest, AFrameDrawsItsStaticZonesAndTheDueZoneOfEachStrand)
+{
+    addFrame(ZOR_PLOT_CARTESIAN3D);
+    ZorSet set = nullptr;
+    EXPECT_FALSE(ZorUtilZoneGetEnabled(&set)) << "no data set, no set";
+    for (const auto& [strand, time] : {std::pair{0, 0.0}, {1, 1.0}, {1, 2.0}, {1, 3.0}, {2, 5.0}, {2, 4.0}})
+        host().dataSet.addZone(strand, time);
+    host().dataSet.addZone(1, 2.5, false);
+    const struct {
+        double time;
+        std::vector<int> drawn;
+    } cases[] = {
+        {0.0, {1, 2, 6}},  // all of each strand later: the earliest
+        {2.0, {1, 3, 6}},  // a zone of the current time is due
+        {2.5, {1, 3, 6}}, {4.0, {1, 4, 6}}, {9.0, {1, 4, 5}},
+    };
+    for (const auto& each : cases) {
+        ASSERT_TRUE(ZorUtilSolutionTimeSetCurrent(each.time));
+        EXPECT_EQ(each.time, ZorUtilSolutionTimeGetCurrent());
+        EXPECT_EQ(each.drawn, host().dataSet.drawnZones()) << "at time " << each.time;
+    }
+    ASSERT_TRUE(ZorUtilZoneGetEnabled(&set));
+    std::vector<int> members;
+    for (ZorSetIndex zone = ZorUtilSetGetNextMember(set, 0); zone != 0; zone = ZorUtilSetGetNextMember(set, zone))
+        members.push_back(zone);
+    ZorUtilSetDealloc(&set);
+    EXPECT_THAT(members, ElementsAre(1, 2, 3, 4, 5, 6)) << "the disabled zone 7 is left out";
+}
+
+TEST_F(HostModelTest, ExportStartRefusesWhatCannotBecomeAMovie)
+{
+    using zorsim::ExportFormat;
+    EXPECT_FALSE(ZorUtilExportSetup("EXPORTFNAME", nullptr, 0.0, 0)) << "a null text";
+    EXPECT_FALSE(ZorUtilExportSetup("NOSUCHKEYWORD", nullptr, 0.0, 1));
+    const std::pair<ExportFormat, std::string> refused[] = {{ExportFormat::PNG, target},
+                                                            {ExportFormat::AVI, ""},
+                                                            {ExportFormat::AVI, folder.path("no/m.avi")},
+                                                            {ExportFormat::AVI, folder.root()}};
+    for (const auto& [format, fileName] : refused) {
+        setUpMovie(format, fileName);
+        EXPECT_FALSE(ZorUtilExportStart()) << static_cast<int>(format) << " " << fileName;
+    }
+    setUpMovie(ExportFormat::AVI, target);
+    sink.failBegin = true;
+    EXPECT_FALSE(ZorUtilExportStart()) << "the sink refused";
+    EXPECT_FALSE(ZorUtilExportIsRecording());
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(HostModelTest, AMovieTakesTheFrameShownAtEachCallAndAppearsUnderItsNameWhenComplete)
+{
+    setUpMovie(zorsim::ExportFormat::RasterMetafile, target);
+    for (double intensity : {10.0, 20.0, 30.0}) {
+        host().styles.setValue("GLOBALTHREED LIGHTSOURCE INTENSITY", intensity);
+        EXPECT_TRUE(intensity == 10.0 ? ZorUtilExportStart() : ZorUtilExportNextFrame());
+    }
+    keepHostStyles();
+    EXPECT_FALSE(ZorUtilExportStart()) << "one movie at a time";
+    EXPECT_FALSE(std::filesystem::exists(target)) << "an unfinished movie is not under its name";
+    EXPECT_TRUE(ZorUtilExportFinish());
+    EXPECT_THAT(folder.entries(), ElementsAre("movie.avi"));
+    EXPECT_THAT(sink.frames, ElementsAre(10.0, 20.0, 30.0));
+    EXPECT_FALSE(ZorUtilExportNextFrame()) << "no movie runs any more";
+    EXPECT_FALSE(ZorUtilExportFinish());
+}
+
+TEST_F(HostModelTest, ACancelledOrFailedMovieLeavesNoFileAndKeepsAnOldOne)
+{
+    writeFile(target, "older movie");
+    setUpMovie(zorsim::ExportFormat::AVI, target);
+    for (const std::string end : {"cancel", "lost frame", "failed end"}) {
+        SCOPED_TRACE(end);
+        sink.lostFrame = end == "lost frame" ? 1 : -1;
+        sink.failEnd = end == "failed end";
+        ASSERT_TRUE(ZorUtilExportStart());
+        ZorUtilExportNextFrame();
+        if (end == "cancel")
+            ZorUtilExportCancel();
+        else
+            EXPECT_FALSE(ZorUtilExportFinish());
+        EXPECT_FALSE(ZorUtilExportIsRecording());
+        EXPECT_THAT(folder.entries(), ElementsAre("movie.avi"));
+        EXPECT_EQ("older movie", readFile(target));
+    }
+}
+
+}  // namespace

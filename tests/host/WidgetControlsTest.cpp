@@ -1,54 +1,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ZorGUI.h"
 #include "ZorUtil.h"
+#include "addon/AddOnId.h"
 #include "support/HostFixture.h"
 
 namespace {
 
-// What the callbacks heard, in order, as "name value".
-std::vector<std::string> heard;
-
-void onButton()
-{
-    heard.push_back("button");
-}
-void onUp()
-{
-    heard.push_back("up");
-}
-void onDown()
-{
-    heard.push_back("down");
-}
-void onOk()
-{
-    heard.push_back("ok");
-}
-void onCancel()
-{
-    heard.push_back("cancel");
-}
-void onHelp()
-{
-    heard.push_back("help");
-}
-void onInt(const int* value)
-{
-    heard.push_back("int " + std::to_string(*value));
-}
-int onText(const char* text)
-{
-    heard.push_back(std::string("text ") + text);
-    return 1;
-}
-
 using ::testing::ElementsAre;
+using zorsim::WidgetModel;
+
+// What the callbacks heard, in order.
+std::vector<std::string> heard;
 
 class WidgetControlsTest : public HostFixture {
 protected:
@@ -56,82 +25,108 @@ protected:
     {
         HostFixture::SetUp();
         heard.clear();
-        ZorUtilLockStart(1);
-        main = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 900, 700, "Main", nullptr, nullptr, onHelp);
-        button = ZorGUIButtonAdd(main, 10, 20, 300, 100, "&Go", onButton);
+        holdLock();
+        main = ZorGUIDialogCreateModeless(ZOR_MAIN_WINDOW, 900, 700, "Main", nullptr, nullptr, nullptr);
+        const ZorGUIIntCallback onClick = [](const int* line) { heard.push_back("click " + std::to_string(*line)); };
+        multi = ZorGUIListAdd(main, 1, 1, 50, 40, true, onClick);
+        single = ZorGUIListAdd(main, 1, 45, 50, 40, false, onClick);
+        for (const char* line : {"a", "b", "c", "d", "e"}) {
+            ZorGUIListAppendItem(multi, line);
+            ZorGUIListAppendItem(single, line);
+        }
+        button = ZorGUIButtonAdd(main, 10, 20, 300, 100, "&Go", [] { heard.push_back("button"); });
         label = ZorGUILabelAdd(main, 5, 6, "Count:");
-        field = ZorGUITextFieldAdd(main, 1, 2, 3, 4, onText);
-        spin = ZorGUISpinTextFieldAdd(main, 1, 2, 3, 4, onText, onUp, onDown);
-        toggle = ZorGUIToggleAdd(main, 1, 2, 3, 4, "&Fade", onInt);
-        radio = ZorGUIRadioBoxAdd(main, 1, 2, 3, 4, "&A", "&B", "&C", nullptr, "never", onInt);
-        menu = ZorGUIOptionMenuAdd(main, 1, 2, 3, 4, "x,y", onInt);
+        field = ZorGUITextFieldAdd(main, 1, 2, 3, 4, nullptr);
+        toggle = ZorGUIToggleAdd(main, 1, 2, 3, 4, "&Fade", nullptr);
+        radio = ZorGUIRadioBoxAdd(main, 1, 2, 3, 4, "&A", "&B", "&C", nullptr, "never", nullptr);
+        menu = ZorGUIOptionMenuAdd(main, 1, 2, 3, 4, "x,y", nullptr);
         bar = ZorGUIMenuBarAdd(main);
         options = ZorGUIMenuAdd(bar, "&Options");
-        item = ZorGUIMenuAddItem(options, "&Time...", "Time options", onButton);
-        ZorGUIMenuAddSeparator(options);
-        menuToggle = ZorGUIMenuAddToggle(options, "&Loop", "Loop it", onInt);
-        modal = ZorGUIDialogCreateModal(main, 500, 200, "Modal", nullptr, onOk, nullptr, onCancel, nullptr);
+        item = ZorGUIMenuAddItem(options, "&Time...", "Time options", nullptr);
+        menuToggle = ZorGUIMenuAddToggle(options, "&Loop", "Loop it", nullptr);
+        modal = ZorGUIDialogCreateModal(
+            main, 500, 200, "Modal", nullptr, [] { heard.push_back("ok"); }, nullptr, [] { heard.push_back("cancel"); },
+            nullptr);
         ZorGUIDialogLaunch(main);
     }
-    void TearDown() override
+
+    // What the user sees of every control a misuse could change.
+    std::vector<std::string> shown() const
     {
-        ZorUtilLockFinish(1);
-        HostFixture::TearDown();
+        std::vector<std::string> all;
+        for (const int id : {multi, single, label, field, toggle, radio, menu, menuToggle}) {
+            const zorsim::Control& c = control(id);
+            all.push_back(c.text + testing::PrintToString(c.items) + testing::PrintToString(c.selection) +
+                          std::to_string(c.chosen) + (c.on ? " on" : " off"));
+        }
+        return all;
     }
 
-    static zorsim::WidgetModel& widgets() { return host().widgets; }
-    static const zorsim::Control& control(int id) { return widgets().control(id); }
-
-    int main = 0, button = 0, label = 0, field = 0, spin = 0, toggle = 0, radio = 0, menu = 0;
+    int main = 0, multi = 0, single = 0, button = 0, label = 0, field = 0, toggle = 0, radio = 0, menu = 0;
     int bar = 0, options = 0, item = 0, menuToggle = 0, modal = 0;
 };
 
-TEST_F(WidgetControlsTest, MisusedCallsAreRefusedCountedAndChangeNothing)
+TEST_F(WidgetControlsTest, MisusedCallsAreRefusedOnceEachAndChangeNothing)
 {
     allowHostMisuse();
-    ZorGUILabelSetText(field, "wrong kind");
-    ZorGUITextFieldSetString(label, "wrong kind");
-    ZorGUIToggleSet(menuToggle, true);
-    ZorGUIMenuSetToggle(toggle, true);
-    ZorGUIRadioBoxSetToggle(radio, 4);
-    ZorGUIRadioBoxSetToggle(radio, 0);
-    ZorGUIOptionMenuSet(menu, 3);
-    ZorGUIOptionMenuAppendItem(radio, "z");
-    EXPECT_FALSE(ZorGUIToggleGet(radio));
-    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAddItem(bar, "not in a bar", "", nullptr));
-    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAdd(button, "not in a button"));
-    EXPECT_EQ(ZOR_NO_CONTROL, ZorGUILabelAdd(999, 0, 0, "no dialog"));
-    EXPECT_EQ(12u, widgets().refusedCalls().size());
+    ZorGUIListSetSelectedItem(multi, 3);
+    ZorGUIListSetSelectedItem(single, 3);
+    const int two[] = {1, 2};
+    const int outside[] = {2, 6};
+    const std::function<void()> misuses[] = {
+        [&] { ZorGUILabelSetText(field, "wrong kind"); },
+        [&] { ZorGUITextFieldSetString(label, "wrong kind"); },
+        [&] { ZorGUIToggleSet(menuToggle, true); },
+        [&] { ZorGUIMenuSetToggle(toggle, true); },
+        [&] { EXPECT_FALSE(ZorGUIToggleGet(radio)); },
+        [&] { ZorGUIRadioBoxSetToggle(radio, 4); },
+        [&] { ZorGUIOptionMenuSet(menu, 3); },
+        [&] { ZorGUIOptionMenuAppendItem(radio, "z"); },
+        [&] { EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAddItem(bar, "not in a bar", "", nullptr)); },
+        [&] { EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIMenuAdd(button, "not in a button")); },
+        [] { EXPECT_EQ(ZOR_NO_CONTROL, ZorGUIListAdd(999, 0, 0, 1, 1, true, nullptr)); },
+        [] { ZorGUISetSensitivity(999, false); },
+        [] { ZorGUILabelSetText(999, "no control"); },
+        [&] { ZorGUIListReplaceItem(multi, "x", 6); },
+        [&] { ZorGUIListDeleteItemAtPos(multi, 0); },
+        [&] { ZorGUIListSetSelectedItem(multi, 0); },
+        [&] { ZorGUIListSetSelectedItems(multi, outside, 2); },
+        [&] { ZorGUIListSetSelectedItems(single, two, 2); },
+    };
+    const std::vector<std::string> before = shown();
+    std::size_t refusals = 0;
+    for (std::size_t index = 0; index < std::size(misuses); ++index) {
+        SCOPED_TRACE(index);
+        misuses[index]();
+        EXPECT_EQ(++refusals, widgets().refusedCalls().size());
+        EXPECT_EQ(before, shown());
+    }
     EXPECT_EQ("ZorGUILabelSetText: control " + std::to_string(field) + " is a TextField",
               widgets().refusedCalls().front());
-    EXPECT_EQ("", control(field).text);
-    EXPECT_EQ("Count:", control(label).text);
-    EXPECT_FALSE(control(menuToggle).on || control(toggle).on);
-    EXPECT_EQ(3u, control(radio).items.size());
-    EXPECT_EQ(1, control(radio).chosen);
-    EXPECT_EQ(1, control(menu).chosen);
-    freshHost();
-    ZorUtilLockStart(1);
+
+    EXPECT_TRUE(widgets().unlockedCalls().empty());
+    ZorUtilLockFinish(AddOnId);
+    ZorGUIListDeleteAllItems(multi);
+    ZorUtilLockStart(AddOnId);
+    EXPECT_EQ(1u, widgets().unlockedCalls().size());
 }
 
-TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
+TEST_F(WidgetControlsTest, TheUserCannotActWhereNothingIsShownOrBehindAModalDialog)
 {
-    EXPECT_THROW(widgets().choose(radio, 4), std::logic_error);
-    EXPECT_THROW(widgets().pressButton(label), std::logic_error);
-    EXPECT_THROW(widgets().pressOk(main), std::logic_error);
-    EXPECT_THROW(widgets().pickMenuEntry(item + 1), std::logic_error);
     ZorGUISetSensitivity(options, false);
-    EXPECT_THROW(widgets().pickMenuEntry(item), std::logic_error);
-    ZorGUISetSensitivity(options, true);
-    ZorGUISetSensitivity(spin, false);
-    EXPECT_THROW(widgets().spinUp(spin), std::logic_error);
+    ZorGUISetSensitivity(field, false);
+    const std::function<void()> impossible[] = {
+        [&] { widgets().choose(radio, 4); },    [&] { widgets().pressButton(label); },
+        [] { widgets().pressButton(999); },     [&] { widgets().pressOk(main); },
+        [&] { widgets().pickMenuEntry(item); }, [&] { widgets().typeText(field, "x"); },
+        [&] { widgets().pressOk(modal); },
+    };
+    for (std::size_t index = 0; index < std::size(impossible); ++index)
+        EXPECT_THROW(impossible[index](), std::logic_error) << index;
 
-    EXPECT_THROW(widgets().pressOk(modal), std::logic_error);
     ZorGUIDialogLaunch(modal);
-    EXPECT_THAT(widgets().dialogsUp(), ElementsAre(main, modal));
     EXPECT_THROW(widgets().pressButton(button), std::logic_error);
     EXPECT_THROW(widgets().closeDialog(modal), std::logic_error);
-    EXPECT_THROW(widgets().pressHelp(modal), std::logic_error);
     widgets().pressCancel(modal);
     widgets().pressOk(modal);
     ZorGUIDialogDrop(modal);
@@ -139,20 +134,32 @@ TEST_F(WidgetControlsTest, UserCannotActWhereNothingIsShownOrBehindAModalDialog)
     EXPECT_THAT(heard, ElementsAre("cancel", "ok", "button"));
 }
 
-TEST_F(WidgetControlsTest, ObserversHearEveryKindOfChange)
+// A click selects one line, a shift-click the lines from the last click or
+// ctrl-click on, a ctrl-click switches one line; a single-selection list
+// takes each as a click. Every click reaches the list's callback.
+TEST_F(WidgetControlsTest, ClicksSelectAsInAListAndReachTheCallback)
 {
-    struct Recorder : zorsim::WidgetObserver {
-        void widgetChanged(int id) override { ids.push_back(id); }
-        std::vector<int> ids;
-    } recorder;
-    widgets().addObserver(&recorder);
-    ZorGUILabelSetText(label, "x");
-    ZorGUIOptionMenuAppendItem(menu, "z");
-    widgets().choose(radio, 3);
-    widgets().clickToggle(toggle);
-    ZorGUIDialogLaunch(modal);
-    widgets().removeObserver(&recorder);
-    EXPECT_THAT(recorder.ids, ElementsAre(label, menu, radio, toggle, modal));
+    using Click = void (WidgetModel::*)(int, int);
+    const Click plain = &WidgetModel::clickListItem;
+    const Click shift = &WidgetModel::shiftClickListItem;
+    const Click ctrl = &WidgetModel::ctrlClickListItem;
+    const struct {
+        bool onMulti;
+        Click click;
+        int position;
+        std::vector<int> selection;
+    } clicks[] = {
+        {true, plain, 2, {2}},      {true, shift, 4, {2, 3, 4}}, {true, shift, 1, {1, 2}},
+        {true, ctrl, 4, {1, 2, 4}}, {true, ctrl, 1, {2, 4}},     {true, shift, 3, {1, 2, 3}},
+        {false, plain, 2, {2}},     {false, shift, 4, {4}},      {false, ctrl, 3, {3}},
+    };
+    for (const auto& each : clicks) {
+        const int list = each.onMulti ? multi : single;
+        (widgets().*each.click)(list, each.position);
+        EXPECT_EQ(each.selection, control(list).selection) << each.position;
+        EXPECT_EQ("click " + std::to_string(each.position), heard.back());
+    }
+    EXPECT_EQ(std::size(clicks), heard.size());
 }
 
 }  // namespace
