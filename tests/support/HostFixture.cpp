@@ -39,11 +39,6 @@ void HostFixture::TearDown()
     discardProcessWideObjects();
 }
 
-void HostFixture::addFrame(int plotType)
-{
-    host().frames.addFrame(plotType);
-}
-
 void HostFixture::chooseItem(int id, const std::string& text)
 {
     const std::vector<std::string>& items = control(id).items;
@@ -57,12 +52,6 @@ std::vector<std::string> HostFixture::messageBoxTexts()
     for (const zorsim::MessageBox& box : host().messages.messageBoxes())
         texts.push_back(box.text);
     return texts;
-}
-
-std::string HostFixture::lastCall(const std::string& prefix)
-{
-    const std::vector<std::string> calls = host().calls.matching(prefix);
-    return calls.empty() ? std::string() : calls.back();
 }
 
 int HostFixture::scratchDialog()

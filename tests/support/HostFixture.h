@@ -4,25 +4,18 @@
 //   class MyTest : public HostFixture {};
 //   TEST_F(MyTest, Something) { host().frames.addFrame(); ... }
 //
-// Every case starts as if the host had just started and loaded the add-on:
-// the add-on's process-wide objects (its dialogs, export settings) of the
-// case before are gone, so the cases of a program pass in any order.
-//
-// After every case the teardown checks what the add-on must never leave
-// behind: a refused widget call or one made without the lock, a host
-// string, array or set not freed (or freed wrongly), the lock unbalanced,
-// drawing left off, and the light, frame axis, time anchor and display list
-// values other than the case left them. A case that sets those values
-// itself calls keepHostStyles() afterwards; a case that misuses the host on
-// purpose (refused or unlocked calls, second frees) calls allowHostMisuse().
+// Every case starts as if the host had just started and loaded the add-on,
+// without the add-on's process-wide objects (its dialogs, export settings) of
+// the case before, so the cases of a program pass in any order. The teardown
+// checks what the add-on must never leave behind: a refused or unlocked
+// widget call, a host string, array or set not freed (or freed wrongly), the
+// lock unbalanced, drawing left off, and the light, frame axis, time anchor
+// and display list values other than the case left them. A case that sets
+// those itself calls keepHostStyles() afterwards; one that misuses the host
+// on purpose (refused or unlocked calls, second frees) calls allowHostMisuse().
 //
 // The host's logs of every call and every status line percent stay off
-// unless the fixture asks for them:
-//
-//   class MyTest : public HostFixture {
-//   protected:
-//       MyTest() : HostFixture(HostLogging::On) {}
-//   };
+// unless the fixture's constructor passes HostLogging::On.
 #ifndef KFA_TESTS_HOST_FIXTURE_H
 #define KFA_TESTS_HOST_FIXTURE_H
 
@@ -51,7 +44,7 @@ protected:
 
     static zorsim::Host& host() { return zorsim::host(); }
     // A host frame of `plotType` on top, current.
-    static void addFrame(int plotType);
+    static void addFrame(int plotType) { host().frames.addFrame(plotType); }
     // Discards the add-on's process-wide objects and replaces the host by a
     // fresh one with the fixture's logging, into which the add-on is not
     // loaded yet; keeps its styles.
@@ -79,7 +72,11 @@ protected:
     // The text of every message box shown, in order.
     static std::vector<std::string> messageBoxTexts();
     // The last logged call starting with `prefix`, or ""; needs HostLogging::On.
-    static std::string lastCall(const std::string& prefix = "");
+    static std::string lastCall(const std::string& prefix = "")
+    {
+        const std::vector<std::string> calls = host().calls.matching(prefix);
+        return calls.empty() ? std::string() : calls.back();
+    }
     // A launched modeless dialog of the case's own; add controls under an AddOnLock.
     static int scratchDialog();
     // Holds the add-on lock until the case ends, for code whose caller must hold it.
