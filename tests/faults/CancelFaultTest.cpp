@@ -22,12 +22,12 @@ protected:
         int n = 1;
         for (;; ++n) {
             const Files files = filesInFolder();
-            const std::size_t errors = host().messages.errors().size();
+            const std::size_t errorsBefore = errors().size();
             const int redraws = host().drawing.fullRedraws();
             const double usersPsi = host().view.current().psi;
             host().status.cancelAtCheck(n);
             animate();
-            if (host().messages.errors().size() == errors)
+            if (errors().size() == errorsBefore)
                 break;
             EXPECT_EQ("Animation canceled.", lastError()) << "check " << n;
             EXPECT_TRUE(hostRestored()) << "check " << n;

@@ -1,15 +1,11 @@
-// The main dialog up on a 3D frame with a transient data set, three key
-// frames and every effect switched on, ready to animate on screen or into a
-// movie; each fault test breaks one thing and checks the host afterwards:
-// its invariants hold, no progress line or movie is left running, and the
-// files of the case's folder are as they were.
+// The main dialog up on a 3D frame with a transient data set and every effect switched on, ready to animate
+// on screen or into a movie; each fault test breaks one thing and checks afterwards that the host's invariants
+// hold, no progress line or movie is left running, and the files of the case's folder are as they were.
 #ifndef KFA_TESTS_FAULTS_FAULT_FIXTURE_H
 #define KFA_TESTS_FAULTS_FAULT_FIXTURE_H
 
-#include <algorithm>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "gui/DialogMainFixture.h"
 
@@ -42,23 +38,6 @@ protected:
 
     static void animateOnScreen() { press(dialog_main::AnimateAll); }
 
-    // Animate All into an AVI movie named `movie`, through the export
-    // options; an existing movie is overwritten.
-    static void animateToFile(const std::string& movie)
-    {
-        chooseDestination(2);
-        widgets().pressButton(control(dialog_main::AnimateAll));
-        const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
-        const int formatMenu = widgets().controlWithText(exportDialog, "AVI");
-        const std::vector<std::string>& formats = widgets().control(formatMenu).items;
-        widgets().choose(formatMenu,
-                         1 + static_cast<int>(std::find(formats.begin(), formats.end(), "AVI") - formats.begin()));
-        host().fileDialog.answerWith(movie);
-        host().messages.answerQuestion(true);
-        widgets().pressOk(exportDialog);
-        idle();
-    }
-
     // Writes `content` into the case's file `name`; returns its full name.
     std::string olderFile(const std::string& name, const std::string& content) const
     {
@@ -82,13 +61,6 @@ protected:
         if (host().status.isShown() || host().exports.isRecording())
             return ::testing::AssertionFailure() << "progress line or movie left running";
         return hostInvariantsHold();
-    }
-
-    // The last error shown, or none.
-    static std::string lastError()
-    {
-        const std::vector<std::string>& errors = host().messages.errors();
-        return errors.empty() ? std::string() : errors.back();
     }
 };
 

@@ -8,17 +8,15 @@ class StateChangeFaultTest : public FaultFixture {};
 
 TEST_F(StateChangeFaultTest, UnloadNoticeStopsListeningAndAPendingCloseStillCloses)
 {
-    const auto announceUnloading = [] {
-        host().stateChanges.notify(15);
-        idle();
-    };
-    announceUnloading();
+    host().stateChanges.notify(15);
+    idle();
     EXPECT_TRUE(isDialogUp()) << "the frame is still a 3D frame";
     EXPECT_EQ(0u, host().stateChanges.listenerCount());
 
     openDialog();
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
-    announceUnloading();
+    host().stateChanges.notify(15);
+    idle();
     EXPECT_FALSE(isDialogUp()) << "the close queued before the notice";
     EXPECT_EQ(0u, host().stateChanges.listenerCount());
     EXPECT_TRUE(hostRestored());

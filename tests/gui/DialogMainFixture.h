@@ -1,16 +1,13 @@
 // A host with a 3D frame, and the user's hands on the main dialog: open it
 // through the add-on's menu option, press its buttons, pick its menus, type
-// into its fields and select key frames, then let the host go idle.
+// into its fields and select key frames, then let the host go idle; act()
+// runs a user's action and returns what came of it.
 //
 //   class MyTest : public DialogMainFixture {};
 //   TEST_F(MyTest, Something) { openDialog(); appendView(10.0); press(Append); ... }
-//
-// act() runs a user's action and returns what came of it; the host fixture
-// checks the host's invariants after every case.
 #ifndef KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 #define KFA_TESTS_GUI_DIALOG_MAIN_FIXTURE_H
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -43,8 +40,7 @@ protected:
         std::vector<std::string> errors;
         std::vector<std::string> messageBoxes;
         std::vector<std::string> recorded;
-        // The psi angle of every frame drawn on screen.
-        std::vector<double> drawnPsi;
+        std::vector<double> drawnPsi;  // of every frame drawn on screen
     };
 
     void SetUp() override
@@ -60,17 +56,23 @@ protected:
     }
     static void idle() { host().idle.runIdle(); }
 
-    // Runs `action`, lets the host go idle and tells what happened meanwhile.
+    // Runs `action`, lets the host go idle and tells what happened meanwhile;
+    // a redraw hook the case set is still called.
     Outcome act(const std::function<void()>& action)
     {
         const Outcome before{errors(), messageBoxTexts(), host().macro.lines(), {}};
-        drawnPsi_.clear();
-        host().drawing.onRedraw = [this](bool) { drawnPsi_.push_back(host().view.current().psi); };
+        std::vector<double> drawnPsi;
+        const std::function<void(bool)> outer = host().drawing.onRedraw;
+        host().drawing.onRedraw = [&drawnPsi, &outer](bool full) {
+            drawnPsi.push_back(host().view.current().psi);
+            if (outer)
+                outer(full);
+        };
         action();
         idle();
-        host().drawing.onRedraw = nullptr;
+        host().drawing.onRedraw = outer;
         return {added(before.errors, errors()), added(before.messageBoxes, messageBoxTexts()),
-                added(before.recorded, host().macro.lines()), drawnPsi_};
+                added(before.recorded, host().macro.lines()), drawnPsi};
     }
 
     // Animate All into `movie` through the export options, in the format
@@ -130,6 +132,7 @@ protected:
     }
     static bool isToggleOn(const std::string& entry) { return control(menuEntry("&Options", entry)).on; }
 
+    // The destination menu's item shown, or "" when none is chosen.
     static std::string destinationShown()
     {
         const zorsim::Control& menu = control(control("On Screen"));
@@ -154,11 +157,10 @@ protected:
         press(dialog_main::Append);
     }
 
-    std::string file(const std::string& name) const { return (folder / name).string(); }
+    // The case's own file `name`, removed with its folder after the case.
+    std::string file(const std::string& name) const { return scratch.path(name); }
 
     TempFolder scratch;
-    // The case's own folder, removed with what it holds after the case.
-    const std::filesystem::path folder{scratch.root()};
 
 private:
     static int menuEntry(const std::string& menu, const std::string& entry)
@@ -170,8 +172,6 @@ private:
     {
         return {now.begin() + static_cast<std::ptrdiff_t>(before.size()), now.end()};
     }
-
-    std::vector<double> drawnPsi_;
 };
 
 #endif
