@@ -1,12 +1,12 @@
 // The observer bookkeeping and change delivery shared by every list model.
 //
-// A concrete model holds the items, implements getItem, getCount,
-// getDisplayString and onFirstObserverAdded, overrides the edits it allows,
-// and after each edit calls notifyChange (or notifyReset after replacing
-// everything). Changes made while no observer is attached are dropped: a
-// view that attaches rebuilds from the model. A reset that no observer
-// could hear ends when the next observer is added, for the same reason, so
-// every change made while an observer is attached reaches it.
+// A concrete model holds the items, implements getItem, getCount and
+// getDisplayString, overrides the edits it allows, and after each edit calls
+// notifyChange (or notifyReset after replacing everything). Changes made
+// while no observer is attached are dropped: a view that attaches rebuilds
+// from the model. A reset that no observer could hear ends when the next
+// observer is added, for the same reason, so every change made while an
+// observer is attached reaches it.
 #ifndef KFA_GUI_LIST_MODEL_ABSTRACT_H
 #define KFA_GUI_LIST_MODEL_ABSTRACT_H
 
@@ -21,19 +21,13 @@ class ListModelAbstract : public ListModelInterface<T> {
 public:
     void addObserver(ListModelObserverInterface* observer) override
     {
-        if (observers.empty())
-            this->onFirstObserverAdded();
         observers.insert(observer);
         // The observer rebuilds from the model; a reset nobody heard is void.
         resetPending = false;
         pendingChanges.clear();
     }
 
-    void removeObserver(ListModelObserverInterface* observer) override
-    {
-        if (observers.erase(observer) != 0 && observers.empty())
-            this->onLastObserverRemoved();
-    }
+    void removeObserver(ListModelObserverInterface* observer) override { observers.erase(observer); }
 
     unsigned getInvalidIndex() const override { return this->getCount() + 1; }
     std::string getEmptyListText() const override { return "No items available."; }
@@ -52,7 +46,6 @@ public:
     void insertItems(unsigned, const std::vector<T>&) override {}
     void removeItem(unsigned) override {}
     void removeItems(unsigned, unsigned) override {}
-    void onLastObserverRemoved() override {}
 
 protected:
     void notifyChange(const ListModelChange_s& change)
@@ -78,8 +71,6 @@ private:
     // observer that breaks the no-edit rule cannot corrupt the walk.
     void dispatch()
     {
-        if (resetPending)
-            this->onFirstObserverAdded();
         const std::set<ListModelObserverInterface*> receivers = observers;
         const std::vector<ListModelChange_s> changes = pendingChanges;
         for (ListModelObserverInterface* observer : receivers)

@@ -56,10 +56,6 @@ public:
     virtual void insertItems(unsigned index, const std::vector<T>& items) = 0;
     virtual void removeItem(unsigned index) = 0;
     virtual void removeItems(unsigned index, unsigned count) = 0;
-    // Runs before the first observer is added and before a reset is delivered.
-    virtual void onFirstObserverAdded() = 0;
-    // Runs after the last observer was removed.
-    virtual void onLastObserverRemoved() = 0;
 };
 
 #endif

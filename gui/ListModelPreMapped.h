@@ -44,9 +44,6 @@ public:
     // Throws as getItem does.
     std::string getDisplayString(unsigned index) const override { return row(index).first; }
 
-    // The rows never change, so there is nothing to prepare.
-    void onFirstObserverAdded() override {}
-
 private:
     const std::pair<std::string, T>& row(unsigned index) const
     {

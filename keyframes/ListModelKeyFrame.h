@@ -30,7 +30,6 @@ public:
     void insertItems(unsigned index, const std::vector<KeyFrame_s>& items) override;
     void removeItem(unsigned index) override;
     void removeItems(unsigned index, unsigned count) override;
-    void onFirstObserverAdded() override {}
 
     const std::vector<KeyFrame_s>& getKeyFrames() const { return keyFrames; }
     // Replaces the whole list; announced as a reset.

@@ -16,8 +16,6 @@ public:
     unsigned getCount() const override { return static_cast<unsigned>(lines.size()); }
     std::string getDisplayString(unsigned index) const override { return lines.at(index); }
     const std::string& getItem(unsigned index) const override { return lines.at(index); }
-    void onFirstObserverAdded() override { ++firstObserverHooks; }
-    void onLastObserverRemoved() override { ++lastObserverHooks; }
 
     void insertItems(unsigned index, const std::vector<std::string>& items) override
     {
@@ -41,8 +39,6 @@ public:
     }
 
     std::vector<std::string> lines;
-    int firstObserverHooks = 0;
-    int lastObserverHooks = 0;
 
 private:
     static std::vector<unsigned> positions(unsigned first, std::size_t count)
