@@ -134,8 +134,7 @@ DialogMain& DialogMain::get()
 }
 
 DialogMain::DialogMain()
-    : keyFrameView_(true),
-      frameCountValidator_(1, std::numeric_limits<int>::max(), 30, ZOR_NO_CONTROL),
+    : frameCountValidator_(1, std::numeric_limits<int>::max(), 30, ZOR_NO_CONTROL),
       fileNameSelector_("animation", "keyframe", "Key Frame Animation"),
       dialogDropper_(this),
       destinationMenu_(DestinationDisplayTable.data(), DestinationDisplayTable.size())

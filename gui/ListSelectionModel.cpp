@@ -61,20 +61,6 @@ std::vector<int> ListSelectionModelAbstract::inRange(const std::vector<int>& ite
     return kept;
 }
 
-ListSingleSelectionModel::~ListSingleSelectionModel() = default;
-
-void ListSingleSelectionModel::setSelectedItems(const std::vector<int>& items)
-{
-    {
-        AddOnLock lock;
-        ZorGUIListDeselectAllItems(controlId());
-        const std::vector<int> kept = inRange(items);
-        if (!kept.empty())
-            ZorGUIListSetSelectedItem(controlId(), kept.front() + 1);
-    }
-    notifyObservers();
-}
-
 ListMultiSelectionModel::~ListMultiSelectionModel() = default;
 
 void ListMultiSelectionModel::setSelectedItems(const std::vector<int>& items)

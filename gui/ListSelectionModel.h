@@ -57,14 +57,6 @@ private:
     ListViewInterface* view;
 };
 
-// Selects at most one position: the first in range of those given.
-class ListSingleSelectionModel : public virtual ListSelectionModelAbstract {
-public:
-    explicit ListSingleSelectionModel(ListViewInterface* owner) : ListSelectionModelAbstract(owner) {}
-    ~ListSingleSelectionModel() override;
-    void setSelectedItems(const std::vector<int>& items) override;
-};
-
 class ListMultiSelectionModel : public virtual ListSelectionModelAbstract {
 public:
     explicit ListMultiSelectionModel(ListViewInterface* owner) : ListSelectionModelAbstract(owner) {}

@@ -6,15 +6,9 @@
 #include "ZorGUI.h"
 #include "addon/AddOnLock.h"
 
-ListView::ListView(int id, bool isMultiSelection) : controlId(id)
-{
-    if (isMultiSelection)
-        selectionModel = std::make_unique<ListMultiSelectionModel>(this);
-    else
-        selectionModel = std::make_unique<ListSingleSelectionModel>(this);
-}
+ListView::ListView(int id) : controlId(id), selectionModel(std::make_unique<ListMultiSelectionModel>(this)) {}
 
-ListView::ListView(bool isMultiSelection) : ListView(ZOR_NO_CONTROL, isMultiSelection) {}
+ListView::ListView() : ListView(ZOR_NO_CONTROL) {}
 
 ListView::~ListView()
 {

@@ -33,9 +33,9 @@ public:
 
 class ListView : public virtual ListModelObserverInterface, public virtual ListViewInterface {
 public:
-    // `isMultiSelection` chooses a multi- or a single-selection model.
-    ListView(int controlId, bool isMultiSelection);
-    explicit ListView(bool isMultiSelection);
+    // The view of a multi-selection host list; unbound without `controlId`.
+    ListView();
+    explicit ListView(int controlId);
     ~ListView() override;
     ListView(const ListView&) = delete;
     ListView& operator=(const ListView&) = delete;
