@@ -37,7 +37,7 @@ protected:
     static auto psiAre(const std::vector<double>& psi) { return Pointwise(DoubleNear(1e-6), psi); }
 };
 
-TEST_F(DialogMainTest, AppendInsertAndUpdateCaptureTheViewAndTimeAndApplyGivesThemBack)
+TEST_F(DialogMainTest, AppendInsertUpdateAndTheFrameCountFieldEditKeyFramesAndApplyGivesTheViewBack)
 {
     openDialog();
     EXPECT_THAT(lines(), ElementsAre(NoKeyFrames));
@@ -67,6 +67,18 @@ TEST_F(DialogMainTest, AppendInsertAndUpdateCaptureTheViewAndTimeAndApplyGivesTh
     press(Apply);
     EXPECT_NEAR(99.0, host().view.current().psi, 1e-9);
     EXPECT_EQ(3.0, host().dataSet.solutionTime());
+
+    // The frame count field serves one or several key frames.
+    select({0, 1});
+    EXPECT_EQ("", control(frameCountField()).text) << "their frame counts differ";
+    EXPECT_EQ(1, typeInto(frameCountField(), "15"));
+    select({2, 3});
+    EXPECT_EQ("12", control(frameCountField()).text);
+    EXPECT_EQ(0, typeInto(frameCountField(), "0"));
+    EXPECT_EQ(15u, keyFrames()[0].frameCount);
+    EXPECT_EQ(15u, keyFrames()[1].frameCount);
+    EXPECT_EQ(12u, keyFrames()[2].frameCount);
+    EXPECT_THAT(errors(), SizeIs(1));
 
     // Only a 3D frame has a view to capture.
     host().frames.setPlotType(ZOR_PLOT_CARTESIAN2D);
@@ -112,30 +124,6 @@ TEST_F(DialogMainTest, RenamingTakesTheNameTypedAndRefusesAnEmptyOneOrOneThatBre
         EXPECT_EQ(OddName, keyFrames()[1].name);
         EXPECT_EQ(OddName, control(viewNameField()).text);
     }
-}
-
-TEST_F(DialogMainTest, FrameCountFieldServesOneOrSeveralKeyFrames)
-{
-    openDialog();
-    for (const double psi : {10.0, 20.0, 30.0, 40.0})
-        appendView(psi);
-    select({0});
-    typeInto(frameCountField(), "10");
-    select({1});
-    typeInto(frameCountField(), "20");
-
-    select({0, 1});
-    EXPECT_EQ("", control(frameCountField()).text);
-    EXPECT_EQ(1, typeInto(frameCountField(), "15"));
-    EXPECT_EQ(15u, keyFrames()[0].frameCount);
-    EXPECT_EQ(15u, keyFrames()[1].frameCount);
-    EXPECT_EQ(30u, keyFrames()[2].frameCount);
-
-    select({2, 3});
-    EXPECT_EQ("30", control(frameCountField()).text);
-    EXPECT_EQ(0, typeInto(frameCountField(), "0"));
-    EXPECT_EQ(30u, keyFrames()[2].frameCount);
-    EXPECT_THAT(errors(), SizeIs(1));
 }
 
 TEST_F(DialogMainTest, SensitivitiesFollowTheListAndTheSelection)
@@ -242,7 +230,7 @@ TEST_F(DialogMainTest, OptionTogglesFlipTheSettingsAndAnimateAllSwitchesOffWhatT
     EXPECT_THAT(played.errors, IsEmpty());
 }
 
-TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotRecorded)
+TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenUnrecordedAndAnimateAllToFileEndsInAMovie)
 {
     openDialog();
     appendView(10.0);
@@ -268,22 +256,14 @@ TEST_F(DialogMainTest, AnimateSelectedPlaysAContinuousRangeOnScreenOnlyAndIsNotR
     EXPECT_NEAR(40.0, played.drawnPsi.back(), 1e-9);
     EXPECT_EQ(0, host().exports.starts());
     EXPECT_THAT(played.recorded, IsEmpty());
-}
 
-TEST_F(DialogMainTest, AnimateAllToFileGoesThroughTheExportOptionsAndEndsInAMovie)
-{
-    openDialog();
-    appendView(10.0);
-    select({0});
-    typeInto(frameCountField(), "3");
-    appendView(20.0);
-    host().macro.setRecording(true);
+    // Animate All goes through the export options into a movie, and is recorded.
     const std::string movie = file("flight.avi");
     const Outcome exported = animateToFile(movie);
 
     EXPECT_EQ(std::vector<int>{dialog()}, widgets().dialogsUp()) << "the export options are gone";
     EXPECT_EQ(1, host().exports.finishes());
-    EXPECT_EQ(4, host().exports.movieFrames());
+    EXPECT_EQ(7, host().exports.movieFrames());
     EXPECT_TRUE(std::filesystem::exists(movie));
     ASSERT_FALSE(exported.recorded.empty());
     EXPECT_EQ("$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate AnimationDestination=ToFile\"",
