@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <stdexcept>
 
 #include "support/Assertions.h"
@@ -25,19 +24,6 @@ TEST(EnumNameMapTest, FindsNamesInAnyAsciiLetterCaseAndNothingElse)
     EXPECT_EQ("ONE", names.toString(3));
     for (const int value : {0, 6, -1})
         EXPECT_THROW_MSG(names.toString(value), std::out_of_range, OutOfRange);
-}
-
-TEST(DestinationStreamTest, ReadsWordsAndFailsWithoutChangingTheValue)
-{
-    std::istringstream in("onscreen  TOFILE On");
-    Destination_e first = ToFile, second = OnScreen, third = ToFile;
-    EXPECT_TRUE(in >> first >> second);
-    EXPECT_FALSE(in >> third);
-    EXPECT_EQ(OnScreen, first);
-    EXPECT_EQ(ToFile, second);
-    EXPECT_EQ(ToFile, third);
-    in.clear();
-    EXPECT_FALSE(in >> third) << "nothing left to read";
 }
 
 TEST(ExportTablesTest, ExactlyTheSixMovieFormatsAreAnimationFormats)
