@@ -1,7 +1,6 @@
-// A host with a 3D frame, and the user's hands on the main dialog: open it
-// through the add-on's menu option, press its buttons, pick its menus, type
-// into its fields and select key frames, then let the host go idle; act()
-// runs a user's action and returns what came of it.
+// A host with a 3D frame and the user's hands on the main dialog: open it through the add-on's menu option, press
+// its buttons, pick its menus, type into its fields and select key frames, then let the host go idle; act() runs
+// a user's action and returns what came of it.
 //
 //   class MyTest : public DialogMainFixture {};
 //   TEST_F(MyTest, Something) { openDialog(); appendView(10.0); press(Append); ... }
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "ZorGUI.h"
-#include "ZorUtil.h"
 #include "support/HostFixture.h"
 #include "support/TempFolder.h"
 
@@ -37,9 +35,7 @@ class DialogMainFixture : public HostFixture {
 protected:
     // What came of one action: only what it added.
     struct Outcome {
-        std::vector<std::string> errors;
-        std::vector<std::string> messageBoxes;
-        std::vector<std::string> recorded;
+        std::vector<std::string> errors, messageBoxes, recorded;
         std::vector<double> drawnPsi;  // of every frame drawn on screen
     };
 
@@ -75,16 +71,16 @@ protected:
                 added(before.recorded, host().macro.lines()), drawnPsi};
     }
 
-    // Animate All into `movie` through the export options, in the format
-    // menu's item `format`; a movie that exists is written over.
-    Outcome animateToFile(const std::string& movie, const std::string& format = "AVI")
+    // Animate All into the AVI movie `movie` through the export options; a
+    // movie that exists is written over.
+    Outcome animateToFile(const std::string& movie)
     {
         chooseDestination(2);
         return act([&] {
             // The export options dialog is modal: it holds the lock while it is up.
             widgets().pressButton(control(dialog_main::AnimateAll));
             const int exportDialog = widgets().dialogsTitled("Export Options").at(0);
-            chooseItem(widgets().controlWithText(exportDialog, format), format);
+            chooseItem(widgets().controlWithText(exportDialog, "AVI"), "AVI");
             host().fileDialog.answerWith(movie);
             if (std::filesystem::exists(movie))
                 host().messages.answerQuestion(true);

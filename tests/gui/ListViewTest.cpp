@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "ZorGUI.h"
-#include "addon/AddOnLock.h"
 #include "gui/LineListModel.h"
 #include "support/HostFixture.h"
 
@@ -25,9 +24,8 @@ protected:
     void SetUp() override
     {
         HostFixture::SetUp();
-        const int dialog = scratchDialog();
-        AddOnLock lock;
-        list = ZorGUIListAdd(dialog, 0, 0, 50, 50, true, nullptr);
+        holdLock();
+        list = ZorGUIListAdd(scratchDialog(), 0, 0, 50, 50, true, nullptr);
     }
 
     // After `step` the control shows the model's lines, or its empty-list text
@@ -48,7 +46,7 @@ protected:
 // The view is bound to its control after it took the model, as when its
 // dialog opens; it is detached while the dialog is closed and the model is
 // edited meanwhile.
-TEST_F(ListViewTest, EveryKindOfChangeShowsTheModelsLinesAndKeepsTheSelectedPositions)
+TEST_F(ListViewTest, EveryChangeReachesTheControlKeepingTheSelectedPositionsAndEverySelectionIsTold)
 {
     LineListModel model({"a", "b", "c", "d", "e", "f"});
     ListView view;
@@ -82,29 +80,23 @@ TEST_F(ListViewTest, EveryKindOfChangeShowsTheModelsLinesAndKeepsTheSelectedPosi
     model.insertItems(3, {"x"});
     model.removeItems(0, 1);
     expectShows("edited after reattaching", model, {});
-}
 
-TEST_F(ListViewTest, SelectionModelsDropPositionsOutOfRangeAndTellTheirObserversEverySelection)
-{
-    LineListModel model({"a", "b", "c"});
-    ListView multi(list);
-    multi.setModel(&model);
-    ListSelectionModelInterface& selection = *multi.getSelectionModel();
+    // The selection keeps the positions in range and is told to its observers.
+    ListSelectionModelInterface& selection = *view.getSelectionModel();
     RecordingSelectionObserver observer;
     selection.addObserver(&observer);
-    select(multi, {7, 2, -1});
+    select(view, {7, 2, -1});
     EXPECT_EQ(Positions{3}, control(list).selection);
-    select(multi, {2, 0});
+    select(view, {2, 0});
     EXPECT_EQ((Positions{1, 3}), control(list).selection);
-
     EXPECT_EQ(-1, selection.getSelectedItem()) << "two selected";
-    select(multi, {1});
+    select(view, {1});
     EXPECT_EQ(1, selection.getSelectedItem());
-    select(multi, {});
+    select(view, {});
     EXPECT_EQ(-1, selection.getSelectedItem()) << "none selected";
     model.removeItems(2, 1);
     selection.removeObserver(&observer);
-    select(multi, {1});
+    select(view, {1});
     EXPECT_EQ((std::vector<Positions>{{2}, {0, 2}, {1}, {}, {}}), observer.heard);
 }
 

@@ -43,7 +43,6 @@ TEST(ListModelPreMappedTest, IgnoresEdits)
     numbers.removeItem(0);
     numbers.insertItem(0, 9);
     numbers.setItem(1, 9);
-    EXPECT_EQ(3u, numbers.getCount());
     EXPECT_EQ(2, numbers.getItem(1));
 }
 
