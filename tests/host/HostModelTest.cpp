@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -118,6 +119,7 @@ TEST_F(HostModelTest, ATurnChangesExactlyItsAngleAndCarriesTheViewerAlong)
         EXPECT_THAT(view().position, Pointwise(DoubleNear(1e-9), plus(origin, turn.to)));
         EXPECT_EQ(turn.anglesAfter, (std::array<double, 3>{view().psi, view().theta, view().alpha}));
         EXPECT_EQ(3.0, view().width);
+        EXPECT_NEAR(std::hypot(turn.to[0], turn.to[1], turn.to[2]), view().distanceToOrigin(), 1e-9);
     }
 }
 
@@ -179,8 +181,6 @@ TEST_F(HostModelTest, AnExportStartsOnlyForAMovieItCanWriteWhichAppearsUnderItsN
         setUpMovie(format, fileName);
         EXPECT_FALSE(ZorUtilExportStart()) << static_cast<int>(format) << " " << fileName;
     }
-    EXPECT_FALSE(ZorUtilExportIsRecording());
-    EXPECT_TRUE(folder.entries().empty());
     setUpMovie(ExportFormat::AVI, target);
     ASSERT_TRUE(ZorUtilExportStart());
     EXPECT_FALSE(ZorUtilExportStart()) << "one movie at a time";
