@@ -130,7 +130,6 @@ bool ExportModel::nextFrame()
 {
     if (!recording_)
         return false;
-    ++nextFrames_;
     return addFrame();
 }
 

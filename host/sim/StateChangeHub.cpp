@@ -37,12 +37,6 @@ void StateChangeHub::removeAll(StateChangeNotifierInterface* notifier)
                      listeners_.end());
 }
 
-bool StateChangeHub::isListening(const StateChangeListenerInterface* listener) const
-{
-    return std::any_of(listeners_.begin(), listeners_.end(),
-                       [&](const auto& entry) { return entry.second == listener; });
-}
-
 void StateChangeHub::notify(int code)
 {
     notified_.push_back(code);

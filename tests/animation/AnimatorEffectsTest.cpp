@@ -1,12 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "animation/AnimationTestSupport.h"
 #include "animation/AnimatorFade.h"
 #include "animation/AnimatorStreams.h"
+#include "animation/AnimatorTime.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -21,33 +21,11 @@ const char* const TimeAnchor = "STREAMATTRIBUTES STREAMTIMING TIMEANCHOR";
 // The factor of a frame that leaves the light as it was.
 const double Untouched = -1.0;
 
-class AnimatorEffectsTest : public HostFixture {
-protected:
-    static AnimationSettings_s fadeSettings(bool fadeIn, bool fadeOut)
-    {
-        AnimationSettings_s settings;
-        settings.fadeIn = fadeIn;
-        settings.fadeOut = fadeOut;
-        return settings;
-    }
+// The effects played with the key frame views: the fade, the streamtraces'
+// anchor and the solution time.
+class AnimatorEffectsTest : public HostFixture {};
 
-    // The factor by which the fade scaled the host's light (75 and 25) at
-    // each of `frames`, or Untouched.
-    static std::vector<double> factorsAt(AnimatorFade& fade, const std::vector<uint32_t>& frames)
-    {
-        std::vector<double> factors;
-        for (uint32_t frame : frames) {
-            host().styles.setValue(Intensity, 75.0 * Untouched);
-            host().styles.setValue(BackgroundLight, 25.0 * Untouched);
-            fade.animateFrame(frame);
-            factors.push_back(host().styles.doubleValue(Intensity) / 75.0);
-            EXPECT_DOUBLE_EQ(factors.back(), host().styles.doubleValue(BackgroundLight) / 25.0) << "frame " << frame;
-        }
-        return factors;
-    }
-};
-
-TEST_F(AnimatorEffectsTest, FadeScalesTheLightAtTheStartAndTheEnd)
+TEST_F(AnimatorEffectsTest, FadeScalesTheLightAtTheStartAndTheEndWithTheFrameAxisHidden)
 {
     const double U = Untouched;
     const struct {
@@ -67,30 +45,26 @@ TEST_F(AnimatorEffectsTest, FadeScalesTheLightAtTheStartAndTheEnd)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.numFrames << " frames, in " << c.fadeIn << ", out " << c.fadeOut);
-        AnimatorFade fade(listOfFrames(c.numFrames), fadeSettings(c.fadeIn, c.fadeOut), nullptr);
-        EXPECT_THAT(factorsAt(fade, c.frames), Pointwise(DoubleNear(1e-12), c.factors));
+        AnimationSettings_s settings;
+        settings.fadeIn = c.fadeIn;
+        settings.fadeOut = c.fadeOut;
+        AnimatorFade fade(listOfFrames(c.numFrames), settings, nullptr);
+        EXPECT_FALSE(host().styles.boolValue(FrameAxis)) << "the frame axis is hidden while the fade lives";
+        // The factor by which the fade scaled the host's light (75 and 25), or Untouched.
+        std::vector<double> factors;
+        for (uint32_t frame : c.frames) {
+            host().styles.setValue(Intensity, 75.0 * Untouched);
+            host().styles.setValue(BackgroundLight, 25.0 * Untouched);
+            fade.animateFrame(frame);
+            factors.push_back(host().styles.doubleValue(Intensity) / 75.0);
+            EXPECT_DOUBLE_EQ(factors.back(), host().styles.doubleValue(BackgroundLight) / 25.0) << "frame " << frame;
+        }
+        EXPECT_THAT(factors, Pointwise(DoubleNear(1e-12), c.factors));
     }
-}
-
-TEST_F(AnimatorEffectsTest, FadeHidesTheFrameAxisUntilItRestoresTheHost)
-{
-    host().styles.setValue(Intensity, 60.0);
-    host().styles.setValue(BackgroundLight, 20.0);
-    keepHostStyles();
-    {
-        AnimatorFade fade(listOfFrames(20), fadeSettings(true, true), nullptr);
-        EXPECT_FALSE(host().styles.boolValue(FrameAxis));
-        fade.animateFrame(0);
-        EXPECT_EQ(0.0, host().styles.doubleValue(Intensity));
-    }
-    EXPECT_TRUE(hostInvariantsHold());
-
+    // The fixture sees the light and the frame axis restored; a hidden axis stays hidden.
     host().styles.setValue(FrameAxis, false);
-    {
-        AnimatorFade fade(listOfFrames(20), fadeSettings(true, false), nullptr);
-    }
-    EXPECT_FALSE(host().styles.boolValue(FrameAxis));
     keepHostStyles();
+    AnimatorFade(listOfFrames(20), AnimationSettings_s(), nullptr);
 }
 
 TEST_F(AnimatorEffectsTest, StreamsAdvanceTheAnchorOncePerPlayedFrame)
@@ -104,6 +78,50 @@ TEST_F(AnimatorEffectsTest, StreamsAdvanceTheAnchorOncePerPlayedFrame)
         anchors.push_back(host().styles.doubleValue(TimeAnchor));
     }
     EXPECT_THAT(anchors, Pointwise(DoubleNear(1e-12), {2.1, 2.2, 2.3}));
+}
+
+TEST_F(AnimatorEffectsTest, TimeOperationsGiveEveryFrameItsTime)
+{
+    // A key frame of `frameCount` frames captured at `time`.
+    const auto at = [](uint32_t frameCount, double time) { return keyFrameAt(0.0, frameCount, time); };
+    const struct {
+        const char* what;
+        // Enabled zones of one strand at these solution times.
+        std::vector<double> zoneTimes;
+        std::vector<KeyFrame_s> keyFrames;
+        TimeAnimationOperation_e operation;
+        int32_t numCycles;
+        std::vector<double> expected;
+    } cases[] = {
+        {"forward", {8.0, 0.0, 4.0}, listOfFrames(5), Forward, 1, {0, 2, 4, 6, 8}},
+        {"forward ignores cycles", {0.0, 8.0}, listOfFrames(5), Forward, 3, {0, 2, 4, 6, 8}},
+        {"loop", {0.0, 4.0}, listOfFrames(11), Loop, 2, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 4}},
+        {"bounce", {0.0, 3.0}, listOfFrames(9), Bounce, 1, {0, 1, 2, 3, 3, 2, 1, 0, 3}},
+        {"one value per cycle is the minimum", {1.0, 4.0}, listOfFrames(3), Loop, 3, {1, 1, 1}},
+        {"no value per cycle leaves the maximum", {1.0, 4.0}, listOfFrames(3), Bounce, 2, {4, 4, 4}},
+        {"cycles below one play one", {0.0, 8.0}, listOfFrames(5), Loop, 0, {0, 2, 4, 6, 8}},
+        {"no zones", {}, listOfFrames(3), Forward, 1, {0, 0, 0}},
+        {"as captured", {}, {at(2, 0.0), at(5, 10.0), at(7, 20.0)}, AsCaptured, 1, {0, 5, 10, 12, 14, 16, 18, 20}},
+        {"as captured, an empty segment", {}, {at(2, 0.0), at(0, 10.0), at(7, 20.0)}, AsCaptured, 1, {0, 5, 20}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        freshHost();
+        addFrame(ZOR_PLOT_CARTESIAN3D);
+        for (double time : c.zoneTimes)
+            host().dataSet.addZone(1, time);
+        AnimationSettings_s settings;
+        settings.animateTime = true;
+        settings.timeAnimationOperation = c.operation;
+        settings.numCycles = c.numCycles;
+        AnimatorTime animator(c.keyFrames, settings, nullptr);
+        std::vector<double> times;
+        for (uint32_t frame = 0; frame < animator.getNumFrames(); ++frame) {
+            animator.animateFrame(frame);
+            times.push_back(host().dataSet.solutionTime());
+        }
+        EXPECT_THAT(times, Pointwise(DoubleNear(1e-12), c.expected));
+    }
 }
 
 }  // namespace

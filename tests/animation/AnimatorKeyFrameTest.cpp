@@ -99,7 +99,7 @@ TEST_F(AnimatorKeyFrameTest, WidthIsSetWithPerspectiveOffAndPerspectiveKept)
 TEST_F(AnimatorKeyFrameTest, CancelWhileComputingStopsAfterTheViewInHand)
 {
     host().status.cancelAtCheck(2);
-    EXPECT_THROW_MSG(AnimatorKeyFrame(listOfFrames(10), nullptr), KeyFrameError, "Animation canceled.");
+    EXPECT_THROW(AnimatorKeyFrame(listOfFrames(10), nullptr), KeyFrameError);
     EXPECT_EQ(2, host().status.checks());
     EXPECT_FALSE(host().status.isShown());
     EXPECT_EQ("Creating interpolated views.... Press [Esc] or click [Stop] to cancel.", host().status.texts().at(0));

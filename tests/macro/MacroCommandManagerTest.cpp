@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "support/HostFixture.h"
+#include "support/Assertions.h"
 
 namespace {
 
@@ -111,21 +110,6 @@ TEST(MacroCommandValueTest, ReadsTheFirstOccurrenceAsExactlyOneName)
             KeyFrameError, "Invalid macro command: invalid value for parameter \"AnimationDestination\"");
         EXPECT_EQ(OnScreen, destination);
     }
-}
-
-class MacroCommandRecordTest : public HostFixture {};
-
-TEST_F(MacroCommandRecordTest, RecordsOneCommandInTheHostsFormOnlyWhileTheHostRecords)
-{
-    macroCommandManager().recordCommand(Animate, {{AnimationDestination, "OnScreen"}});
-    EXPECT_TRUE(host().macro.lines().empty());
-    host().macro.setRecording(true);
-    // A failed compose records nothing and leaves the lock balanced (the fixture checks).
-    EXPECT_THROW(macroCommandManager().recordCommand(static_cast<Command_e>(7), {}), std::out_of_range);
-    macroCommandManager().recordCommand(OpenSettingsFile, {{FileName, "/tmp/my anim.keyframe"}});
-    EXPECT_EQ((std::vector<std::string>{"$!ADDONCOMMAND ADDON = \"Key Frame Animation\" "
-                                        "COMMAND = \"OpenSettingsFile FileName=\\\"/tmp/my anim.keyframe\\\"\""}),
-              host().macro.lines());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ZorUtil.h"
 #include "support/HostFixture.h"
@@ -12,14 +13,6 @@
 // freed exactly once.
 class FileNameSelectorTest : public HostFixture {
 protected:
-    static const std::vector<zorsim::MessageBox>& questions() { return host().messages.messageBoxes(); }
-    // The text of the n-th message box, which must ask yes or no.
-    static std::string question(std::size_t n)
-    {
-        EXPECT_EQ(ZOR_MESSAGE_QUESTION, questions().at(n).kind);
-        return questions().at(n).text;
-    }
-
     FileNameSelector selector{"animation", "keyframe", "Key Frame Animation"};
     TempFolder folder;
 };
@@ -44,10 +37,16 @@ TEST_F(FileNameSelectorTest, ExtensionRules)
     }
 }
 
-TEST_F(FileNameSelectorTest, NameAndExtensionFollowEachOther)
+TEST_F(FileNameSelectorTest, NameAndExtensionFollowEachOtherAndACancelChangesNothing)
 {
-    EXPECT_EQ("animation.keyframe", selector.getFileName());
+    host().fileDialog.answerCancel();
+    EXPECT_FALSE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
     EXPECT_FALSE(selector.isConfirmed());
+    EXPECT_EQ("animation.keyframe", selector.getFileName());
+    const zorsim::FileDialogRequest& request = host().fileDialog.requests().at(0);
+    EXPECT_EQ("Key Frame Animation|animation.keyframe|*.keyframe",
+              request.fileTypeName + "|" + request.proposedName + "|" + request.filter);
+    EXPECT_TRUE(messageBoxTexts().empty());
 
     selector.setFileName("/movies/take.avi");
     EXPECT_EQ("avi", selector.getExtension()) << "a name's own extension becomes the default";
@@ -59,58 +58,40 @@ TEST_F(FileNameSelectorTest, NameAndExtensionFollowEachOther)
     EXPECT_FALSE(selector.isConfirmed());
 }
 
-TEST_F(FileNameSelectorTest, CancelChangesNothingAndPassesTheDialogItsSettings)
-{
-    host().fileDialog.answerCancel();
-    EXPECT_FALSE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
-    EXPECT_FALSE(selector.isConfirmed());
-    EXPECT_EQ("animation.keyframe", selector.getFileName());
-
-    const zorsim::FileDialogRequest& request = host().fileDialog.requests().at(0);
-    EXPECT_EQ(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE, request.option);
-    EXPECT_EQ("Key Frame Animation|animation.keyframe|*.keyframe",
-              request.fileTypeName + "|" + request.proposedName + "|" + request.filter);
-    EXPECT_TRUE(questions().empty());
-}
-
-TEST_F(FileNameSelectorTest, AnotherExtensionIsQuestionedWhenOpeningToo)
-{
-    const std::string chosen = folder.path("walk.KEYFRAME");
-    host().fileDialog.answerWith(chosen);
-    host().messages.answerQuestion(false);
-    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
-    EXPECT_EQ(folder.path("walk.keyframe"), selector.getFileName()) << "No restores the default extension";
-
-    EXPECT_EQ("You have specified an extension other than the default file extension\nAre you sure you want to save "
-              "the file as " +
-                  chosen + "\nClick \"No\" to restore the default file extension.",
-              question(0));
-
-    host().fileDialog.answerWith(folder.path("walk.txt"));
-    host().messages.answerQuestion(true);
-    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
-    EXPECT_EQ(folder.path("walk.txt"), selector.getFileName()) << "Yes keeps the chosen extension";
-}
-
-TEST_F(FileNameSelectorTest, OverwritingAnExistingFileIsAskedOnlyWhenSavingByItsCompletedName)
+// Overwriting is asked about only when saving, by the name completed with
+// the extension; another extension is questioned when opening too.
+TEST_F(FileNameSelectorTest, TheUserIsAskedAboutOverwritingAndAboutAnotherExtension)
 {
     const std::string existing = folder.path("old.keyframe");
     writeFile(existing, "#!KeyFrame 1");
-
     host().fileDialog.answerWith(folder.path("old"));
     host().messages.answerQuestion(false);
     EXPECT_FALSE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
     EXPECT_FALSE(selector.isConfirmed());
     EXPECT_EQ("animation.keyframe", selector.getFileName());
-    EXPECT_EQ("The file: " + existing + " exists.\nAre you sure you want to overwrite it?", question(0));
-
     host().fileDialog.answerWith(existing);
     host().messages.answerQuestion(true);
     EXPECT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE));
     EXPECT_EQ(existing, selector.getFileName());
-
     host().fileDialog.answerWith(existing);
     EXPECT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
-    EXPECT_EQ(2U, questions().size()) << "opening never asks about overwriting";
+
+    const std::string chosen = folder.path("walk.KEYFRAME");
+    host().fileDialog.answerWith(chosen);
+    host().messages.answerQuestion(false);
+    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
+    EXPECT_EQ(folder.path("walk.keyframe"), selector.getFileName()) << "No restores the default extension";
+    host().fileDialog.answerWith(folder.path("walk.txt"));
+    host().messages.answerQuestion(true);
+    ASSERT_TRUE(selector.selectFileName(ZOR_FILE_DIALOG_OPEN));
+    EXPECT_EQ(folder.path("walk.txt"), selector.getFileName()) << "Yes keeps the chosen extension";
+
+    const std::vector<std::string> asked = messageBoxTexts();
+    ASSERT_EQ(4U, asked.size()) << "opening never asks about overwriting";
+    EXPECT_EQ("The file: " + existing + " exists.\nAre you sure you want to overwrite it?", asked[0]);
+    EXPECT_EQ("You have specified an extension other than the default file extension\nAre you sure you want to save "
+              "the file as " +
+                  chosen + "\nClick \"No\" to restore the default file extension.",
+              asked[2]);
     EXPECT_EQ(0, host().messages.unansweredQuestions());
 }

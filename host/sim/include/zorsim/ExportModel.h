@@ -63,7 +63,6 @@ public:
     void refuseStarts(bool refuse) { refuseStarts_ = refuse; }
 
     int starts() const { return starts_; }
-    int nextFrames() const { return nextFrames_; }
     int finishes() const { return finishes_; }
     int cancels() const { return cancels_; }
     // Frames of the running or last movie.
@@ -89,7 +88,6 @@ private:
     std::string targetPath_;
     std::string temporaryPath_;
     int starts_ = 0;
-    int nextFrames_ = 0;
     int finishes_ = 0;
     int cancels_ = 0;
     int movieFrames_ = 0;

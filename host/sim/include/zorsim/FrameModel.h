@@ -45,7 +45,6 @@ public:
     bool lightweightPopStart();
     int lightweightPopNext();
     void lightweightPopEnd();
-    bool isLightweightPopping() const { return popIndex_ >= 0; }
 
     // Screen pixels per frame unit, and the work area in pixels.
     double pixelsPerUnit = 96.0;

@@ -42,8 +42,6 @@ public:
     std::size_t setsOut() const { return sets_.size(); }
     bool nothingOut() const { return strings_.empty() && arrays_.empty() && sets_.empty(); }
     int faults() const { return faults_; }
-    // The faults that freed a string or array a second time.
-    int doubleFrees() const { return doubleFrees_; }
 
 private:
     // Moves `block` from `out` to `freed`; false (and a fault) when it was not out.
@@ -56,7 +54,6 @@ private:
     std::set<const void*> freedArrays_;
     bool failNextString_ = false;
     int faults_ = 0;
-    int doubleFrees_ = 0;
 };
 
 }  // namespace zorsim

@@ -21,7 +21,6 @@ public:
     // came without its start.
     bool isBalanced() const;
     bool isHeld() const;
-    int unmatchedFinishes() const { return unmatchedFinishes_; }
     int starts() const { return starts_; }
 
 private:

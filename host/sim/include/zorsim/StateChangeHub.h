@@ -14,7 +14,6 @@ public:
     void add(StateChangeNotifierInterface* notifier, StateChangeListenerInterface* listener);
     void remove(StateChangeNotifierInterface* notifier, StateChangeListenerInterface* listener);
     void removeAll(StateChangeNotifierInterface* notifier);
-    bool isListening(const StateChangeListenerInterface* listener) const;
     std::size_t listenerCount() const { return listeners_.size(); }
 
     // Tells every registered listener, in registration order; a listener
