@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -111,19 +112,40 @@ void ZorhostProcess::type(const std::string& keys) const
         ADD_FAILURE() << "cannot type on the terminal";
 }
 
-ProgramRun ZorhostProcess::finish()
+namespace {
+
+ProgramRun endOf(int status, std::string output)
 {
     ProgramRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    run.output = std::move(output);
+    return run;
+}
+
+}  // namespace
+
+ProgramRun runCommand(const std::string& command)
+{
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return {};
+    std::string output;
+    char bytes[4096];
+    for (std::size_t count; (count = std::fread(bytes, 1, sizeof bytes, pipe)) > 0;)
+        output.append(bytes, count);
+    return endOf(pclose(pipe), std::move(output));
+}
+
+ProgramRun ZorhostProcess::finish()
+{
     int status = 0;
     const bool ended = child_ > 0 && waitUntil([&] { return waitpid(child_, &status, WNOHANG) == child_; }, 100);
     readOutput();
-    run.output = output_;
     if (!ended)
-        return run;
+        return {-1, 0, output_};
     child_ = -1;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return run;
+    return endOf(status, output_);
 }
 
 std::string ZorhostFolderTest::writeFile(const std::string& name, const std::string& text) const

@@ -7,7 +7,8 @@
 //       const ProgramRun run = zorhost({"--frame-log", "log.csv", "m.mcr"});
 //   }
 //
-// Runs the zorhost built beside the tests (the support library knows where).
+// Runs the zorhost built beside the tests (the support library knows where);
+// runCommand runs any other command and reads it the same way.
 #ifndef KFA_TESTS_ZORHOST_RUN_H
 #define KFA_TESTS_ZORHOST_RUN_H
 
@@ -28,6 +29,9 @@ struct ProgramRun {
     // Both standard streams.
     std::string output;
 };
+
+// Runs the shell command `command` to its end, both streams read as one.
+ProgramRun runCommand(const std::string& command);
 
 struct RunOptions {
     // The standard streams are a terminal (as when a person types the

@@ -6,11 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "window/SessionSettings.h"
 #include "window/ViewWidget.h"
@@ -37,11 +33,6 @@ void WindowFixture::SetUp()
 {
     HostFixture::SetUp();
     startApplication();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-               std::to_string(::getpid()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
     waiting_ = std::make_unique<QObject>();
     window_ = std::make_unique<zorhost::MainWindow>(host());
     window_->resize(640, 560);
@@ -56,34 +47,26 @@ void WindowFixture::TearDown()
         ADD_FAILURE() << "never came: " << step->objectName().toStdString();
     waiting_.reset();
     window_.reset();
-    std::filesystem::remove_all(folder_);
     HostFixture::TearDown();
 }
 
 std::string WindowFixture::writeFile(const std::string& name, const std::string& text) const
 {
-    std::ofstream(file(name)) << text;
+    ::writeFile(file(name), text);
     return file(name);
 }
 
-std::string WindowFixture::read(const std::string& path)
+void WindowFixture::focus(QWidget& window)
 {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
 }
 
-void WindowFixture::activate()
+void WindowFixture::pick(char menu, char entry, QWidget* in)
 {
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void WindowFixture::pick(char menu, char entry)
-{
-    activate();
-    QTest::keyClick(window_.get(), static_cast<Qt::Key>(menu), Qt::AltModifier);
+    QWidget& target = in != nullptr ? *in : *window_;
+    focus(target);
+    QTest::keyClick(&target, static_cast<Qt::Key>(menu), Qt::AltModifier);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(nullptr, popup) << "no menu opened for Alt+" << menu;
     QTest::keyClick(popup, static_cast<Qt::Key>(entry));
@@ -96,6 +79,40 @@ void WindowFixture::drag(Qt::MouseButton button, QPoint step)
     QTest::mousePress(view, button, {}, from);
     QTest::mouseMove(view, from + step / 2);
     QTest::mouseRelease(view, button, {}, from + step);
+}
+
+zorhost::DialogWindow& WindowFixture::dialogTitled(const std::string& title)
+{
+    const std::vector<int> ids = host().widgets.dialogsTitled(title);
+    zorhost::DialogWindow* dialog = ids.empty() ? nullptr : window().dialogs().windowOf(ids.front());
+    if (dialog == nullptr)
+        throw std::runtime_error("no window for the dialog " + title);
+    return *dialog;
+}
+
+QWidget& WindowFixture::control(zorhost::DialogWindow& dialog, const std::string& text)
+{
+    const int id = host().widgets.controlWithText(dialog.dialogId(), text);
+    auto* widget = dialog.findChild<QWidget*>("control" + QString::number(id));
+    if (widget == nullptr)
+        throw std::runtime_error("no widget for the control " + text);
+    return *widget;
+}
+
+void WindowFixture::clickLine(QListWidget& list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualItemRect(list.item(row)).center());
+}
+
+void WindowFixture::typeInto(QWidget& field, const QString& text, Qt::Key key)
+{
+    auto* edit = qobject_cast<QLineEdit*>(&field);
+    ASSERT_NE(nullptr, edit);
+    focus(*edit->window());
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, key);
 }
 
 void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()> step, const char* what)

@@ -1,7 +1,7 @@
 // The windowed host as a person uses it, on Qt's offscreen platform, with
-// real mouse and key events: menus and their mnemonics, the add-on's option
-// and file dialogs, the view under the mouse, macros played and recorded,
-// and long tasks stopped from the status bar.
+// real mouse and key events: menus and their mnemonics, the view under the
+// mouse, macros played and recorded, and long tasks stopped from the status
+// bar.
 #include <gmock/gmock.h>
 
 #include <QAction>
@@ -16,37 +16,26 @@
 #include <QTextBrowser>
 #include <QWheelEvent>
 
-#include <sys/wait.h>
-
-#include <cmath>
-#include <cstdio>
-#include <filesystem>
-
 #include "ZorTypes.h"
 #include "player/HostScene.h"
 #include "render/ViewTransform.h"
-#include "window/DialogLayer.h"
+#include "support/ZorhostRun.h"
 #include "window/HostMenus.h"
 #include "window/TaskStatus.h"
 #include "window/TimeSlider.h"
 #include "window/ViewWidget.h"
 #include "window/WindowFixture.h"
 
-using ::testing::ElementsAre;
+using ::testing::DoubleNear;
 using ::testing::HasSubstr;
+using ::testing::Pointwise;
 
 namespace {
 
-const char* const addOnOption = "&Key Frame Animation...";
-
-void expectSameView(const zorsim::ViewState& expected, const zorsim::ViewState& actual)
+// The view's angles, position and width.
+std::vector<double> viewValues(const zorsim::ViewState& view)
 {
-    EXPECT_NEAR(expected.psi, actual.psi, 1e-9);
-    EXPECT_NEAR(expected.theta, actual.theta, 1e-9);
-    EXPECT_NEAR(expected.alpha, actual.alpha, 1e-9);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_NEAR(expected.position[i], actual.position[i], 1e-9) << "position " << i;
-    EXPECT_NEAR(expected.width, actual.width, 1e-9);
+    return {view.psi, view.theta, view.alpha, view.position[0], view.position[1], view.position[2], view.width};
 }
 
 // Where the view shows the rotation origin, in the view's pixels.
@@ -64,49 +53,20 @@ QPointF originOnScreen(const zorsim::Host& host, const QWidget& view)
 
 class WindowTest : public WindowFixture {};
 
-TEST_F(WindowTest, MenusFollowTheHostAndTheAddOnsOptionOpensItsDialogAndFileDialogs)
+TEST_F(WindowTest, MenusFollowTheHostAndTheAddOnsOptionGreysForA2DFrame)
 {
     QStringList titles;
     for (QAction* menu : window().menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(QStringList({"&File", "&View", "&Tools", "&Help"}), titles);
     EXPECT_EQ("zorhost \u2014 Key Frame Animation", window().windowTitle().toStdString());
-    QAction* option = window().menus().optionAction(addOnOption);
+    QAction* option = window().menus().optionAction("&Key Frame Animation...");
     ASSERT_NE(nullptr, option);
     EXPECT_TRUE(option->isEnabled());
-
-    pick('T', 'K');
-    const std::vector<int> up = host().widgets.dialogsUp();
-    ASSERT_EQ(1u, up.size());
-    zorhost::DialogWindow* dialog = window().dialogs().windowOf(up.front());
-    ASSERT_NE(nullptr, dialog);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ("Key Frame Animation", dialog->windowTitle().toStdString());
-
-    // Save As asks for a file of the add-on's type; a name with another
-    // extension brings the add-on's question, and No puts its own back.
-    QStringList filters;
-    answerFileDialog(file("views.txt"), [&filters](QFileDialog& files) { filters = files.nameFilters(); });
-    std::string question;
-    answerMessageBox(QMessageBox::No, &question);
-    const int dialogId = up.front();
-    window().act([&] {
-        host().widgets.pressButton(host().widgets.controlWithText(dialogId, "&Append     "));
-        const int menuBar = host().widgets.controlsOf(dialogId, zorsim::ControlKind::MenuBar).at(0);
-        host().widgets.pickMenuEntry(
-            host().widgets.menuEntry(host().widgets.menuEntry(menuBar, "&File"), "Save Animation File &As..."));
-    });
-    EXPECT_EQ(QStringList({"Key Frame Animation (*.keyframe)", "All files (*)"}), filters);
-    EXPECT_THAT(question, HasSubstr("an extension other than the default"));
-    EXPECT_TRUE(std::filesystem::exists(file("views.keyframe")));
-    EXPECT_FALSE(std::filesystem::exists(file("views.txt")));
-
-    // A 2D frame greys the option, and the add-on drops its dialog.
     EXPECT_TRUE(window().playMacroFile(writeFile("flat.mcr", "$!FRAMESETUP PLOTTYPE = CARTESIAN2D\n")));
     EXPECT_FALSE(option->isEnabled());
-    EXPECT_FALSE(dialog->isVisible());
 
-    activate();
+    focus(window());
     QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window().isVisible());
 }
@@ -119,7 +79,7 @@ TEST_F(WindowTest, DragsTurnAndMoveTheViewAndTheWheelZoomsIt)
     drag(Qt::LeftButton, {50, -30});
     expected.rotate(ZOR_ROTATE_THETA, 50 * ViewNavigator::degreesPerPixel);
     expected.rotate(ZOR_ROTATE_PSI, 30 * ViewNavigator::degreesPerPixel);
-    expectSameView(expected, host().view.current());
+    EXPECT_THAT(viewValues(host().view.current()), Pointwise(DoubleNear(1e-9), viewValues(expected)));
     EXPECT_NE(before, window().view().picture());
 
     for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton}) {
@@ -149,20 +109,18 @@ TEST_F(WindowTest, PlaysAMacroFromTheFileMenuAndShowsAFailedLineInAMessageBox)
         << "the file dialog remembers its folders for the next run";
     EXPECT_EQ(redraws + 1, host().drawing.redraws());
 
-    const struct {
-        const char* macro;
-        const char* message;
-    } failures[] = {
+    // A line the reader refuses, and one the host refuses when played.
+    const std::pair<const char*, const char*> failures[] = {
         {"$!REDRAW\n$!BOGUS\n", ":2: unknown command $!BOGUS"},
         {"$!FRAMESETUP PLOTTYPE = XYLINE\n$!ROTATE3D AXIS = PSI ANGLE = 5\n",
          ":2: the current frame has no 3D view to rotate"},
     };
-    for (const auto& failure : failures) {
-        const std::string path = writeFile("failing.mcr", failure.macro);
+    for (const auto& [macro, message] : failures) {
+        const std::string path = writeFile("failing.mcr", macro);
         std::string shown;
         answerMessageBox(QMessageBox::Ok, &shown);
         EXPECT_FALSE(window().playMacroFile(path));
-        EXPECT_EQ(path + failure.message, shown);
+        EXPECT_EQ(path + message, shown);
         EXPECT_FALSE(window().isBusy());
     }
 }
@@ -171,7 +129,8 @@ TEST_F(WindowTest, StopAndEscCancelALongTaskWhileTheWindowStaysResponsive)
 {
     const std::string macro = longAnimationMacro();
     for (const bool useEsc : {false, true}) {
-        activate();
+        SCOPED_TRACE(useEsc);
+        focus(window());
         auto& status = window().taskStatus();
         auto* stop = status.findChild<QPushButton*>("stopButton");
         bool seenRunning = false;
@@ -187,9 +146,9 @@ TEST_F(WindowTest, StopAndEscCancelALongTaskWhileTheWindowStaysResponsive)
         std::string shown;
         answerMessageBox(QMessageBox::Ok, &shown);
         EXPECT_FALSE(window().playMacroFile(macro));
-        EXPECT_TRUE(seenRunning) << useEsc;
-        EXPECT_THAT(shown, HasSubstr("Animation canceled.")) << useEsc;
-        EXPECT_LT(host().status.checks(), 1000) << useEsc;
+        EXPECT_TRUE(seenRunning);
+        EXPECT_THAT(shown, HasSubstr("Animation canceled."));
+        EXPECT_LT(host().status.checks(), 1000);
         EXPECT_FALSE(stop->isVisible());
         EXPECT_TRUE(window().menus().menu(1)->actions().front()->isEnabled());
     }
@@ -223,7 +182,7 @@ TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
     pick('F', 'R');
     ASSERT_EQ(2.0, recordedTime);
 
-    const std::string macro = read(file("recorded.mcr"));
+    const std::string macro = readFile(file("recorded.mcr"));
     EXPECT_THAT(macro, HasSubstr("$!ROTATE3D AXIS = THETA ANGLE = -14\n$!ROTATE3D AXIS = PSI ANGLE = -8\n"));
     EXPECT_THAT(macro, HasSubstr("$!STYLE PATH = \"THREEDVIEW VIEWERPOSITION X\" VALUE = "));
     EXPECT_THAT(macro, HasSubstr("$!SOLUTIONTIME TIME = 2\n"));
@@ -233,7 +192,7 @@ TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
     QTest::keyClick(&slider, Qt::Key_Home);
     EXPECT_EQ(0.0, host().dataSet.solutionTime());
     EXPECT_TRUE(window().playMacroFile(file("recorded.mcr")));
-    expectSameView(recorded, host().view.current());
+    EXPECT_THAT(viewValues(host().view.current()), Pointwise(DoubleNear(1e-9), viewValues(recorded)));
     EXPECT_EQ(recordedTime, host().dataSet.solutionTime());
     EXPECT_EQ(slider.maximum(), slider.value());
 }
@@ -255,17 +214,10 @@ TEST_F(WindowTest, HelpShowsTheGuideAndWhatIsLoaded)
 TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
 {
     for (const char* display : {"", "DISPLAY=:4711"}) {
-        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + display +
-                                    " '" + ZORHOST_PATH + "' --window 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        ASSERT_NE(nullptr, pipe);
-        std::string output;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-            output += buffer;
-        const int status = pclose(pipe);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << display << ": " << output;
-        EXPECT_THAT(output, ::testing::MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"))
-            << display;
+        SCOPED_TRACE(display);
+        const ProgramRun run = runCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
+                                          display + " '" + ZORHOST_PATH + "' --window");
+        EXPECT_EQ(2, run.status) << run.output;
+        EXPECT_THAT(run.output, ::testing::MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"));
     }
 }
