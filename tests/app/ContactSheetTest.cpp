@@ -21,25 +21,26 @@ Image flat(int width, int height, std::uint8_t grey)
 
 TEST(ContactSheetTest, ChoosesUpToSixteenFramesEvenlyFromFirstToLast)
 {
-    struct Case {
-        int drawn;
-        std::vector<int> chosen;
-    };
-    const Case cases[] = {
+    const std::pair<int, std::vector<int>> cases[] = {
         {0, {}},
         {3, {0, 1, 2}},
         {31, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30}},
         {17, {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [drawn, chosen] : cases) {
+        SCOPED_TRACE(drawn);
         ContactSheet sheet(8);
-        for (int frame = 0; frame < c.drawn; ++frame)
+        for (int frame = 0; frame < drawn; ++frame)
             sheet.addFrame(100 + frame, flat(16, 8, 1));
-        std::vector<int> expected;
-        for (int frame : c.chosen)
-            expected.push_back(100 + frame);
-        EXPECT_EQ(expected, sheet.chosenFrames()) << c.drawn;
+        std::vector<int> numbers;
+        for (int frame : chosen)
+            numbers.push_back(100 + frame);
+        EXPECT_EQ(numbers, sheet.chosenFrames());
     }
+    // Without a frame there is no picture.
+    std::ostringstream out;
+    EXPECT_THROW(ContactSheet().write(out), PngError);
+    EXPECT_TRUE(out.str().empty());
 }
 
 TEST(ContactSheetTest, LaysOutLabelledTilesFourToARow)
@@ -57,11 +58,4 @@ TEST(ContactSheetTest, LaysOutLabelledTilesFourToARow)
     // The fifth tile opens the second row; the rest of that row is empty.
     EXPECT_EQ(200, composed.pixel(4 + 39, 38 + 29)[0]);
     EXPECT_EQ(60, composed.pixel(48 + 20, 38 + 20)[0]);
-}
-
-TEST(ContactSheetTest, WithoutAFrameThereIsNoPicture)
-{
-    std::ostringstream out;
-    EXPECT_THROW(ContactSheet().write(out), PngError);
-    EXPECT_TRUE(out.str().empty());
 }

@@ -77,7 +77,9 @@ TEST(MacroLanguageTest, ReadsNamesKeysAndWordsInUpperCaseAndEachKindOfValue)
 
 TEST(MacroLanguageTest, SkipsBlankLinesAndComments)
 {
-    const std::vector<MacroCommand> commands = read("#!MC 1\n\n$!REDRAW\r\n \t\r\n   # $!REDRAW\n$!DELETEFRAME\n");
+    // A byte order mark is no fault.
+    const std::vector<MacroCommand> commands =
+        read("\xEF\xBB\xBF#!MC 1\n\n$!REDRAW\r\n \t\r\n   # $!REDRAW\n$!DELETEFRAME\n");
     ASSERT_EQ(2u, commands.size());
     EXPECT_EQ(3, commands[0].line);
     EXPECT_EQ(6, commands[1].line);
@@ -90,6 +92,8 @@ TEST(MacroLanguageTest, RefusesMalformedLinesWithTheirFault)
         {"$!", "expected a command: \"$!\" and its name, found \"$!\""},
         {"$! REDRAW", "expected a command: \"$!\" and its name, found \"$! REDRAW\""},
         {"$!REDRAW,", "expected a blank after $!REDRAW, found \",\""},
+        // What a line holds cannot steer the terminal the message goes to.
+        {std::string("$!RE\0DRAW", 9), "expected a blank after $!RE, found \"\\x00DRAW\""},
         {"$!ROTATE3D AXIS", "expected \"=\" after AXIS"},
         {"$!ROTATE3D AXIS PSI", "expected \"=\" after AXIS"},
         {"$!ROTATE3D AXIS =", "AXIS has no value"},
@@ -119,7 +123,10 @@ TEST(MacroLanguageTest, ChecksCommandsAgainstTheGrammar)
          "$!NEWFRAME: PLOTTYPE must be one of CARTESIAN3D, CARTESIAN2D, XYLINE, POLAR, SKETCH, not \"XYLINE\""},
         {"$!FRAMESETUP", "$!FRAMESETUP: missing PLOTTYPE"},
         {"$!LOADSAMPLE NAME = RIPPLE", "$!LOADSAMPLE: NAME must be WAVE, not RIPPLE"},
+        {"$!NEWFRAME PLOTTYPE = \"\x1b[2J\r\"",
+         "$!NEWFRAME: PLOTTYPE must be one of CARTESIAN3D, CARTESIAN2D, XYLINE, POLAR, SKETCH, not \"\\x1B[2J\\x0D\""},
         {"$!LOADSAMPLE STEPS = 0", "$!LOADSAMPLE: STEPS = 0 is out of range: a whole number from 1 to 10000"},
+        {"$!LOADSAMPLE STEPS = 20000", "$!LOADSAMPLE: STEPS = 20000 is out of range: a whole number from 1 to 10000"},
         {"$!LOADSAMPLE STEPS = 2.5", "$!LOADSAMPLE: STEPS must be a whole number, not 2.5"},
         {"$!STYLE PATH = GLOBALTHREED VALUE = 1", "$!STYLE: PATH must be text in double quotes, not GLOBALTHREED"},
         {"$!STYLE VALUE = 1", "$!STYLE: missing PATH"},
@@ -133,6 +140,12 @@ TEST(MacroLanguageTest, ChecksCommandsAgainstTheGrammar)
          "$!EXPORTSETUP: EXPORTFORMAT must be one of AVI, FLASH, FLV, JPEG, MPEG4, PNG, "
          "RASTERMETAFILE, WMV, not MOV"},
         {"$!EXPORTSETUP IMAGEWIDTH = 640.5", "$!EXPORTSETUP: IMAGEWIDTH must be a whole number, not 640.5"},
+        {"$!EXPORTSETUP IMAGEWIDTH = 1e10",
+         "$!EXPORTSETUP: IMAGEWIDTH = 1E10 is out of range: a whole number from 4 to 16384"},
+        {"$!EXPORTSETUP ANIMATIONSPEED = 0",
+         "$!EXPORTSETUP: ANIMATIONSPEED = 0 is out of range: a number above 0 and at most 1000"},
+        {"$!EXPORTSETUP SUPERSAMPLEFACTOR = 17",
+         "$!EXPORTSETUP: SUPERSAMPLEFACTOR = 17 is out of range: a whole number from 1 to 16"},
         {"$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = 1",
          "$!EXPORTSETUP: USESUPERSAMPLEANTIALIASING must be TRUE or FALSE, not 1"},
         {"$!EXPORTSETUP EXPORTFNAME = movie.mp4",

@@ -152,28 +152,13 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
          "m.mcr:1: Key Frame Animation error:\n", 0},
         {"$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=sub\"\n",
          "m.mcr:1: Key Frame Animation error:\nUnable to open file for reading.\n", 0},
-        // Values the export cannot use, and more sample steps than can be held.
-        {"$!NEWFRAME\n$!REDRAW\n$!EXPORTSETUP IMAGEWIDTH = 1e10\n",
-         "m.mcr:3: $!EXPORTSETUP: IMAGEWIDTH = 1E10 is out of range: a whole number from 4 to 16384\n", 0},
-        {"$!EXPORTSETUP ANIMATIONSPEED = 0\n",
-         "m.mcr:1: $!EXPORTSETUP: ANIMATIONSPEED = 0 is out of range: a number above 0 and at most 1000\n", 0},
-        {"$!EXPORTSETUP SUPERSAMPLEFACTOR = 17\n",
-         "m.mcr:1: $!EXPORTSETUP: SUPERSAMPLEFACTOR = 17 is out of range: a whole number from 1 to 16\n", 0},
-        {"$!NEWFRAME\n$!LOADSAMPLE STEPS = 20000\n",
-         "m.mcr:2: $!LOADSAMPLE: STEPS = 20000 is out of range: a whole number from 1 to 10000\n", 0},
-        // What a line holds cannot steer the terminal; a byte order mark is no fault.
-        {std::string("$!RE\0DRAW\n", 11), "m.mcr:1: expected a blank after $!RE, found \"\\x00DRAW\"\n", 0},
-        {"$!NEWFRAME PLOTTYPE = \"\x1b[2J\r\"\n",
-         "m.mcr:1: $!NEWFRAME: PLOTTYPE must be one of CARTESIAN3D, CARTESIAN2D, XYLINE, POLAR, SKETCH, "
-         "not \"\\x1B[2J\\x0D\"\n",
-         0},
-        {"\xEF\xBB\xBF$!NEWFRAME\n$!REDRAW\n$!FLY\n", "m.mcr:3: unknown command $!FLY\n", 0},
     };
     std::filesystem::create_directory(file("sub"));
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.macro);
         writeFile("m.mcr", c.macro);
         const ProgramRun run = zorhost({"--frame-log", "log.csv", "m.mcr"});
-        EXPECT_EQ(1, run.status) << c.macro;
+        EXPECT_EQ(1, run.status);
         EXPECT_THAT(run.output, StartsWith(c.message));
         const std::string log = readFile(file("log.csv"));
         std::size_t redraws = 0;

@@ -21,10 +21,10 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(root_, ignored);
 }
 
-std::vector<std::string> TempFolder::entries() const
+std::vector<std::string> folderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(root_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// The names of the entries the folder `folder` holds, sorted.
+std::vector<std::string> folderEntries(const std::string& folder);
+
 class TempFolder {
 public:
     TempFolder();
@@ -22,7 +25,7 @@ public:
     // The full name of `name` inside the folder.
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     // The names of the entries the folder holds, sorted.
-    std::vector<std::string> entries() const;
+    std::vector<std::string> entries() const { return folderEntries(root()); }
 
 private:
     std::filesystem::path root_;
