@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 #include "render/SceneGeometry.h"
@@ -11,7 +12,11 @@
 #include "sample/SampleData.h"
 
 using namespace zorhost;
+using ::testing::Each;
 using ::testing::FloatEq;
+using ::testing::Gt;
+using ::testing::Lt;
+using ::testing::Pair;
 using ::testing::Pointwise;
 
 namespace {
@@ -34,6 +39,17 @@ long difference(const Image& a, const Image& b)
     for (std::size_t i = 0; i < a.rgb.size(); ++i)
         sum += std::abs(int(a.rgb[i]) - int(b.rgb[i]));
     return sum;
+}
+
+// The centres of the pixels where `a` and `b` differ.
+std::vector<std::pair<double, double>> changedPixels(const Image& a, const Image& b)
+{
+    std::vector<std::pair<double, double>> changed;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (std::memcmp(a.pixel(x, y), b.pixel(x, y), 3) != 0)
+                changed.emplace_back(x + 0.5, y + 0.5);
+    return changed;
 }
 
 // x and y of each vertex in turn.
@@ -72,36 +88,50 @@ protected:
 
 }  // namespace
 
-TEST_F(RendererTest, ProjectsTheViewAsTheModelHoldsIt)
+TEST_F(RendererTest, DrawsAMarkerWhereTheViewPutsIt)
 {
-    double x = 0.0;
-    double y = 0.0;
-    ASSERT_TRUE(projectToPixel(scene_, {0.0f, 0.0f, 0.0f}, x, y));
-    EXPECT_NEAR(40.0, x, 1e-3);
-    EXPECT_NEAR(30.0, y, 1e-3);
-
-    // Straight down the z axis without any turn: x to the right, y up; theta
-    // turns the view about z, so that the data's x axis points up.
-    scene_.camera = Camera{};
-    scene_.camera.position = {0.0f, 0.0f, 20.0f};
-    scene_.camera.width = 8.0;
-    ASSERT_TRUE(projectToPixel(scene_, {2.0f, 1.0f, 0.0f}, x, y));
-    EXPECT_NEAR(40.0 + 20.0, x, 1e-3);
-    EXPECT_NEAR(30.0 - 10.0, y, 1e-3);
-    scene_.camera.theta = 90.0;
-    ASSERT_TRUE(projectToPixel(scene_, {2.0f, 0.0f, 0.0f}, x, y));
-    EXPECT_NEAR(40.0, x, 1e-3);
-    EXPECT_NEAR(30.0 + 20.0, y, 1e-3);
-
-    // In perspective a point off the axis lands farther out when nearer;
-    // one behind the viewer is not projected.
-    scene_.camera.theta = 0.0;
-    scene_.camera.perspective = true;
-    double near = 0.0;
-    ASSERT_TRUE(projectToPixel(scene_, {1.0f, 0.0f, 0.0f}, x, y));
-    ASSERT_TRUE(projectToPixel(scene_, {1.0f, 0.0f, 5.0f}, near, y));
-    EXPECT_GT(near, x);
-    EXPECT_FALSE(projectToPixel(scene_, {1.0f, 0.0f, 30.0f}, x, y));
+    // From 20 up the z axis, 8 units wide: x to the right, y up; theta turns
+    // the view about z; in perspective the 30 degrees across span the
+    // picture's width at the marker's depth.
+    Camera down;
+    down.position = {0.0f, 0.0f, 20.0f};
+    down.width = 8.0;
+    Camera turned = down;
+    turned.theta = 90.0;
+    Camera perspective = down;
+    perspective.perspective = true;
+    const double spread = 40.0 / std::tan(15.0 * std::acos(-1.0) / 180.0);
+    const struct {
+        Camera camera;
+        Point3 point;
+        std::pair<double, double> pixel;
+    } cases[] = {
+        {scene_.camera, {0, 0, 0}, {40.0, 30.0}},
+        {down, {2, 1, 0}, {60.0, 20.0}},
+        {turned, {2, 0, 0}, {40.0, 50.0}},
+        {perspective, {1, 0, 0}, {40.0 + spread / 20.0, 30.0}},
+        {perspective, {1, 0, 5}, {40.0 + spread / 15.0, 30.0}},
+    };
+    scene_.bounds = {{-4, -4, -1}, {4, 4, 6}};
+    scene_.showFrameAxis = false;
+    scene_.streamtraces = {true, false, 0.0, 1.0};
+    scene_.zones = {};
+    const Image empty = renderer().render(scene_);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pixel.first);
+        ZoneGeometry zone;
+        zone.streamtraces = {Streamtrace{{c.point, c.point}, {0.0, 1.0}}};
+        scene_.zones = {&zone};
+        scene_.camera = c.camera;
+        const std::vector<std::pair<double, double>> changed = changedPixels(empty, renderer().render(scene_));
+        ASSERT_FALSE(changed.empty());
+        std::pair<double, double> sum;
+        for (const auto& [x, y] : changed)
+            sum = {sum.first + x, sum.second + y};
+        const double count = static_cast<double>(changed.size());
+        EXPECT_NEAR(c.pixel.first, sum.first / count, 0.5);
+        EXPECT_NEAR(c.pixel.second, sum.second / count, 0.5);
+    }
 }
 
 TEST_F(RendererTest, LightSolutionTimeMarksAndSupersamplingChangeThePictureOfTheExportSize)
@@ -173,15 +203,9 @@ TEST_F(RendererTest, AxisTriadShowsInTheLowerLeftCornerOnly)
 {
     const Image shown = renderer().render(scene_);
     scene_.showFrameAxis = false;
-    const Image hidden = renderer().render(scene_);
-    long corner = 0;
-    long elsewhere = 0;
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 80; ++x)
-            for (int c = 0; c < 3; ++c)
-                (x < 20 && y >= 40 ? corner : elsewhere) += std::abs(shown.pixel(x, y)[c] - hidden.pixel(x, y)[c]);
-    EXPECT_GT(corner, 0);
-    EXPECT_EQ(0, elsewhere);
+    const std::vector<std::pair<double, double>> changed = changedPixels(shown, renderer().render(scene_));
+    EXPECT_FALSE(changed.empty());
+    EXPECT_THAT(changed, Each(Pair(Lt(20.0), Gt(40.0))));
 }
 
 TEST_F(RendererTest, TwoRenderersOfOneThreadEachDrawInTheirOwnContext)
