@@ -76,6 +76,9 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
 TEST_F(ZorhostTest, OutputsReplaceTheirFilesOnlyWhenComplete)
 {
     const std::string longName = std::string(251, 'l') + ".csv";
+    std::string redraws;
+    for (int i = 0; i < 30; ++i)
+        redraws += "$!REDRAW\n$!SOLUTIONTIME TIME = 0.12345\n";
     struct Case {
         std::string macro;
         RunOptions options;
@@ -94,13 +97,7 @@ TEST_F(ZorhostTest, OutputsReplaceTheirFilesOnlyWhenComplete)
          true,
          false},
         // The disk fills up.
-        {"$!NEWFRAME\n" +
-             [] {
-                 std::string redraws;
-                 for (int i = 0; i < 30; ++i)
-                     redraws += "$!REDRAW\n$!SOLUTIONTIME TIME = 0.12345\n";
-                 return redraws;
-             }(),
+        {"$!NEWFRAME\n" + redraws,
          {false, 1000},
          1,
          "zorhost: cannot write the frame log " + longName +
