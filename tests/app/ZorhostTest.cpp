@@ -21,22 +21,6 @@ class ZorhostTest : public ZorhostFolderTest {};
 
 }  // namespace
 
-TEST_F(ZorhostTest, DescribesWhatTheBuiltAddOnRegistered)
-{
-    const ProgramRun run = zorhost({"--describe-addon"});
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ("Add-ons:\n"
-              "  \"Key Frame Animation\"\n"
-              "    version: V13.1.0.15185(13.1.0.15185) Mar 30 2011\n"
-              "    company: Zorvan, Inc.\n"
-              "    host interface: 110\n"
-              "Menu options:\n"
-              "  \"&Key Frame Animation...\" in standard menu 10, position -1, not available now\n"
-              "Macro commands for:\n"
-              "  \"Key Frame Animation\"\n",
-              run.output);
-}
-
 TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
 {
     writeFile("m.mcr", redrawMacro);
