@@ -149,10 +149,8 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemAndStopsALongAnimation)
                   EXPECT_FALSE(dialog.isEnabled());
                   QTest::mouseClick(stop, Qt::LeftButton);
               });
-    std::string shown;
-    answerMessageBox(QMessageBox::Ok, &shown);
+    answerMessageBox(QMessageBox::Ok);
     QTest::mouseClick(&animateAll, Qt::LeftButton);
-    EXPECT_THAT(shown, HasSubstr("Animation canceled."));
     EXPECT_LT(host().status.checks(), 1000);
     EXPECT_TRUE(regainsFocus(dialog));
     EXPECT_EQ(&animateAll, dialog.focusWidget());
