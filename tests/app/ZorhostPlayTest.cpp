@@ -91,7 +91,7 @@ TEST_F(ZorhostPlayTest, SignalsDuringAMovieLeaveNothingBehind)
         process.signal(signal);
         const ProgramRun run = process.finish();
         EXPECT_EQ(std::make_pair(status, endedBy), std::make_pair(run.status, run.signal)) << signal;
-        EXPECT_EQ((std::vector<std::string>{"log.csv", "movie.mcr"}), entries()) << run.output;
+        EXPECT_EQ((std::vector<std::string>{"log.csv", "movie.mcr"}), folder_.entries()) << run.output;
         if (signal != SIGINT) {
             // The log of the run before stays as it was.
             EXPECT_EQ(logBefore, readFile(file("log.csv")));
@@ -115,7 +115,7 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     const ProgramRun run = process.finish();
     EXPECT_EQ(1, run.status);
     EXPECT_THAT(run.output, HasSubstr("Animation canceled."));
-    EXPECT_EQ((std::vector<std::string>{"movie.mcr"}), entries());
+    EXPECT_EQ((std::vector<std::string>{"movie.mcr"}), folder_.entries());
     // The views were computed under a line of their own; the next line starts at 0.
     EXPECT_THAT(run.output, ContainsRegex("\rCreating interpolated views[^\r]*\\] +[1-9][0-9]*%"));
     const std::string firstAnimating = run.output.substr(run.output.find("\rAnimating...."), 120);
@@ -148,7 +148,7 @@ TEST_F(ZorhostPlayTest, TheQuickLookExampleAndAMovieAreLoggedAndEveryPictureIsKe
     // The frame folder holds every picture drawn, movie frames and redraws
     // alike, under its frame number, those of the movie at the movie's size;
     // the movie holds its 21 frames.
-    const std::vector<std::string> pictures = folderEntries(file("frames"));
+    const std::vector<std::string> pictures = folder_.entries("frames");
     ASSERT_EQ(25u, pictures.size());
     EXPECT_EQ(std::make_pair(std::string("frame-000000.png"), std::string("frame-000024.png")),
               std::make_pair(pictures.front(), pictures.back()));
@@ -190,6 +190,6 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
         EXPECT_THAT(run.output, Not(HasSubstr(".partial")));
         // The movie, when written, is the only file added.
         EXPECT_EQ(!movie.empty(), !movie.empty() && std::filesystem::remove(file(movie)));
-        EXPECT_EQ((std::vector<std::string>{"movie.mcr", "sub", "two.keyframe"}), entries());
+        EXPECT_EQ((std::vector<std::string>{"movie.mcr", "sub", "two.keyframe"}), folder_.entries());
     }
 }

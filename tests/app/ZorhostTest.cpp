@@ -51,7 +51,7 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
         EXPECT_EQ(2, run.status) << run.output;
         EXPECT_THAT(run.output, HasSubstr(message));
         EXPECT_EQ(redrawMacro, readFile(file("m.mcr")));
-        EXPECT_EQ((std::vector<std::string>{"m.mcr", "sub"}), entries()) << run.output;
+        EXPECT_EQ((std::vector<std::string>{"m.mcr", "sub"}), folder_.entries()) << run.output;
     }
 }
 
@@ -95,7 +95,7 @@ TEST_F(ZorhostTest, OutputsReplaceTheirFilesOnlyWhenComplete)
                                : log == "old log")
             << log;
         EXPECT_EQ(recordWritten ? "$!NEWFRAME\n$!REDRAW\n" : "old recording", readFile(file("r.mcr")));
-        EXPECT_EQ((std::vector<std::string>{longName, "m.mcr", "r.mcr"}), entries());
+        EXPECT_EQ((std::vector<std::string>{longName, "m.mcr", "r.mcr"}), folder_.entries());
     }
 }
 

@@ -16,18 +16,10 @@ MovieProbe probeMovie(const std::string& path)
                                         path + "'")
                                  .output);
     std::map<std::string, std::string> fields;
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t equals = line.find('=');
-        if (equals != std::string::npos)
-            fields[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    MovieProbe movie;
-    movie.container = fields["format_name"];
-    movie.codec = fields["codec_name"];
-    movie.size = fields["width"] + "x" + fields["height"];
-    movie.frameRate = fields["r_frame_rate"];
+    for (std::string key, value; std::getline(lines, key, '=') && std::getline(lines, value);)
+        fields[key] = value;
     const std::string& frames = fields["nb_read_frames"];
-    if (!frames.empty() && std::isdigit(static_cast<unsigned char>(frames[0])))
-        movie.frames = std::stoi(frames);
-    return movie;
+    const bool counted = !frames.empty() && std::isdigit(static_cast<unsigned char>(frames[0]));
+    return {fields["format_name"], fields["codec_name"], fields["width"] + "x" + fields["height"],
+            fields["r_frame_rate"], counted ? std::stoi(frames) : -1};
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // In the child, between fork and exec: the standard streams, the limits
 // and the folder of the run.
 [[noreturn]] void execZorhost(const std::string& folder, const std::vector<char*>& argv, const RunOptions& options,
@@ -41,16 +39,21 @@ using Clock = std::chrono::steady_clock;
     _exit(127);
 }
 
+ProgramRun endOf(int status, std::string output)
+{
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0,
+            std::move(output)};
+}
+
 }  // namespace
 
 ZorhostProcess::ZorhostProcess(const std::string& folder, const std::vector<std::string>& arguments,
                                const RunOptions& options)
 {
-    std::vector<std::string> words{ZORHOST_PATH};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
+    // execv changes none of the words it is given.
+    std::vector<char*> argv{const_cast<char*>(ZORHOST_PATH)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
     int pipeEnds[2] = {-1, -1};
@@ -92,7 +95,8 @@ void ZorhostProcess::readOutput()
 
 bool ZorhostProcess::waitUntil(const std::function<bool()>& ready, int seconds)
 {
-    for (const auto end = Clock::now() + std::chrono::seconds(seconds); Clock::now() < end;) {
+    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+         std::chrono::steady_clock::now() < end;) {
         readOutput();
         if (ready())
             return true;
@@ -101,29 +105,11 @@ bool ZorhostProcess::waitUntil(const std::function<bool()>& ready, int seconds)
     return false;
 }
 
-void ZorhostProcess::signal(int number) const
-{
-    kill(child_, number);
-}
-
 void ZorhostProcess::type(const std::string& keys) const
 {
     if (write(output_fd_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
         ADD_FAILURE() << "cannot type on the terminal";
 }
-
-namespace {
-
-ProgramRun endOf(int status, std::string output)
-{
-    ProgramRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    run.output = std::move(output);
-    return run;
-}
-
-}  // namespace
 
 ProgramRun runCommand(const std::string& command)
 {
@@ -146,12 +132,6 @@ ProgramRun ZorhostProcess::finish()
         return {-1, 0, output_};
     child_ = -1;
     return endOf(status, output_);
-}
-
-std::string ZorhostFolderTest::writeFile(const std::string& name, const std::string& text) const
-{
-    ::writeFile(file(name), text);
-    return file(name);
 }
 
 ProgramRun ZorhostFolderTest::zorhost(const std::vector<std::string>& arguments, const RunOptions& options) const
