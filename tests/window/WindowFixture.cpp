@@ -6,15 +6,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include <filesystem>
-
 #include "window/SessionSettings.h"
 #include "window/ViewWidget.h"
 
 namespace {
 
-// One application for the whole program, on the offscreen platform so that
-// the tests need no display.
+// One application for the whole program, on the platform the program is
+// built for: offscreen, so that the tests need no display, unless it is
+// built to show the window on an X server.
 void startApplication()
 {
     static int argc = 1;
@@ -22,7 +21,7 @@ void startApplication()
     static char* argv[] = {name, nullptr};
     if (QApplication::instance() != nullptr)
         return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", KFA_QT_PLATFORM);
     static zorhost::SessionSettings settings;
     new QApplication(argc, argv);
 }
@@ -48,12 +47,6 @@ void WindowFixture::TearDown()
     waiting_.reset();
     window_.reset();
     HostFixture::TearDown();
-}
-
-std::string WindowFixture::writeFile(const std::string& name, const std::string& text) const
-{
-    ::writeFile(file(name), text);
-    return file(name);
 }
 
 void WindowFixture::focus(QWidget& window)
@@ -83,8 +76,7 @@ void WindowFixture::drag(Qt::MouseButton button, QPoint step)
 
 zorhost::DialogWindow& WindowFixture::dialogTitled(const std::string& title)
 {
-    const std::vector<int> ids = host().widgets.dialogsTitled(title);
-    zorhost::DialogWindow* dialog = ids.empty() ? nullptr : window().dialogs().windowOf(ids.front());
+    zorhost::DialogWindow* dialog = window().dialogs().windowOf(host().widgets.dialogsTitled(title).at(0));
     if (dialog == nullptr)
         throw std::runtime_error("no window for the dialog " + title);
     return *dialog;
@@ -104,15 +96,13 @@ void WindowFixture::clickLine(QListWidget& list, int row, Qt::KeyboardModifiers 
     QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualItemRect(list.item(row)).center());
 }
 
-void WindowFixture::typeInto(QWidget& field, const QString& text, Qt::Key key)
+void WindowFixture::typeInto(QLineEdit& field, const QString& text, Qt::Key key)
 {
-    auto* edit = qobject_cast<QLineEdit*>(&field);
-    ASSERT_NE(nullptr, edit);
-    focus(*edit->window());
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, key);
+    focus(*field.window());
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&field, text);
+    QTest::keyClick(&field, key);
 }
 
 void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()> step, const char* what)
@@ -132,22 +122,21 @@ void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()>
     timer->start();
 }
 
-void WindowFixture::answerFileDialog(const std::string& path, std::function<void(QFileDialog&)> seen)
+void WindowFixture::answerFileDialog(const std::string& name, std::function<void(QFileDialog&)> seen)
 {
     whenReady([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
-              [path, seen] {
+              [this, name, seen] {
                   auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                  // A person types only into a dialog that is on the screen.
+                  // A person acts only on a dialog that is on the screen.
                   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
                   if (seen)
                       seen(*dialog);
-                  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-                  ASSERT_NE(nullptr, name);
-                  const std::filesystem::path chosen(path);
-                  dialog->setDirectory(QString::fromStdString(chosen.parent_path().string()));
-                  name->clear();
-                  QTest::keyClicks(name, QString::fromStdString(chosen.filename().string()));
-                  QTest::keyClick(name, Qt::Key_Return);
+                  auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                  ASSERT_NE(nullptr, edit);
+                  dialog->setDirectory(QString::fromStdString(folder_.root()));
+                  edit->clear();
+                  QTest::keyClicks(edit, QString::fromStdString(name));
+                  QTest::keyClick(edit, Qt::Key_Return);
               },
               "a file dialog");
 }
@@ -168,19 +157,4 @@ void WindowFixture::answerMessageBox(QMessageBox::StandardButton button, std::st
                   QTest::mouseClick(static_cast<QWidget*>(box->button(button)), Qt::LeftButton);
               },
               "a message box");
-}
-
-std::string WindowFixture::longAnimationMacro()
-{
-    writeFile("long.keyframe", "#!KeyFrame 1\n\n"
-                               "%KeyFrameView\n Name \"From\"\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                               " FrameCount 5000\n SolutionTime 0\n%KeyFrameView\n\n"
-                               "%KeyFrameView\n Name \"To\"\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                               " FrameCount 1\n SolutionTime 0\n%KeyFrameView\n");
-    return writeFile("long.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile "
-                                 "FileName=" +
-                                     file("long.keyframe") +
-                                     "\"\n"
-                                     "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate "
-                                     "AnimationDestination=OnScreen\"\n");
 }

@@ -1,7 +1,7 @@
 // The main window over a fresh host with the add-on loaded, on Qt's
-// offscreen platform, and a person's hands on it: menus through their
-// mnemonics, drags on the view, the controls of the add-on's dialogs, and
-// answers to the modal dialogs that come up while the window waits in them.
+// offscreen platform (or an X server's, as the program is built), and a
+// person's hands on it: menus through their mnemonics, drags on the view, the
+// controls of the add-on's dialogs, and answers to the modal dialogs.
 //
 //   class MyTest : public WindowFixture {};
 //   TEST_F(MyTest, Something) { answerFileDialog(path); pick('F', 'P'); ... }
@@ -9,6 +9,7 @@
 #define KFA_TESTS_WINDOW_WINDOW_FIXTURE_H
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPoint>
@@ -32,7 +33,10 @@ protected:
     zorhost::MainWindow& window() { return *window_; }
     std::string file(const std::string& name) const { return folder_.path(name); }
     // Writes `text` into the folder's file `name`; returns its full name.
-    std::string writeFile(const std::string& name, const std::string& text) const;
+    std::string writeFile(const std::string& name, const std::string& text) const
+    {
+        return ::writeFile(file(name), text);
+    }
 
     // Alt+`menu`, then `entry`: the mnemonics of a menu and one of its
     // entries, in `in` (the main window when not given).
@@ -58,11 +62,11 @@ protected:
     // A click on the list's line `row`, with `modifiers` held.
     static void clickLine(QListWidget& list, int row, Qt::KeyboardModifiers modifiers = {});
     // Types `text` over a field's content, then presses `key` (Enter or Tab).
-    static void typeInto(QWidget& field, const QString& text, Qt::Key key = Qt::Key_Return);
+    static void typeInto(QLineEdit& field, const QString& text, Qt::Key key = Qt::Key_Return);
 
-    // The next file dialog is answered by typing `path` and Enter; `seen`
-    // (if given) looks at it first.
-    void answerFileDialog(const std::string& path, std::function<void(QFileDialog&)> seen = nullptr);
+    // The next file dialog is answered by typing the name of the folder's
+    // file `name` and Enter; `seen` (if given) looks at it first.
+    void answerFileDialog(const std::string& name, std::function<void(QFileDialog&)> seen = nullptr);
     // The next message box is answered with `button`; its text goes to `text`.
     void answerMessageBox(QMessageBox::StandardButton button, std::string* text = nullptr);
     // Runs `step` as soon as `ready` holds, from the event loop, while the
@@ -70,15 +74,12 @@ protected:
     // fails it.
     void whenReady(std::function<bool()> ready, std::function<void()> step, const char* what = "a state");
 
-    // A macro that opens two key frames 5000 frames apart and animates them
-    // on screen: a task long enough to be stopped. Returns its file name.
-    std::string longAnimationMacro();
+    TempFolder folder_;
 
 private:
     std::unique_ptr<zorhost::MainWindow> window_;
     // Parent of the steps that wait.
     std::unique_ptr<QObject> waiting_;
-    TempFolder folder_;
 };
 
 #endif

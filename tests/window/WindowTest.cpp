@@ -1,19 +1,17 @@
-// The windowed host as a person uses it, on Qt's offscreen platform, with
-// real mouse and key events: menus and their mnemonics, the view under the
-// mouse, macros played and recorded, and long tasks stopped from the status
-// bar.
+// The windowed host as a person uses it, with real mouse and key events:
+// menus, the view under the mouse, macros played and recorded, long tasks
+// cancelled.
 #include <gmock/gmock.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QMenuBar>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
-#include <QTextBrowser>
 #include <QWheelEvent>
 
 #include "ZorTypes.h"
@@ -24,9 +22,7 @@
 #include "window/ViewWidget.h"
 #include "window/WindowFixture.h"
 
-using ::testing::DoubleNear;
-using ::testing::HasSubstr;
-using ::testing::Pointwise;
+using namespace ::testing;
 
 namespace {
 
@@ -55,18 +51,24 @@ double shareMovedBy(const QImage& before, const QImage& after, QPoint step)
 
 class WindowTest : public WindowFixture {};
 
-TEST_F(WindowTest, MenusFollowTheHostAndTheAddOnsOptionGreysForA2DFrame)
+TEST_F(WindowTest, MacrosPlayedGreyTheAddOnsOptionForA2DFrameOrShowAFailedLineAndCtrlQCloses)
 {
-    QStringList titles;
-    for (QAction* menu : window().menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(QStringList({"&File", "&View", "&Tools", "&Help"}), titles);
-    EXPECT_EQ("zorhost \u2014 Key Frame Animation", window().windowTitle().toStdString());
     QAction* option = window().menus().optionAction("&Key Frame Animation...");
     ASSERT_NE(nullptr, option);
     EXPECT_TRUE(option->isEnabled());
     EXPECT_TRUE(window().playMacroFile(writeFile("flat.mcr", "$!FRAMESETUP PLOTTYPE = CARTESIAN2D\n")));
     EXPECT_FALSE(option->isEnabled());
+    // A line the reader refuses, and one the host refuses when played: the
+    // box names the file and the line.
+    for (const char* macro :
+         {"$!REDRAW\n$!BOGUS\n", "$!FRAMESETUP PLOTTYPE = XYLINE\n$!ROTATE3D AXIS = PSI ANGLE = 5\n"}) {
+        const std::string path = writeFile("failing.mcr", macro);
+        std::string shown;
+        answerMessageBox(QMessageBox::Ok, &shown);
+        EXPECT_FALSE(window().playMacroFile(path));
+        EXPECT_THAT(shown, StartsWith(path + ":2: ")) << macro;
+        EXPECT_FALSE(window().isBusy());
+    }
 
     focus(window());
     QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
@@ -77,12 +79,10 @@ TEST_F(WindowTest, DragsTurnAndMoveTheViewAndTheWheelZoomsIt)
 {
     using zorhost::ViewNavigator;
     zorsim::ViewState expected = host().view.current();
-    const QImage before = window().view().picture().copy();
     drag(Qt::LeftButton, {50, -30});
     expected.rotate(ZOR_ROTATE_THETA, 50 * ViewNavigator::degreesPerPixel);
     expected.rotate(ZOR_ROTATE_PSI, 30 * ViewNavigator::degreesPerPixel);
     EXPECT_THAT(viewValues(host().view.current()), Pointwise(DoubleNear(1e-9), viewValues(expected)));
-    EXPECT_NE(before, window().view().picture());
 
     // The other buttons move the picture with the mouse, to the pixel.
     for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton}) {
@@ -98,118 +98,77 @@ TEST_F(WindowTest, DragsTurnAndMoveTheViewAndTheWheelZoomsIt)
     EXPECT_NEAR(width * ViewNavigator::zoomPerStep * ViewNavigator::zoomPerStep, host().view.current().width, 1e-9);
 }
 
-TEST_F(WindowTest, PlaysAMacroFromTheFileMenuAndShowsAFailedLineInAMessageBox)
+TEST_F(WindowTest, EscAndClosingCancelALongTaskWhileTheWindowStaysResponsive)
 {
-    const double psi = host().view.current().psi;
+    // Two key frames 5000 frames apart animated on screen: a task long enough to be stopped.
+    const std::string view = " Position 10 -20 15\n Angle 60 30 0\n Width 16\n FrameCount 5000\n";
+    writeFile("long.keyframe",
+              "#!KeyFrame 1\n%KeyFrameView\n" + view + "%KeyFrameView\n%KeyFrameView\n" + view + "%KeyFrameView\n");
+    const std::string command = "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"";
+    const std::string macro = writeFile("long.mcr", command + "OpenSettingsFile FileName=" + file("long.keyframe") +
+                                                        "\"\n" + command + "Animate AnimationDestination=OnScreen\"\n");
+    auto& status = window().taskStatus();
+    auto* stop = status.findChild<QPushButton*>("stopButton");
+    QAction* firstAction = window().menus().menu(1)->actions().front();
+    bool seenRunning = false;
+    whenReady([] { return host().status.isShown() && host().status.checks() > 3; },
+              [&] {
+                  seenRunning = stop->isVisible() && status.findChild<QProgressBar*>("progressBar")->isVisible();
+                  EXPECT_FALSE(firstAction->isEnabled());
+                  QTest::keyClick(&window(), Qt::Key_Escape);
+              });
+    std::string shown;
+    answerMessageBox(QMessageBox::Ok, &shown);
+    focus(window());
+    EXPECT_FALSE(window().playMacroFile(macro));
+    EXPECT_TRUE(seenRunning);
+    EXPECT_THAT(shown, HasSubstr("Animation canceled."));
+    EXPECT_LT(host().status.checks(), 1000);
+    EXPECT_FALSE(stop->isVisible());
+    EXPECT_TRUE(firstAction->isEnabled());
+
+    // Closing the window cancels the task, silently, and then closes it.
     const int redraws = host().drawing.redraws();
-    answerFileDialog(writeFile("turn.mcr", "$!ROTATE3D AXIS = PSI ANGLE = 20\n$!REDRAW\n"));
-    pick('F', 'P');
-    EXPECT_NEAR(psi + 20.0, host().view.current().psi, 1e-9);
-    EXPECT_THAT(QSettings(QSettings::UserScope, "QtProject").fileName().toStdString(),
-                ::testing::Not(HasSubstr(QDir::homePath().toStdString())))
-        << "the file dialog remembers its folders for the next run";
-    EXPECT_EQ(redraws + 1, host().drawing.redraws());
-
-    // A line the reader refuses, and one the host refuses when played.
-    const std::pair<const char*, const char*> failures[] = {
-        {"$!REDRAW\n$!BOGUS\n", ":2: unknown command $!BOGUS"},
-        {"$!FRAMESETUP PLOTTYPE = XYLINE\n$!ROTATE3D AXIS = PSI ANGLE = 5\n",
-         ":2: the current frame has no 3D view to rotate"},
-    };
-    for (const auto& [macro, message] : failures) {
-        const std::string path = writeFile("failing.mcr", macro);
-        std::string shown;
-        answerMessageBox(QMessageBox::Ok, &shown);
-        EXPECT_FALSE(window().playMacroFile(path));
-        EXPECT_EQ(path + message, shown);
-        EXPECT_FALSE(window().isBusy());
-    }
-}
-
-TEST_F(WindowTest, StopAndEscCancelALongTaskWhileTheWindowStaysResponsive)
-{
-    const std::string macro = longAnimationMacro();
-    for (const bool useEsc : {false, true}) {
-        SCOPED_TRACE(useEsc);
-        focus(window());
-        auto& status = window().taskStatus();
-        auto* stop = status.findChild<QPushButton*>("stopButton");
-        bool seenRunning = false;
-        whenReady([] { return host().status.isShown() && host().status.checks() > 3; },
-                  [&] {
-                      seenRunning = stop->isVisible() && status.findChild<QProgressBar*>("progressBar")->isVisible();
-                      EXPECT_FALSE(window().menus().menu(1)->actions().front()->isEnabled());
-                      if (useEsc)
-                          QTest::keyClick(&window(), Qt::Key_Escape);
-                      else
-                          QTest::mouseClick(stop, Qt::LeftButton);
-                  });
-        std::string shown;
-        answerMessageBox(QMessageBox::Ok, &shown);
-        EXPECT_FALSE(window().playMacroFile(macro));
-        EXPECT_TRUE(seenRunning);
-        EXPECT_THAT(shown, HasSubstr("Animation canceled."));
-        EXPECT_LT(host().status.checks(), 1000);
-        EXPECT_FALSE(stop->isVisible());
-        EXPECT_TRUE(window().menus().menu(1)->actions().front()->isEnabled());
-    }
-}
-
-TEST_F(WindowTest, ClosingWhileATaskRunsCancelsItAndThenCloses)
-{
-    const int redraws = host().drawing.redraws();
+    const std::size_t messages = host().messages.errors().size() + host().messages.messageBoxes().size();
     whenReady([redraws] { return host().drawing.redraws() > redraws + 2; }, [this] { window().close(); });
-    EXPECT_FALSE(window().playMacroFile(longAnimationMacro()));
+    EXPECT_FALSE(window().playMacroFile(macro));
     EXPECT_TRUE(window().isVisible()) << "closes only once the task ended";
     EXPECT_FALSE(host().status.isShown());
-    EXPECT_EQ(0, host().messages.errors().size() + host().messages.messageBoxes().size());
+    EXPECT_EQ(messages, host().messages.errors().size() + host().messages.messageBoxes().size());
     QTest::qWait(50);
     EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
 {
-    answerFileDialog(file("recorded.mcr"));
+    answerFileDialog("recorded.mcr");
     pick('F', 'R');
     drag(Qt::LeftButton, {-35, 20});
     drag(Qt::MiddleButton, {12, -8});
     QSlider& slider = window().timeSlider().slider();
-    ASSERT_TRUE(window().timeSlider().isVisible());
     QTest::mouseClick(&slider, Qt::LeftButton, {}, {5, slider.height() / 2});
     QTest::keyClicks(&slider, QString(3, QChar(' ')));
     QTest::keyClick(&slider, Qt::Key_End);
     const zorsim::ViewState recorded = host().view.current();
-    const double recordedTime = host().dataSet.solutionTime();
     pick('F', 'R');
-    ASSERT_EQ(2.0, recordedTime);
+    ASSERT_EQ(2.0, host().dataSet.solutionTime());
 
     const std::string macro = readFile(file("recorded.mcr"));
     EXPECT_THAT(macro, HasSubstr("$!ROTATE3D AXIS = THETA ANGLE = -14\n$!ROTATE3D AXIS = PSI ANGLE = -8\n"));
-    EXPECT_THAT(macro, HasSubstr("$!STYLE PATH = \"THREEDVIEW VIEWERPOSITION X\" VALUE = "));
-    EXPECT_THAT(macro, HasSubstr("$!SOLUTIONTIME TIME = 2\n"));
     EXPECT_FALSE(host().macro.isRecording());
 
+    // Played back from the File menu after a reset.
     pick('V', 'R');
     QTest::keyClick(&slider, Qt::Key_Home);
     EXPECT_EQ(0.0, host().dataSet.solutionTime());
-    EXPECT_TRUE(window().playMacroFile(file("recorded.mcr")));
+    answerFileDialog("recorded.mcr");
+    pick('F', 'P');
+    EXPECT_THAT(QSettings(QSettings::UserScope, "QtProject").fileName().toStdString(),
+                Not(HasSubstr(QDir::homePath().toStdString())))
+        << "the file dialog remembers its folders for the next run";
     EXPECT_THAT(viewValues(host().view.current()), Pointwise(DoubleNear(1e-9), viewValues(recorded)));
-    EXPECT_EQ(recordedTime, host().dataSet.solutionTime());
+    EXPECT_EQ(2.0, host().dataSet.solutionTime());
     EXPECT_EQ(slider.maximum(), slider.value());
-}
-
-TEST_F(WindowTest, HelpShowsTheGuideAndWhatIsLoaded)
-{
-    pick('H', 'U');
-    auto* guide = window().findChild<QTextBrowser*>("guide");
-    ASSERT_NE(nullptr, guide);
-    EXPECT_TRUE(guide->isVisible());
-    EXPECT_THAT(guide->toPlainText().toStdString(), HasSubstr("zorhost user's guide"));
-
-    std::string about;
-    answerMessageBox(QMessageBox::Ok, &about);
-    pick('H', 'A');
-    EXPECT_THAT(about, HasSubstr("Key Frame Animation V13.1.0.15185"));
 }
 
 TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
@@ -219,6 +178,6 @@ TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
         const ProgramRun run = runCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
                                           display + " '" + ZORHOST_PATH + "' --window");
         EXPECT_EQ(2, run.status) << run.output;
-        EXPECT_THAT(run.output, ::testing::MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"));
+        EXPECT_THAT(run.output, MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"));
     }
 }
