@@ -78,6 +78,7 @@ TEST_F(MovieWriterTest, RasterMetafileHoldsEveryFrameAsPpmOfTheFirstFramesSize)
     movie->addFrame(gradient(33, 25, 0));
     movie->addFrame(gradient(33, 25, 1));
     movie->addFrame(gradient(66, 50, 2));
+    EXPECT_EQ(3, movie->frames());
     movie->finish();
     const std::string header = "P6\n33 25\n255\n";
     const std::string content = readFile(file);

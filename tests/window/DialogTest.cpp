@@ -99,6 +99,8 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     typeInto(frames, "12", Qt::Key_Tab);
     EXPECT_NE(&frames, QApplication::focusWidget()) << "Tab moves on to the next control";
     EXPECT_THAT(list.item(0)->text().toStdString(), HasSubstr("Start"));
+    clickLine(list, 1, Qt::ControlModifier);
+    EXPECT_EQ(2, list.selectedItems().size());
 
     // On screen the view changes with every frame; the dialog has the
     // keyboard again afterwards.
@@ -153,6 +155,9 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     pick('O', 'A', &dialog);
     zorhost::DialogWindow& timeOptions = dialogTitled("Time Animation Options");
     QTest::keyClick(&timeOptions, Qt::Key_Escape);
+    pick('O', 'A', &dialog);
+    QTest::mouseClick(timeOptions.findChild<QDialogButtonBox*>("dialogButtons")->button(QDialogButtonBox::Cancel),
+                      Qt::LeftButton);
     auto& destination = controlOf<QComboBox>(dialog, ControlKind::OptionMenu);
     destination.setFocus();
     QTest::keyClick(&destination, Qt::Key_Down);
@@ -183,9 +188,8 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     EXPECT_EQ(9, movie.frames);
     EXPECT_NE(nullptr, keyboardBackIn(dialog));
 
-    // Save As asks for a file of the add-on's type; a name with another
-    // extension brings the add-on's question, and No puts its own back.
-    // Then Clear and Open: the same lines again.
+    // Save As offers the add-on's file type; another extension brings its question,
+    // whose No puts its own back. Clear and Open bring the same lines again.
     const QStringList saved = lines(list);
     answerFileDialog("road.txt", filtersSeen);
     answerMessageBox(QMessageBox::No);

@@ -12,8 +12,7 @@
 namespace {
 
 // One application for the whole program, on the platform the program is
-// built for: offscreen, so that the tests need no display, unless it is
-// built to show the window on an X server.
+// built for: offscreen, where the tests need no display, or an X server.
 void startApplication()
 {
     static int argc = 1;

@@ -69,9 +69,8 @@ protected:
     void answerFileDialog(const std::string& name, std::function<void(QFileDialog&)> seen = nullptr);
     // The next message box is answered with `button`; its text goes to `text`.
     void answerMessageBox(QMessageBox::StandardButton button, std::string* text = nullptr);
-    // Runs `step` as soon as `ready` holds, from the event loop, while the
-    // window is busy in a task. A step still waiting when the test ends
-    // fails it.
+    // Runs `step` as soon as `ready` holds, from the event loop, while the window is busy
+    // in a task. A step still waiting when the test ends fails it.
     void whenReady(std::function<bool()> ready, std::function<void()> step, const char* what = "a state");
 
     TempFolder folder_;

