@@ -8,59 +8,40 @@
 
 using namespace zorhost;
 
-namespace {
-
-Image flat(int width, int height, std::uint8_t grey)
+TEST(ContactSheetTest, ShowsUpToSixteenLabelledFramesEvenlyFromFirstToLastFourToARow)
 {
-    Image image(width, height);
-    std::fill(image.rgb.begin(), image.rgb.end(), grey);
-    return image;
-}
-
-}  // namespace
-
-TEST(ContactSheetTest, ChoosesUpToSixteenFramesEvenlyFromFirstToLast)
-{
-    struct Case {
+    const struct {
         int drawn;
         std::vector<int> chosen;
+        std::pair<int, int> size;
+    } cases[] = {
+        {3, {0, 1, 2}, {4 + 3 * 44, 4 + 34}},
+        {5, {0, 1, 2, 3, 4}, {4 + 4 * 44, 4 + 2 * 34}},
+        {31, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30}, {4 + 4 * 44, 4 + 4 * 34}},
+        {17, {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16}, {4 + 4 * 44, 4 + 4 * 34}},
     };
-    const Case cases[] = {
-        {0, {}},
-        {3, {0, 1, 2}},
-        {31, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30}},
-        {17, {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16}},
-    };
-    for (const Case& c : cases) {
-        ContactSheet sheet(8);
-        for (int frame = 0; frame < c.drawn; ++frame)
-            sheet.addFrame(100 + frame, flat(16, 8, 1));
-        std::vector<int> expected;
-        for (int frame : c.chosen)
-            expected.push_back(100 + frame);
-        EXPECT_EQ(expected, sheet.chosenFrames()) << c.drawn;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.drawn);
+        ContactSheet sheet(40);
+        // Each frame in a grey of its own, drawn into tiles of 40 x 30 with gaps of 4.
+        for (int frame = 0; frame < c.drawn; ++frame) {
+            Image image(80, 60);
+            std::fill(image.rgb.begin(), image.rgb.end(), static_cast<std::uint8_t>(100 + frame));
+            sheet.addFrame(frame, image);
+        }
+        const Image composed = sheet.compose();
+        EXPECT_EQ(c.size, std::make_pair(composed.width, composed.height));
+        // The grey at each tile's bottom right corner, away from its label.
+        std::vector<int> shown;
+        for (int tile = 0; tile < static_cast<int>(c.chosen.size()); ++tile)
+            shown.push_back(composed.pixel(4 + tile % 4 * 44 + 39, 4 + tile / 4 * 34 + 29)[0] - 100);
+        EXPECT_EQ(c.chosen, shown);
+        // The label's dark strip at the first tile's corner; in the sheet's last
+        // place the last frame chosen, or the sheet's grey where a row is not full.
+        EXPECT_EQ(20, composed.pixel(4, 4)[0]);
+        EXPECT_EQ(c.drawn == 5 ? 60 : 100 + c.chosen.back(), composed.pixel(c.size.first - 5, c.size.second - 5)[0]);
     }
-}
-
-TEST(ContactSheetTest, LaysOutLabelledTilesFourToARow)
-{
-    ContactSheet sheet(40);
-    for (int frame = 0; frame < 5; ++frame)
-        sheet.addFrame(frame, flat(80, 60, 200));
-    const Image composed = sheet.compose();
-    // Tiles of 40 x 30 with gaps of 4: four columns, two rows.
-    EXPECT_EQ(4 + 4 * 44, composed.width);
-    EXPECT_EQ(4 + 2 * 34, composed.height);
-    // The label's dark strip at the tile's corner, the tile's grey beside it.
-    EXPECT_EQ(20, composed.pixel(4, 4)[0]);
-    EXPECT_EQ(200, composed.pixel(4 + 39, 4 + 29)[0]);
-    // The fifth tile opens the second row; the rest of that row is empty.
-    EXPECT_EQ(200, composed.pixel(4 + 39, 38 + 29)[0]);
-    EXPECT_EQ(60, composed.pixel(48 + 20, 38 + 20)[0]);
-}
-
-TEST(ContactSheetTest, WithoutAFrameThereIsNoPicture)
-{
+    // Without a frame there is no picture.
     std::ostringstream out;
     EXPECT_THROW(ContactSheet().write(out), PngError);
     EXPECT_TRUE(out.str().empty());

@@ -12,10 +12,8 @@ struct MovieProbe {
     // ffprobe's names: "avi", "mov,mp4,m4a,3gp,3g2,mj2", ...
     std::string container;
     std::string codec;
-    // "WIDTHxHEIGHT"
-    std::string size;
-    // "NUMERATOR/DENOMINATOR"
-    std::string frameRate;
+    std::string size;  // "WIDTHxHEIGHT"
+    std::string frameRate;  // "NUMERATOR/DENOMINATOR"
     // -1 when the file could not be read as a movie.
     int frames = -1;
 };

@@ -21,10 +21,10 @@ TempFolder::~TempFolder()
     std::filesystem::remove_all(root_, ignored);
 }
 
-std::vector<std::string> TempFolder::entries() const
+std::vector<std::string> TempFolder::entries(const std::string& folder) const
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(root_))
+    for (const auto& entry : std::filesystem::directory_iterator(root_ / folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
@@ -32,15 +32,13 @@ std::vector<std::string> TempFolder::entries() const
 
 std::string readFile(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
     std::ostringstream text;
-    if (file.is_open() && file.peek() != std::ifstream::traits_type::eof())
-        text << file.rdbuf();
+    text << std::ifstream(fileName, std::ios::binary).rdbuf();
     return text.str();
 }
 
-void writeFile(const std::string& fileName, const std::string& text)
+std::string writeFile(const std::string& fileName, const std::string& text)
 {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    file << text;
+    std::ofstream(fileName, std::ios::binary | std::ios::trunc) << text;
+    return fileName;
 }

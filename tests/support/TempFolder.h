@@ -10,6 +10,12 @@
 #include <string>
 #include <vector>
 
+// The whole content of a file; empty when it cannot be read.
+std::string readFile(const std::string& fileName);
+// Replaces the file's content by `text`, written byte for byte; returns
+// `fileName`.
+std::string writeFile(const std::string& fileName, const std::string& text);
+
 class TempFolder {
 public:
     TempFolder();
@@ -21,16 +27,11 @@ public:
     const std::string& root() const { return root_.native(); }
     // The full name of `name` inside the folder.
     std::string path(const std::string& name) const { return (root_ / name).string(); }
-    // The names of the entries the folder holds, sorted.
-    std::vector<std::string> entries() const;
+    // The names of the entries the folder, or its subfolder `folder`, holds, sorted.
+    std::vector<std::string> entries(const std::string& folder = "") const;
 
 private:
     std::filesystem::path root_;
 };
-
-// The whole content of a file; empty when it cannot be read.
-std::string readFile(const std::string& fileName);
-// Replaces the file's content by `text`, written byte for byte.
-void writeFile(const std::string& fileName, const std::string& text);
 
 #endif

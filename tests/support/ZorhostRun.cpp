@@ -7,12 +7,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // In the child, between fork and exec: the standard streams, the limits
 // and the folder of the run.
@@ -40,16 +39,21 @@ using Clock = std::chrono::steady_clock;
     _exit(127);
 }
 
+ProgramRun endOf(int status, std::string output)
+{
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0,
+            std::move(output)};
+}
+
 }  // namespace
 
 ZorhostProcess::ZorhostProcess(const std::string& folder, const std::vector<std::string>& arguments,
                                const RunOptions& options)
 {
-    std::vector<std::string> words{ZORHOST_PATH};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
+    // execv changes none of the words it is given.
+    std::vector<char*> argv{const_cast<char*>(ZORHOST_PATH)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
     int pipeEnds[2] = {-1, -1};
@@ -91,7 +95,8 @@ void ZorhostProcess::readOutput()
 
 bool ZorhostProcess::waitUntil(const std::function<bool()>& ready, int seconds)
 {
-    for (const auto end = Clock::now() + std::chrono::seconds(seconds); Clock::now() < end;) {
+    for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+         std::chrono::steady_clock::now() < end;) {
         readOutput();
         if (ready())
             return true;
@@ -100,36 +105,33 @@ bool ZorhostProcess::waitUntil(const std::function<bool()>& ready, int seconds)
     return false;
 }
 
-void ZorhostProcess::signal(int number) const
-{
-    kill(child_, number);
-}
-
 void ZorhostProcess::type(const std::string& keys) const
 {
     if (write(output_fd_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
         ADD_FAILURE() << "cannot type on the terminal";
 }
 
+ProgramRun runCommand(const std::string& command)
+{
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return {};
+    std::string output;
+    char bytes[4096];
+    for (std::size_t count; (count = std::fread(bytes, 1, sizeof bytes, pipe)) > 0;)
+        output.append(bytes, count);
+    return endOf(pclose(pipe), std::move(output));
+}
+
 ProgramRun ZorhostProcess::finish()
 {
-    ProgramRun run;
     int status = 0;
     const bool ended = child_ > 0 && waitUntil([&] { return waitpid(child_, &status, WNOHANG) == child_; }, 100);
     readOutput();
-    run.output = output_;
     if (!ended)
-        return run;
+        return {-1, 0, output_};
     child_ = -1;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return run;
-}
-
-std::string ZorhostFolderTest::writeFile(const std::string& name, const std::string& text) const
-{
-    ::writeFile(file(name), text);
-    return file(name);
+    return endOf(status, output_);
 }
 
 ProgramRun ZorhostFolderTest::zorhost(const std::vector<std::string>& arguments, const RunOptions& options) const

@@ -2,16 +2,15 @@
 // and read by its output, its exit status and the files it leaves.
 //
 //   class MyTest : public ZorhostFolderTest {};
-//   TEST_F(MyTest, ...) {
-//       writeFile("m.mcr", "$!NEWFRAME\n");
-//       const ProgramRun run = zorhost({"--frame-log", "log.csv", "m.mcr"});
-//   }
+//   TEST_F(MyTest, ...) { const ProgramRun run = zorhost({writeFile("m.mcr", "$!NEWFRAME\n")}); }
 //
-// Runs the zorhost built beside the tests (the support library knows where).
+// Runs the zorhost built beside the tests (the support library knows where);
+// runCommand runs any other command and reads it the same way.
 #ifndef KFA_TESTS_ZORHOST_RUN_H
 #define KFA_TESTS_ZORHOST_RUN_H
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/types.h>
 
 #include <functional>
@@ -21,18 +20,16 @@
 #include "support/TempFolder.h"
 
 struct ProgramRun {
-    // The exit status; -1 when a signal ended the program.
-    int status = -1;
-    // The signal that ended it; 0 when it exited.
-    int signal = 0;
-    // Both standard streams.
-    std::string output;
+    int status = -1;  // The exit status; -1 when a signal ended the program.
+    int signal = 0;  // The signal that ended it; 0 when it exited.
+    std::string output;  // Both standard streams.
 };
 
+// Runs the shell command `command` to its end, both streams read as one.
+ProgramRun runCommand(const std::string& command);
+
 struct RunOptions {
-    // The standard streams are a terminal (as when a person types the
-    // command) rather than a pipe.
-    bool terminal = false;
+    bool terminal = false;  // The standard streams are a terminal, not a pipe.
     // A limit on the size of any file written, in bytes (0: none), which
     // stands in for a full disk: writes beyond it fail.
     long fileSizeLimit = 0;
@@ -50,7 +47,7 @@ public:
     // the output meanwhile.
     bool waitUntil(const std::function<bool()>& ready, int seconds = 20);
     const std::string& output() const { return output_; }
-    void signal(int number) const;
+    void signal(int number) const { kill(child_, number); }
     // Keys typed on the terminal (RunOptions::terminal).
     void type(const std::string& keys) const;
     // Waits for the end.
@@ -68,9 +65,10 @@ class ZorhostFolderTest : public ::testing::Test {
 protected:
     std::string file(const std::string& name) const { return folder_.path(name); }
     // Writes `text` into the folder's file `name`; returns its full name.
-    std::string writeFile(const std::string& name, const std::string& text) const;
-    // The names of the folder's entries, sorted.
-    std::vector<std::string> entries() const { return folder_.entries(); }
+    std::string writeFile(const std::string& name, const std::string& text) const
+    {
+        return ::writeFile(file(name), text);
+    }
 
     ProgramRun zorhost(const std::vector<std::string>& arguments, const RunOptions& options = {}) const;
 

@@ -6,19 +6,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "window/SessionSettings.h"
 #include "window/ViewWidget.h"
 
 namespace {
 
-// One application for the whole program, on the offscreen platform so that
-// the tests need no display.
+// One application for the whole program, on the platform the program is
+// built for: offscreen, where the tests need no display, or an X server.
 void startApplication()
 {
     static int argc = 1;
@@ -26,7 +20,7 @@ void startApplication()
     static char* argv[] = {name, nullptr};
     if (QApplication::instance() != nullptr)
         return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", KFA_QT_PLATFORM);
     static zorhost::SessionSettings settings;
     new QApplication(argc, argv);
 }
@@ -37,11 +31,6 @@ void WindowFixture::SetUp()
 {
     HostFixture::SetUp();
     startApplication();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kfa-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-               std::to_string(::getpid()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
     waiting_ = std::make_unique<QObject>();
     window_ = std::make_unique<zorhost::MainWindow>(host());
     window_->resize(640, 560);
@@ -56,34 +45,20 @@ void WindowFixture::TearDown()
         ADD_FAILURE() << "never came: " << step->objectName().toStdString();
     waiting_.reset();
     window_.reset();
-    std::filesystem::remove_all(folder_);
     HostFixture::TearDown();
 }
 
-std::string WindowFixture::writeFile(const std::string& name, const std::string& text) const
+void WindowFixture::focus(QWidget& window)
 {
-    std::ofstream(file(name)) << text;
-    return file(name);
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
 }
 
-std::string WindowFixture::read(const std::string& path)
+void WindowFixture::pick(char menu, char entry, QWidget* in)
 {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WindowFixture::activate()
-{
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void WindowFixture::pick(char menu, char entry)
-{
-    activate();
-    QTest::keyClick(window_.get(), static_cast<Qt::Key>(menu), Qt::AltModifier);
+    QWidget& target = in != nullptr ? *in : *window_;
+    focus(target);
+    QTest::keyClick(&target, static_cast<Qt::Key>(menu), Qt::AltModifier);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(nullptr, popup) << "no menu opened for Alt+" << menu;
     QTest::keyClick(popup, static_cast<Qt::Key>(entry));
@@ -96,6 +71,37 @@ void WindowFixture::drag(Qt::MouseButton button, QPoint step)
     QTest::mousePress(view, button, {}, from);
     QTest::mouseMove(view, from + step / 2);
     QTest::mouseRelease(view, button, {}, from + step);
+}
+
+zorhost::DialogWindow& WindowFixture::dialogTitled(const std::string& title)
+{
+    zorhost::DialogWindow* dialog = window().dialogs().windowOf(host().widgets.dialogsTitled(title).at(0));
+    if (dialog == nullptr)
+        throw std::runtime_error("no window for the dialog " + title);
+    return *dialog;
+}
+
+QWidget& WindowFixture::control(zorhost::DialogWindow& dialog, const std::string& text)
+{
+    const int id = host().widgets.controlWithText(dialog.dialogId(), text);
+    auto* widget = dialog.findChild<QWidget*>("control" + QString::number(id));
+    if (widget == nullptr)
+        throw std::runtime_error("no widget for the control " + text);
+    return *widget;
+}
+
+void WindowFixture::clickLine(QListWidget& list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, list.visualItemRect(list.item(row)).center());
+}
+
+void WindowFixture::typeInto(QLineEdit& field, const QString& text, Qt::Key key)
+{
+    focus(*field.window());
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&field, text);
+    QTest::keyClick(&field, key);
 }
 
 void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()> step, const char* what)
@@ -115,22 +121,21 @@ void WindowFixture::whenReady(std::function<bool()> ready, std::function<void()>
     timer->start();
 }
 
-void WindowFixture::answerFileDialog(const std::string& path, std::function<void(QFileDialog&)> seen)
+void WindowFixture::answerFileDialog(const std::string& name, std::function<void(QFileDialog&)> seen)
 {
     whenReady([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
-              [path, seen] {
+              [this, name, seen] {
                   auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-                  // A person types only into a dialog that is on the screen.
+                  // A person acts only on a dialog that is on the screen.
                   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
                   if (seen)
                       seen(*dialog);
-                  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-                  ASSERT_NE(nullptr, name);
-                  const std::filesystem::path chosen(path);
-                  dialog->setDirectory(QString::fromStdString(chosen.parent_path().string()));
-                  name->clear();
-                  QTest::keyClicks(name, QString::fromStdString(chosen.filename().string()));
-                  QTest::keyClick(name, Qt::Key_Return);
+                  auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                  ASSERT_NE(nullptr, edit);
+                  dialog->setDirectory(QString::fromStdString(folder_.root()));
+                  edit->clear();
+                  QTest::keyClicks(edit, QString::fromStdString(name));
+                  QTest::keyClick(edit, Qt::Key_Return);
               },
               "a file dialog");
 }
@@ -151,19 +156,4 @@ void WindowFixture::answerMessageBox(QMessageBox::StandardButton button, std::st
                   QTest::mouseClick(static_cast<QWidget*>(box->button(button)), Qt::LeftButton);
               },
               "a message box");
-}
-
-std::string WindowFixture::longAnimationMacro()
-{
-    writeFile("long.keyframe", "#!KeyFrame 1\n\n"
-                               "%KeyFrameView\n Name \"From\"\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                               " FrameCount 5000\n SolutionTime 0\n%KeyFrameView\n\n"
-                               "%KeyFrameView\n Name \"To\"\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                               " FrameCount 1\n SolutionTime 0\n%KeyFrameView\n");
-    return writeFile("long.mcr", "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile "
-                                 "FileName=" +
-                                     file("long.keyframe") +
-                                     "\"\n"
-                                     "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"Animate "
-                                     "AnimationDestination=OnScreen\"\n");
 }

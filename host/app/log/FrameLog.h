@@ -36,7 +36,6 @@ public:
 
     // Writes `row` numbered with the count of rows before it.
     void write(const FrameLogRow& row);
-    int rows() const { return rows_; }
 
     static const char* heading();
 

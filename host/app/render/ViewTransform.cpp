@@ -124,20 +124,4 @@ Matrix4 projectionMatrix(const Camera& camera, double aspect, const Box& bounds)
     return m;
 }
 
-bool projectToPixel(const Scene& scene, const Point3& point, double& x, double& y)
-{
-    const double aspect = static_cast<double>(scene.width) / scene.height;
-    const Matrix4 m = multiply(projectionMatrix(scene.camera, aspect, scene.bounds), viewMatrix(scene.camera));
-    const double p[4] = {point.x, point.y, point.z, 1.0};
-    double clip[4] = {0, 0, 0, 0};
-    for (std::size_t row = 0; row < 4; ++row)
-        for (std::size_t k = 0; k < 4; ++k)
-            clip[row] += m[k * 4 + row] * p[k];
-    if (clip[3] <= 0.0)
-        return false;
-    x = (clip[0] / clip[3] + 1.0) * 0.5 * scene.width;
-    y = (1.0 - clip[1] / clip[3]) * 0.5 * scene.height;
-    return true;
-}
-
 }  // namespace zorhost

@@ -23,10 +23,6 @@ Matrix4 rotationMatrix(const Camera& camera);
 // (width / height), with the depth range fitted around `bounds`.
 Matrix4 projectionMatrix(const Camera& camera, double aspect, const Box& bounds);
 
-// Where `point` lands in a picture of width x height pixels (x to the right,
-// y down from the top); false when it lies behind the viewer.
-bool projectToPixel(const Scene& scene, const Point3& point, double& x, double& y);
-
 }  // namespace zorhost
 
 #endif

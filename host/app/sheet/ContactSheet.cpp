@@ -68,14 +68,6 @@ std::vector<std::size_t> ContactSheet::chosenIndices() const
     return indices;
 }
 
-std::vector<int> ContactSheet::chosenFrames() const
-{
-    std::vector<int> numbers;
-    for (std::size_t index : chosenIndices())
-        numbers.push_back(tiles_[index].frameNumber);
-    return numbers;
-}
-
 Image ContactSheet::compose() const
 {
     const std::vector<std::size_t> indices = chosenIndices();

@@ -22,8 +22,6 @@ public:
     void addFrame(int frameNumber, const Image& frame);
     int frames() const { return static_cast<int>(tiles_.size()); }
 
-    // The frame numbers the sheet shows, in order.
-    std::vector<int> chosenFrames() const;
     // The sheet as one picture; an empty image when no frame was drawn.
     Image compose() const;
     // Writes compose() as PNG into `out`; throws PngError.
