@@ -107,13 +107,14 @@ TEST_F(MacroPlayerTest, ReportsTheFailingLineAndPlaysNothingAfterIt)
         {"$!NEWFRAME\n$!ADDONCOMMAND ADDON = \"Nobody\" COMMAND = \"x\"\n",
          "no add-on named \"Nobody\" takes macro commands"},
     };
-    for (const auto& [text, message] : cases) {
+    for (const auto& row : cases) {
+        const std::string& text = row.first;
         SCOPED_TRACE(text);
         zorsim::resetHost();
         const int line = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-        EXPECT_THAT(
-            [&] { play(text + "$!NEWFRAME\n"); },
-            Throws<MacroError>(AllOf(Property(&MacroError::line, line), Property(&MacroError::what, StrEq(message)))));
+        EXPECT_THAT([&] { play(text + "$!NEWFRAME\n"); },
+                    Throws<MacroError>(
+                        AllOf(Property(&MacroError::line, line), Property(&MacroError::what, StrEq(row.second)))));
         EXPECT_LE(host().frames.count(), 1);
     }
 }
