@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
 
 #include <csignal>
 #include <cstdio>
@@ -21,6 +22,8 @@ namespace {
 const std::string sampleMacro = "$!NEWFRAME\n$!LOADSAMPLE STEPS = 3\n$!EXPORTSETUP IMAGEWIDTH = 200\n";
 // The start of a line that hands the add-on a command, up to the command's text.
 const std::string addOnCommand = "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"";
+const std::string rasterMovie =
+    "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n";
 
 // The frame log's columns from x on.
 enum LogColumn { X, Intensity = 7 };
@@ -43,14 +46,16 @@ std::vector<double> logColumn(const std::string& log, const std::string& event, 
 
 class ZorhostPlayTest : public ZorhostFolderTest {
 protected:
-    // Two key frames twenty frames apart that turn, zoom and run the time, with fade in and out.
-    void writeTwoKeyFrames() const
+    // Two key frames `frames` apart that turn, zoom and run the time, with fade in and out.
+    void writeTwoKeyFrames(int frames = 20) const
     {
         writeFile("two.keyframe", "#!KeyFrame 1\n\n%Settings\n FadeIn true\n FadeOut true\n%Settings\n\n"
                                   "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                                  " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
-                                  "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                                  " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
+                                  " FrameCount " +
+                                      std::to_string(frames) +
+                                      "\n SolutionTime 0\n%KeyFrameView\n\n"
+                                      "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                                      " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
     }
 
     // The example's fly-through into an MPEG-4 movie of 121 frames, long
@@ -126,8 +131,7 @@ TEST_F(ZorhostPlayTest, TheQuickLookExampleMakesASheetAndAMovieIsLoggedAndEveryP
 {
     writeTwoKeyFrames();
     std::filesystem::create_directory_symlink(KFA_EXAMPLES_DIR, file("examples"));
-    const std::string macro = animateToFileMacro(
-        "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n", "$!REDRAW\n");
+    const std::string macro = animateToFileMacro(rasterMovie, "$!REDRAW\n");
     const ProgramRun sheet = zorhost({"--contact-sheet", "sheet.png", "examples/quicklook.mcr"});
     ASSERT_EQ(0, sheet.status) << sheet.output;
     EXPECT_TRUE(std::filesystem::exists(file("sheet.png")));
@@ -192,4 +196,29 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
         EXPECT_EQ(!movie.empty(), !movie.empty() && std::filesystem::remove(file(movie)));
         EXPECT_EQ((std::vector<std::string>{"movie.mcr", "sub", "two.keyframe"}), folder_.entries());
     }
+}
+
+TEST_F(ZorhostPlayTest, EachFrameReusesTheMemoryTheFrameBeforeFreed)
+{
+#if KFA_SANITIZED
+    GTEST_SKIP() << "the sanitizers' allocator keeps freed memory from reuse on purpose";
+#endif
+    // An allocator set to give freed memory back at once, as the C library's
+    // does until larger blocks have been freed.
+    setenv("GLIBC_TUNABLES", "glibc.malloc.trim_threshold=131072", 1);
+    const auto pageFaults = [this](int frames) {
+        writeTwoKeyFrames(frames);
+        rusage before{};
+        getrusage(RUSAGE_CHILDREN, &before);
+        const ProgramRun run = zorhost({animateToFileMacro(rasterMovie)});
+        rusage after{};
+        getrusage(RUSAGE_CHILDREN, &after);
+        EXPECT_EQ(0, run.status) << run.output;
+        return after.ru_minflt - before.ru_minflt;
+    };
+    const long few = pageFaults(10);
+    const long many = pageFaults(60);
+    unsetenv("GLIBC_TUNABLES");
+    // A frame's vertex data alone is some 250 pages.
+    EXPECT_LT((many - few) / 50, 20) << few << " and " << many << " page faults";
 }
