@@ -26,8 +26,22 @@ struct Options {
     bool describeAddOn = false;
     bool noProgress = false;
     bool window = false;
+    bool countFrames = false;
+    std::string frameRange;
     zorhost::ProgramOptions program;
 };
+
+// Says what is wrong with a value of --frames-range.
+const CLI::Validator frameRangeCheck(
+    [](const std::string& text) {
+        try {
+            zorhost::parseFrameRange(text);
+            return std::string();
+        } catch (const zorhost::FrameRangeError& error) {
+            return std::string(error.what());
+        }
+    },
+    "FIRST:LAST");
 
 constexpr const char* usageLine = "Usage: zorhost [options] MACROFILE...";
 
@@ -37,10 +51,14 @@ int run(Options& options)
         return zorhost::runWindow(zorsim::host(), options.addOnPath, options.program.macroFiles, std::cerr);
     options.program.showProgress = !options.noProgress;
     options.program.addOnFile = options.addOnPath;
+    if (!options.frameRange.empty())
+        options.program.frameRange = zorhost::parseFrameRange(options.frameRange);
     zorhost::prepareHost(zorsim::host(), options.program);
     zorhost::AddOnLoader addOn(options.addOnPath);
     if (options.describeAddOn)
         std::cout << zorhost::describeAddOns(zorsim::host());
+    if (options.countFrames)
+        return zorhost::countMovieFrames(zorsim::host(), options.program, std::cout, std::cerr);
     return zorhost::playMacroFiles(zorsim::host(), options.program, std::cerr);
 }
 
@@ -66,8 +84,17 @@ int main(int argc, char** argv)
                    "Write every picture drawn as a numbered PNG into DIR (an image sequence)")
         ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
+    app.add_option("--frames-range", options.frameRange,
+                   "Write only frames FIRST to LAST (0: the animation's first) of the movie, as a segment beside it")
+        ->option_text("FIRST:LAST")
+        ->check(frameRangeCheck)
+        ->excludes("--record", "--frame-log", "--contact-sheet", "--frames");
+    app.add_flag("--count-frames", options.countFrames,
+                 "Print the number of frames of the macros' movie and its name, drawing and writing nothing")
+        ->excludes("--record", "--frame-log", "--contact-sheet", "--frames", "--frames-range");
     app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
-        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet");
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames-range",
+                   "--count-frames");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);

@@ -102,8 +102,8 @@ bool ExportModel::start()
 {
     if (const std::string reason = refusal(); !reason.empty())
         return refuse(reason);
-    targetPath_ = values_.fileName();
-    if (!createTemporaryFile())
+    targetPath_ = targetOf ? targetOf(values_.fileName()) : values_.fileName();
+    if (!dryRun_ && !createTemporaryFile())
         return refuse("cannot create the movie file " + targetPath_ + ": " + std::strerror(errno));
     if (sink_ != nullptr && !sink_->beginMovie(values_, temporaryPath_)) {
         removeQuietly(temporaryPath_);
@@ -140,7 +140,7 @@ bool ExportModel::finish()
     ++finishes_;
     // A movie that lost a frame is not complete, whatever the sink says.
     bool complete = !frameLost_ && (sink_ == nullptr || sink_->endMovie());
-    if (complete) {
+    if (complete && !dryRun_) {
         std::error_code error;
         std::filesystem::rename(temporaryPath_, targetPath_, error);
         complete = !error;

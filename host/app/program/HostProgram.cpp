@@ -1,13 +1,16 @@
 #include "program/HostProgram.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "macro/MacroLanguage.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
 #include "player/SampleStore.h"
 #include "program/ProgramOutputs.h"
+#include "program/SegmentSink.h"
 #include "program/TerminalFace.h"
 #include "zorsim/Host.h"
 
@@ -78,6 +81,11 @@ int play(zorsim::Host& host, const std::vector<MacroFile>& files, SampleStore& s
     return exitOk;
 }
 
+SegmentSink::Reporter reporter(TerminalFace& face)
+{
+    return [&face](const std::string& message) { face.report(message); };
+}
+
 }  // namespace
 
 void prepareHost(zorsim::Host& host, const ProgramOptions& options)
@@ -96,14 +104,32 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
         int status = exitOk;
         bool drawn = true;
         {
-            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(),
-                                   [&face](const std::string& message) { face.report(message); });
+            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(), reporter(face));
             recorder.attach();
+            std::optional<SegmentSink> segment;
+            if (options.frameRange)
+                segment.emplace(host, &recorder, *options.frameRange, reporter(face));
             status = play(host, files, samples, face);
             drawn = !recorder.failed();
         }
         const bool completed = outputs->complete(host, status == exitOk, face);
         return completed && drawn ? status : exitFailed;
+    } catch (const RunEnded& ended) {
+        return ended.status;
+    }
+}
+
+int countMovieFrames(zorsim::Host& host, const ProgramOptions& options, std::ostream& out, std::ostream& errors)
+{
+    TerminalFace face(host, options.showProgress, errors);
+    try {
+        const std::vector<MacroFile> files = readMacroFiles(options.macroFiles, face);
+        SampleStore samples;
+        SegmentSink counter(host, nullptr, FrameRange{}, reporter(face));
+        const int status = play(host, files, samples, face);
+        if (status == exitOk)
+            out << std::max(0, counter.frames()) << (counter.frames() < 0 ? "" : "\t" + counter.movieName()) << "\n";
+        return status;
     } catch (const RunEnded& ended) {
         return ended.status;
     }

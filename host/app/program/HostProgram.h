@@ -4,9 +4,12 @@
 #ifndef ZORHOST_HOST_PROGRAM_H
 #define ZORHOST_HOST_PROGRAM_H
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "program/FrameRange.h"
 
 namespace zorsim {
 class Host;
@@ -28,6 +31,8 @@ struct ProgramOptions {
     // The add-on module, an input no output may overwrite.
     std::string addOnFile;
     bool showProgress = true;
+    // Set: the run's one movie is a segment of these frames.
+    std::optional<FrameRange> frameRange;
 };
 
 // Turns macro recording on when a record file is asked for; call it before
@@ -42,6 +47,13 @@ void prepareHost(zorsim::Host& host, const ProgramOptions& options);
 // input or cannot be created. Every macro file is read and checked, and
 // every output created, before anything is played.
 int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostream& errors);
+
+// Plays every macro file in order as playMacroFiles does, with no outputs,
+// drawing and writing nothing, and prints the frames of the run's movie on
+// `out`: the count, a tab and the movie's export file name; "0" when the
+// run starts no movie. The exit status as playMacroFiles gives it; a run
+// that starts a second movie fails at that line.
+int countMovieFrames(zorsim::Host& host, const ProgramOptions& options, std::ostream& out, std::ostream& errors);
 
 }  // namespace zorhost
 

@@ -59,6 +59,13 @@ public:
     // Told why a movie the sink completed could not be renamed to its
     // target, in words (zorhost prints it).
     std::function<void(const std::string& reason)> onFinishFailed;
+    // Where a movie whose export file name is `name` is written; unset: at
+    // `name` (zorhost writes a segment of a movie beside it).
+    std::function<std::string(const std::string& name)> targetOf;
+    // While set, movies run through their frames as usual, but no file is
+    // created or renamed, and the sink is handed an empty path (zorhost
+    // counts a movie's frames so).
+    void setDryRun(bool dryRun) { dryRun_ = dryRun; }
     // Fault injection: every start fails while set.
     void refuseStarts(bool refuse) { refuseStarts_ = refuse; }
 
@@ -83,6 +90,7 @@ private:
     ExportValues values_;
     FrameSink* sink_ = nullptr;
     bool refuseStarts_ = false;
+    bool dryRun_ = false;
     bool recording_ = false;
     bool frameLost_ = false;
     std::string targetPath_;
