@@ -18,7 +18,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libegl-dev libgl-dev libepoxy-dev libegl-mesa0 libgl1-mesa-dri
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-dev ffmpeg
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libx264-dev ffmpeg parallel
   libpng-dev
   qt6-base-dev xvfb xauth fonts-dejavu-core
   gcovr clang-format

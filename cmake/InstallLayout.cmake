@@ -4,6 +4,7 @@
 #   <libdir>/keyframeanimation/addons/            the add-on module
 #   share/doc/keyframeanimation/                  the user's guide
 #   share/keyframeanimation/examples/             the examples it plays
+#   share/keyframeanimation/tools/                the scripts that render a movie in segments
 # The installed files find each other by paths relative to their own place
 # (RPATH $ORIGIN, zorhost's own folder), so that a tree moved to another
 # prefix keeps working.
@@ -13,6 +14,8 @@ include(GNUInstallDirs)
 set(KFA_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/${KFA_PACKAGE_NAME})
 set(KFA_INSTALL_ADDONDIR ${KFA_INSTALL_LIBDIR}/addons)
 set(KFA_INSTALL_EXAMPLESDIR ${CMAKE_INSTALL_DATADIR}/${KFA_PACKAGE_NAME}/examples)
+# The scripts find zorhost at ../../../bin from there.
+set(KFA_INSTALL_TOOLSDIR ${CMAKE_INSTALL_DATADIR}/${KFA_PACKAGE_NAME}/tools)
 
 foreach(dir CMAKE_INSTALL_BINDIR CMAKE_INSTALL_LIBDIR CMAKE_INSTALL_DATADIR CMAKE_INSTALL_DOCDIR)
   if(IS_ABSOLUTE "${${dir}}")

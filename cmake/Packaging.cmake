@@ -18,4 +18,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # no program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libegl-mesa0, libgl1-mesa-dri")
+# The scripts that render a movie in segments run these programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "parallel, ffmpeg")
 include(CPack)
