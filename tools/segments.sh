@@ -3,7 +3,7 @@
 # render-slurm). Source it; every function prints its errors and returns
 # non-zero on failure.
 #
-#   count_movie MACROFILE            sets FRAMES and MOVIE
+#   count_movie MACROFILE            sets FRAMES, RATE (per second) and MOVIE
 #   segment_range I SEGMENTS         prints FIRST:LAST of segment I (from 0)
 #   segment_file RANGE               prints the segment's file (zorhost's rule)
 #   join_segments SEGMENTS           joins them into MOVIE, removing them
@@ -32,8 +32,7 @@ count_movie() {
   local counted
   counted="$("$ZORHOST" --no-progress --count-frames "$1")" ||
     { echo "$PROGRAM: zorhost could not count the frames of $1" >&2; return 1; }
-  FRAMES="${counted%%$'\t'*}"
-  MOVIE="${counted#*$'\t'}"
+  IFS=$'\t' read -r FRAMES RATE MOVIE <<<"$counted"
   if [ "$FRAMES" = 0 ]; then
     echo "$PROGRAM: $1 writes no movie" >&2
     return 1
@@ -81,7 +80,7 @@ muxer_of() {
 # formats through FFmpeg's concat demuxer, each segment's timestamps
 # following on from the one before.
 join_segments() {
-  local segments="$1" joined list muxer frames status=0 files=() i file
+  local segments="$1" joined list muxer range retime frames status=0 files=() i
   joined="$(dirname "$MOVIE")/.$(basename "$MOVIE").joining"
   for ((i = 0; i < segments; i++)); do
     files+=("$(realpath "$(segment_file "$(segment_range "$i" "$segments")")")")
@@ -92,10 +91,21 @@ join_segments() {
     cat "${files[@]}" >"$joined" || status=$?
   elif muxer="$(muxer_of "${files[0]}")"; then
     list="$(mktemp)"
-    for file in "${files[@]}"; do
-      printf "file '%s'\n" "${file//\'/\'\\\'\'}" >>"$list"
+    for ((i = 0; i < segments; i++)); do
+      printf "file '%s'\n" "${files[i]//\'/\'\\\'\'}" >>"$list"
+      # Each segment's length from its frames: the containers' own durations
+      # are rounded (to the millisecond in MPEG-4), and the next segment's
+      # timestamps start where this one ends.
+      range="$(segment_range "$i" "$segments")"
+      awk -v frames="$((${range#*:} - ${range%:*} + 1))" -v rate="$RATE" \
+        'BEGIN { printf "duration %.6f\n", frames / rate }' >>"$list"
     done
-    ffmpeg -nostdin -v error -f concat -safe 0 -i "$list" -c copy -f "$muxer" -y "$joined" || status=$?
+    # Containers that count time in milliseconds cannot start a segment on
+    # the whole movie's timestamps from its duration alone; their codecs
+    # keep the frames in order, so each frame's time follows from its number.
+    retime=()
+    [ "$muxer" = mp4 ] || retime=(-bsf:v "setts=ts=round(N/($RATE*TB))")
+    ffmpeg -nostdin -v error -f concat -safe 0 -i "$list" -c copy "${retime[@]}" -f "$muxer" -y "$joined" || status=$?
     rm -f "$list"
     [ "$status" = 0 ] && frames="$(ffprobe -v error -count_frames -select_streams v:0 \
       -show_entries stream=nb_read_frames -of csv=p=0 "$joined")"

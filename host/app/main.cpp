@@ -90,7 +90,7 @@ int main(int argc, char** argv)
         ->check(frameRangeCheck)
         ->excludes("--record", "--frame-log", "--contact-sheet", "--frames");
     app.add_flag("--count-frames", options.countFrames,
-                 "Print the number of frames of the macros' movie and its name, drawing and writing nothing")
+                 "Print the frames of the macros' movie, its frame rate and name, drawing and writing nothing")
         ->excludes("--record", "--frame-log", "--contact-sheet", "--frames", "--frames-range");
     app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
         ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames-range",

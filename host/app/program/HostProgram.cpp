@@ -1,7 +1,7 @@
 #include "program/HostProgram.h"
 
-#include <algorithm>
 #include <fstream>
+#include <iomanip>
 #include <memory>
 #include <optional>
 
@@ -127,8 +127,11 @@ int countMovieFrames(zorsim::Host& host, const ProgramOptions& options, std::ost
         SampleStore samples;
         SegmentSink counter(host, nullptr, FrameRange{}, reporter(face));
         const int status = play(host, files, samples, face);
-        if (status == exitOk)
-            out << std::max(0, counter.frames()) << (counter.frames() < 0 ? "" : "\t" + counter.movieName()) << "\n";
+        if (status == exitOk && counter.frames() < 0)
+            out << "0\n";
+        else if (status == exitOk)
+            out << counter.frames() << "\t" << std::setprecision(15) << counter.framesPerSecond() << "\t"
+                << counter.movieName() << "\n";
         return status;
     } catch (const RunEnded& ended) {
         return ended.status;

@@ -50,8 +50,8 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
 
 // Plays every macro file in order as playMacroFiles does, with no outputs,
 // drawing and writing nothing, and prints the frames of the run's movie on
-// `out`: the count, a tab and the movie's export file name; "0" when the
-// run starts no movie. The exit status as playMacroFiles gives it; a run
+// `out`: the count, its frames per second and the movie's export file name,
+// apart by tabs; "0" when the run starts no movie. The exit status as playMacroFiles gives it; a run
 // that starts a second movie fails at that line.
 int countMovieFrames(zorsim::Host& host, const ProgramOptions& options, std::ostream& out, std::ostream& errors);
 

@@ -1,5 +1,7 @@
 #include "program/SegmentSink.h"
 
+#include <variant>
+
 #include "movie/MovieWriter.h"
 #include "zorsim/Host.h"
 
@@ -35,6 +37,7 @@ bool SegmentSink::beginMovie(const zorsim::ExportValues& values, const std::stri
         return false;
     }
     movieName_ = values.fileName();
+    framesPerSecond_ = std::get<double>(values.value("ANIMATIONSPEED"));
     frames_ = 0;
     written_ = 0;
     return movie_ == nullptr || movie_->beginMovie(values, path);

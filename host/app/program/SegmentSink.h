@@ -43,6 +43,8 @@ public:
     int frames() const { return frames_; }
     // The export file name of the run's movie, empty before it started.
     const std::string& movieName() const { return movieName_; }
+    // Its frames per second.
+    double framesPerSecond() const { return framesPerSecond_; }
 
     bool beginMovie(const zorsim::ExportValues& values, const std::string& path) override;
     bool addFrame(int index) override;
@@ -55,6 +57,7 @@ private:
     FrameRange range_;
     Reporter report_;
     std::string movieName_;
+    double framesPerSecond_ = 0.0;
     int frames_ = -1;
     int written_ = 0;
 };
