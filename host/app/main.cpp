@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
     app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
-        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet");
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);

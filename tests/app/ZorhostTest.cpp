@@ -42,6 +42,8 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
          "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
         {{"--contact-sheet", "sub", "m.mcr"}, "zorhost: cannot create the contact sheet sub: it is a folder\n"},
         {{"--frames", "m.mcr", "m.mcr"}, "zorhost: cannot create the frame folder m.mcr: it is not a folder\n"},
+        // The window writes none of the outputs.
+        {{"--window", "--frames", "sub", "m.mcr"}, "--frames excludes --window"},
         // A system library's name is no file here, whatever the loader's path holds.
         {{"--addon", "libm.so.6", "--describe-addon"},
          "zorhost: cannot load the add-on " + file("libm.so.6") + ": cannot open shared object file: No such file"},
