@@ -127,6 +127,23 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     EXPECT_THAT(firstAnimating, HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
+TEST_F(ZorhostPlayTest, CtrlZGivesTheTerminalBackUntilZorhostContinues)
+{
+    ZorhostProcess process(folder_.root(), {flythroughMovieMacro()}, {true, 0, true});
+    ASSERT_TRUE(process.waitUntil([&process] { return process.output().find("\rAnimating") != std::string::npos; }))
+        << process.output();
+    EXPECT_FALSE(process.terminalEchoes());
+    process.type("\x1a");
+    ASSERT_TRUE(process.waitUntil([&process] { return process.terminalEchoes(); })) << process.output();
+    // The shell brings zorhost back into the foreground, where Esc cancels again.
+    process.type("\n");
+    ASSERT_TRUE(process.waitUntil([&process] { return !process.terminalEchoes(); })) << process.output();
+    process.type("\x1b");
+    const ProgramRun run = process.finish();
+    EXPECT_EQ(1, run.status);
+    EXPECT_THAT(run.output, HasSubstr("Animation canceled."));
+}
+
 TEST_F(ZorhostPlayTest, TheQuickLookExampleMakesASheetAndAMovieIsLoggedAndEveryPictureIsKept)
 {
     writeTwoKeyFrames();
