@@ -215,6 +215,37 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
     }
 }
 
+TEST_F(ZorhostPlayTest, AMovieNamedAsOneOfZorhostsOwnFilesIsRefusedBeforeItIsDrawn)
+{
+    writeTwoKeyFrames();
+    const std::string keyFrames = readFile(file("two.keyframe"));
+    // The movie's name, zorhost's outputs, and the file named in the refusal.
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"movie.mcr", {}, "macro file " + file("movie.mcr")},
+        {"./two.keyframe", {}, "settings file two.keyframe"},
+        {"log.csv", {"--frame-log", "log.csv"}, "frame log log.csv"},
+        {"sheet.png", {"--contact-sheet", "sheet.png"}, "contact sheet sheet.png"},
+        {"r.mcr", {"--record", "r.mcr"}, "recorded macro r.mcr"},
+    };
+    for (const auto& [movie, outputs, named] : cases) {
+        SCOPED_TRACE(movie);
+        const std::string macro = animateToFileMacro("$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n"
+                                                     "$!EXPORTSETUP EXPORTFNAME = \"" +
+                                                     movie + "\"\n");
+        const std::string macroText = readFile(macro);
+        std::vector<std::string> arguments = outputs;
+        arguments.push_back(macro);
+        const ProgramRun run = zorhost(arguments);
+        EXPECT_EQ(1, run.status);
+        EXPECT_THAT(run.output, HasSubstr("zorhost: the movie " + movie + " would overwrite the " + named + "\n"));
+        EXPECT_EQ(macroText, readFile(macro));
+        EXPECT_EQ(keyFrames, readFile(file("two.keyframe")));
+        EXPECT_THAT(run.output, Not(HasSubstr("Animating")));
+        for (const std::string& entry : folder_.entries())
+            EXPECT_THAT(entry, Not(HasSubstr("partial")));
+    }
+}
+
 TEST_F(ZorhostPlayTest, EachFrameReusesTheMemoryTheFrameBeforeFreed)
 {
 #if KFA_SANITIZED
