@@ -117,6 +117,8 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
     const std::pair<std::string, std::string> cases[] = {
         // A fault the reader finds: nothing is played at all.
         {sampleMacro + "$!REDRAW\n$!ROTATE3D AXIS = PSI\n", "m.mcr:5: $!ROTATE3D: missing ANGLE\n"},
+        {sampleMacro + "$!REDRAW\n$!STYLE PATH = \"EXPORTSETUP IMAGEWIDTH\" VALUE = 2\n",
+         "m.mcr:5: $!STYLE: IMAGEWIDTH = 2 is out of range: a whole number from 4 to 16384\n"},
         // An add-on command the add-on refuses: the text its callback returned.
         {"$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=sub\"\n",
          "m.mcr:1: Key Frame Animation error:\nUnable to open file for reading.\n"},
