@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -154,7 +155,9 @@ private:
     const zorhost::SampleStore& samples_;
 };
 
+// The scenes point into the data sets of `samples`, which lives as long.
 struct Capture {
+    std::unique_ptr<zorhost::SampleStore> samples;
     std::vector<zorhost::Scene> scenes;
     std::size_t allocations = 0;
 };
@@ -164,19 +167,19 @@ Capture exportInProcess(int width, const std::filesystem::path& folder)
 {
     freshHostWithAddOn();
     zorsim::Host& host = zorsim::host();
-    zorhost::SampleStore samples;
+    auto samples = std::make_unique<zorhost::SampleStore>();
     std::string failure;
-    zorhost::FrameRecorder recorder(host, samples, nullptr, nullptr, nullptr,
+    zorhost::FrameRecorder recorder(host, *samples, nullptr, nullptr, nullptr,
                                     [&failure](const std::string& message) { failure = message; });
     recorder.attach();
-    CapturingSink sink(recorder, samples);
+    CapturingSink sink(recorder, *samples);
     host.exports.setSink(&sink);
     std::istringstream commands(movieCommands(formats[0], width, folder / "inprocess.mp4"));
-    zorhost::MacroPlayer(host, samples).play(zorhost::readMacro(commands));
+    zorhost::MacroPlayer(host, *samples).play(zorhost::readMacro(commands));
     host.exports.setSink(nullptr);
     if (!failure.empty() || sink.scenes.empty())
         throw std::runtime_error("the export in this process failed: " + failure);
-    return {std::move(sink.scenes), sink.allocations};
+    return {std::move(samples), std::move(sink.scenes), sink.allocations};
 }
 
 // R: every scene drawn into its own picture, allocated beforehand.

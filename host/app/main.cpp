@@ -93,7 +93,7 @@ int main(int argc, char** argv)
                  "Print the frames of the macros' movie, its frame rate and name, drawing and writing nothing")
         ->excludes("--record", "--frame-log", "--contact-sheet", "--frames", "--frames-range");
     app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
-        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames-range",
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames", "--frames-range",
                    "--count-frames");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {

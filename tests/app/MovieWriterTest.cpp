@@ -1,7 +1,11 @@
 #include "movie/MovieWriter.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <new>
 #include <tuple>
 
 #include "support/FfmpegProbe.h"
@@ -25,12 +29,56 @@ Image gradient(int width, int height, int frame)
     return image;
 }
 
+// The next block operator new hands out ends where an unreadable page
+// begins, as the sanitizers' allocators place blocks of whole pages.
+bool guardNextBlock = false;
+void* guardedMapping = nullptr;
+std::size_t guardedLength = 0;
+
+void* guardedBlock(std::size_t size)
+{
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t readable = (size + page - 1) / page * page;
+    guardedLength = readable + page;
+    guardedMapping = mmap(nullptr, guardedLength, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (guardedMapping == MAP_FAILED || mprotect(static_cast<char*>(guardedMapping) + readable, page, PROT_NONE) != 0)
+        throw std::bad_alloc();
+    return static_cast<char*>(guardedMapping) + readable - size;
+}
+
 class MovieWriterTest : public ::testing::Test {
 protected:
     TempFolder folder;
 };
 
 }  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (guardNextBlock) {
+        guardNextBlock = false;
+        return guardedBlock(size);
+    }
+    if (void* block = std::malloc(size == 0 ? 1 : size))
+        return block;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept
+{
+    const char* const mapping = static_cast<const char*>(guardedMapping);
+    if (mapping != nullptr && block >= guardedMapping && static_cast<const char*>(block) < mapping + guardedLength) {
+        munmap(guardedMapping, guardedLength);
+        guardedMapping = nullptr;
+        return;
+    }
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
 
 TEST_F(MovieWriterTest, WritesEachFormatAsFfprobeReadsIt)
 {
@@ -112,4 +160,22 @@ TEST_F(MovieWriterTest, LeavesNoFileWhenAbandonedOrFailed)
     EXPECT_THROW(movie->addFrame(gradient(1, 1, 0)), MovieError);
     EXPECT_THROW(movie->addFrame(gradient(8, 8, 0)), MovieError);
     EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(MovieWriterTest, ReadsNothingPastTheLastPixelOfAFrame)
+{
+    // A frame of 1920 x 1440 pixels is 2025 whole pages, and where the page
+    // behind it cannot be read, a converter reading past its last pixel ends
+    // the program. This frame ends at such a page.
+    for (const MovieFormat format : {MovieFormat::MPEG4, MovieFormat::AVI, MovieFormat::WMV}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        std::unique_ptr<MovieWriter> movie = openMovie({format}, folder.path("movie"));
+        guardNextBlock = true;
+        Image frame(64, 48);
+        ASSERT_FALSE(guardNextBlock);
+        frame.rgb.assign(frame.rgb.size(), 200);
+        movie->addFrame(frame);
+        movie->finish();
+        EXPECT_EQ(1, probeMovie(folder.path("movie")).frames);
+    }
 }

@@ -127,6 +127,23 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     EXPECT_THAT(firstAnimating, HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
+TEST_F(ZorhostPlayTest, CtrlZGivesTheTerminalBackUntilZorhostContinues)
+{
+    ZorhostProcess process(folder_.root(), {flythroughMovieMacro()}, {true, 0, true});
+    ASSERT_TRUE(process.waitUntil([&process] { return process.output().find("\rAnimating") != std::string::npos; }))
+        << process.output();
+    EXPECT_FALSE(process.terminalEchoes());
+    process.type("\x1a");
+    ASSERT_TRUE(process.waitUntil([&process] { return process.terminalEchoes(); })) << process.output();
+    // The shell brings zorhost back into the foreground, where Esc cancels again.
+    process.type("\n");
+    ASSERT_TRUE(process.waitUntil([&process] { return !process.terminalEchoes(); })) << process.output();
+    process.type("\x1b");
+    const ProgramRun run = process.finish();
+    EXPECT_EQ(1, run.status);
+    EXPECT_THAT(run.output, HasSubstr("Animation canceled."));
+}
+
 TEST_F(ZorhostPlayTest, TheQuickLookExampleMakesASheetAndAMovieIsLoggedAndEveryPictureIsKept)
 {
     writeTwoKeyFrames();
@@ -195,6 +212,37 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
         // The movie, when written, is the only file added.
         EXPECT_EQ(!movie.empty(), !movie.empty() && std::filesystem::remove(file(movie)));
         EXPECT_EQ((std::vector<std::string>{"movie.mcr", "sub", "two.keyframe"}), folder_.entries());
+    }
+}
+
+TEST_F(ZorhostPlayTest, AMovieNamedAsOneOfZorhostsOwnFilesIsRefusedBeforeItIsDrawn)
+{
+    writeTwoKeyFrames();
+    const std::string keyFrames = readFile(file("two.keyframe"));
+    // The movie's name, zorhost's outputs, and the file named in the refusal.
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"movie.mcr", {}, "macro file " + file("movie.mcr")},
+        {"./two.keyframe", {}, "settings file two.keyframe"},
+        {"log.csv", {"--frame-log", "log.csv"}, "frame log log.csv"},
+        {"sheet.png", {"--contact-sheet", "sheet.png"}, "contact sheet sheet.png"},
+        {"r.mcr", {"--record", "r.mcr"}, "recorded macro r.mcr"},
+    };
+    for (const auto& [movie, outputs, named] : cases) {
+        SCOPED_TRACE(movie);
+        const std::string macro = animateToFileMacro("$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n"
+                                                     "$!EXPORTSETUP EXPORTFNAME = \"" +
+                                                     movie + "\"\n");
+        const std::string macroText = readFile(macro);
+        std::vector<std::string> arguments = outputs;
+        arguments.push_back(macro);
+        const ProgramRun run = zorhost(arguments);
+        EXPECT_EQ(1, run.status);
+        EXPECT_THAT(run.output, HasSubstr("zorhost: the movie " + movie + " would overwrite the " + named + "\n"));
+        EXPECT_EQ(macroText, readFile(macro));
+        EXPECT_EQ(keyFrames, readFile(file("two.keyframe")));
+        EXPECT_THAT(run.output, Not(HasSubstr("Animating")));
+        for (const std::string& entry : folder_.entries())
+            EXPECT_THAT(entry, Not(HasSubstr("partial")));
     }
 }
 

@@ -66,6 +66,27 @@ std::unique_ptr<ProgramOutputs> openOutputs(const ProgramOptions& options, Termi
     }
 }
 
+// The settings files the macros have the add-on open.
+std::vector<std::string> settingsFilesOf(const std::vector<MacroFile>& files)
+{
+    const std::string open = "OpenSettingsFile";
+    const std::string key = "FileName=";
+    std::vector<std::string> paths;
+    for (const MacroFile& file : files)
+        for (const MacroCommand& command : file.commands) {
+            const MacroParameter* const parameter = command.find("COMMAND");
+            if (command.name != "ADDONCOMMAND" || parameter == nullptr)
+                continue;
+            const std::string& text = parameter->value.text;
+            if (text.rfind(open, 0) != 0)
+                continue;
+            const std::size_t start = text.find(key);
+            if (start != std::string::npos)
+                paths.push_back(text.substr(start + key.size()));
+        }
+    return paths;
+}
+
 // Plays the files; the status of the run.
 int play(zorsim::Host& host, const std::vector<MacroFile>& files, SampleStore& samples, TerminalFace& face)
 {
@@ -106,6 +127,9 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
         {
             FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(), reporter(face));
             recorder.attach();
+            recorder.refuseMovieName = [&outputs, settingsFiles = settingsFilesOf(files)](const std::string& movie) {
+                return outputs->movieRefusal(movie, settingsFiles);
+            };
             std::optional<SegmentSink> segment;
             if (options.frameRange)
                 segment.emplace(host, &recorder, *options.frameRange, reporter(face));
