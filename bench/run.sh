@@ -8,6 +8,9 @@
 #   bench/run.sh movie  the movie export alone: drawing (R), encoding (E) and
 #                       zorhost's whole export (M), 800 and 1920 pixels wide,
 #                       with the machine and its load (about two minutes)
+#   bench/run.sh segments  the 300-frame MPEG-4 at 1920 pixels written by one
+#                       zorhost against tools/render-parallel's two segments at
+#                       once, with where each one's time goes (about five minutes)
 #
 # Google Benchmark's tables and the movie timings go to build/bench/logs/.
 set -euo pipefail
@@ -21,6 +24,54 @@ rounds=2
 
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
+# movie_macro FORMAT FILE [WIDTH]: a macro that animates the key frames into
+# FILE, 800 pixels wide unless WIDTH is given.
+movie_macro() {
+  cat <<MACRO
+\$!NEWFRAME PLOTTYPE = CARTESIAN3D
+\$!LOADSAMPLE NAME = WAVE STEPS = 21 TIMEMIN = 0 TIMEMAX = 2
+\$!STYLE PATH = "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS" VALUE = TRUE
+\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "OpenSettingsFile FileName=bench/movie/movie.keyframe"
+\$!EXPORTSETUP EXPORTFORMAT = $1
+\$!EXPORTSETUP EXPORTREGION = CURRENTFRAME
+\$!EXPORTSETUP IMAGEWIDTH = ${3:-800}
+\$!EXPORTSETUP ANIMATIONSPEED = 30
+\$!EXPORTSETUP EXPORTFNAME = "$2"
+\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "Animate AnimationDestination=ToFile"
+MACRO
+}
+# The times of zorhost and the scripts come from bash's `time`.
+TIMEFORMAT="%R %U %S"
+# timed LOG COMMAND...: runs the command and prints "REAL USER SYSTEM" seconds.
+timed() {
+  local log="$1"
+  shift
+  { time "$@" >>"$log" 2>&1; } 2>&1
+}
+
+if [ "${1:-}" = segments ]; then
+  cmake --build "$build" --target zorhost -j2 >/dev/null
+  mkdir -p "$logs"
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  movie_macro MPEG4 "$work/fly.mp4" 1920 >"$work/fly.mcr"
+  log=$logs/segments.txt
+  : >"$log"
+  echo "machine: $(nproc) cores; load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+  read -r whole wholeUser wholeSystem < <(timed "$log" "$build/host/app/zorhost" --no-progress "$work/fly.mcr")
+  read -r count _ < <(timed "$log" "$build/host/app/zorhost" --no-progress --count-frames "$work/fly.mcr")
+  # GNU parallel's job log gives each segment's time inside the whole run.
+  read -r split splitUser splitSystem < <(PARALLEL="--joblog $work/jobs" \
+    timed "$log" env ZORHOST="$build/host/app/zorhost" tools/render-parallel -j 2 "$work/fly.mcr")
+  echo "one process: ${whole}s (processor ${wholeUser}s user, ${wholeSystem}s system)"
+  echo "2 segments: ${split}s (processor ${splitUser}s user, ${splitSystem}s system)"
+  awk -v total="$split" -v count="$count" 'NR > 1 { printf "  segment %d: %.1fs\n", $1, $4; if ($4 > longest) longest = $4 }
+    END { printf "  counting the frames %.1fs; joining and starting %.1fs\n", count, total - count - longest }' \
+    "$work/jobs"
+  awk -v s="$split" -v w="$whole" 'BEGIN { printf "2 segments against one process: %.2fx\n", s / w }'
+  echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+  exit
+fi
 if [ "${1:-}" = movie ]; then
   cmake --build "$build" --target MovieExportBench -j2 >/dev/null
   echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
@@ -48,21 +99,6 @@ fi
 work=$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}" )/kfa-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# movie_macro FORMAT FILE: a macro that animates the key frames into FILE.
-movie_macro() {
-  cat <<MACRO
-\$!NEWFRAME PLOTTYPE = CARTESIAN3D
-\$!LOADSAMPLE NAME = WAVE STEPS = 21 TIMEMIN = 0 TIMEMAX = 2
-\$!STYLE PATH = "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS" VALUE = TRUE
-\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "OpenSettingsFile FileName=bench/movie/movie.keyframe"
-\$!EXPORTSETUP EXPORTFORMAT = $1
-\$!EXPORTSETUP EXPORTREGION = CURRENTFRAME
-\$!EXPORTSETUP IMAGEWIDTH = 800
-\$!EXPORTSETUP ANIMATIONSPEED = 30
-\$!EXPORTSETUP EXPORTFNAME = "$2"
-\$!ADDONCOMMAND ADDON = "Key Frame Animation" COMMAND = "Animate AnimationDestination=ToFile"
-MACRO
-}
 movie_macro MPEG4 "$work/zorhost.mp4" >"$work/mpeg4.mcr"
 movie_macro RASTERMETAFILE "$work/frames.ppm" >"$work/raster.mcr"
 
