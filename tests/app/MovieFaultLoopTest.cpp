@@ -4,9 +4,7 @@
 // in the sanitized builds without a report. KFA_FAULT_RUNS sets the number
 // of runs (3, one of each fault, unless given); KFA_FAULT_SEED the seed.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "movie/MoviePipeline.h"
+#include "support/FileSystemFaults.h"
 #include "support/TempFolder.h"
 
 using namespace zorhost;
@@ -82,29 +81,6 @@ int fromEnvironment(const char* name, int otherwise)
     const char* value = std::getenv(name);
     return value != nullptr ? std::atoi(value) : otherwise;
 }
-
-// Writes beyond `bytes` fail, as on a full disk, while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, previous_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 }  // namespace
 
