@@ -30,21 +30,10 @@ Image gradient(int width, int height, int frame)
 }
 
 // The next block operator new hands out ends where an unreadable page
-// begins, as the sanitizers' allocators place blocks of whole pages.
+// begins, as the sanitizers' allocators place blocks of whole pages. It is
+// never unmapped.
 bool guardNextBlock = false;
-void* guardedMapping = nullptr;
-std::size_t guardedLength = 0;
-
-void* guardedBlock(std::size_t size)
-{
-    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    const std::size_t readable = (size + page - 1) / page * page;
-    guardedLength = readable + page;
-    guardedMapping = mmap(nullptr, guardedLength, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (guardedMapping == MAP_FAILED || mprotect(static_cast<char*>(guardedMapping) + readable, page, PROT_NONE) != 0)
-        throw std::bad_alloc();
-    return static_cast<char*>(guardedMapping) + readable - size;
-}
+void* guardedBlock = nullptr;
 
 class MovieWriterTest : public ::testing::Test {
 protected:
@@ -55,24 +44,26 @@ protected:
 
 void* operator new(std::size_t size)
 {
-    if (guardNextBlock) {
-        guardNextBlock = false;
-        return guardedBlock(size);
+    if (!guardNextBlock) {
+        if (void* block = std::malloc(size == 0 ? 1 : size))
+            return block;
+        throw std::bad_alloc();
     }
-    if (void* block = std::malloc(size == 0 ? 1 : size))
-        return block;
-    throw std::bad_alloc();
+    guardNextBlock = false;
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t readable = (size + page - 1) / page * page;
+    void* const mapping = mmap(nullptr, readable + page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED || mprotect(static_cast<char*>(mapping) + readable, page, PROT_NONE) != 0)
+        throw std::bad_alloc();
+    guardedBlock = static_cast<char*>(mapping) + readable - size;
+    return guardedBlock;
 }
 
-void operator delete(void* block) noexcept
+// Not inlined, where the compiler would take free() for a mismatch with new.
+[[gnu::noinline]] void operator delete(void* block) noexcept
 {
-    const char* const mapping = static_cast<const char*>(guardedMapping);
-    if (mapping != nullptr && block >= guardedMapping && static_cast<const char*>(block) < mapping + guardedLength) {
-        munmap(guardedMapping, guardedLength);
-        guardedMapping = nullptr;
-        return;
-    }
-    std::free(block);
+    if (block != guardedBlock)
+        std::free(block);
 }
 
 void operator delete(void* block, std::size_t) noexcept
