@@ -59,6 +59,7 @@ TEST_F(ZorhostSegmentTest, BadRangesAndRunsThatCannotBeCutAreRefusedAndLeaveNoth
     const std::string movie = movieMacro("RASTERMETAFILE", "movie.rm");
     writeFile("twice.mcr", readFile(movie) + animate);
     movieMacro("FLASH", "movie.swf", "flash.mcr");
+    writeFile("none.mcr", "$!NEWFRAME\n");
     const std::vector<std::string> inputs = folder_.entries();
     // The arguments, then zorhost's exit status and what it says.
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
@@ -72,6 +73,9 @@ TEST_F(ZorhostSegmentTest, BadRangesAndRunsThatCannotBeCutAreRefusedAndLeaveNoth
          1,
          "a run cut into segments takes one movie: movie.rm would be a second after"},
         {{"--frames-range", "0:3", "flash.mcr"}, 1, "zorhost: a Flash (SWF) movie cannot be joined from segments"},
+        {{"--frames-range", "0:3", "none.mcr"},
+         1,
+         "zorhost: the frame range 0:3 was given, but no movie was written\n"},
     };
     for (const auto& [arguments, status, message] : cases) {
         SCOPED_TRACE(arguments.front() + " " + arguments[1]);

@@ -135,6 +135,10 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
                 segment.emplace(host, &recorder, *options.frameRange, reporter(face));
             status = play(host, files, samples, face);
             drawn = !recorder.failed();
+            if (segment && segment->frames() < 0 && status == exitOk) {
+                face.report("the frame range " + options.frameRange->text() + " was given, but no movie was written");
+                status = exitFailed;
+            }
         }
         const bool completed = outputs->complete(host, status == exitOk, face);
         return completed && drawn ? status : exitFailed;
