@@ -26,7 +26,7 @@ SegmentSink::~SegmentSink()
 
 bool SegmentSink::beginMovie(const zorsim::ExportValues& values, const std::string& path)
 {
-    if (!movieName_.empty()) {
+    if (frames_ >= 0) {
         report_("a run cut into segments takes one movie: " + values.fileName() + " would be a second after " +
                 movieName_);
         return false;
