@@ -7,6 +7,7 @@
 #   segment_range I SEGMENTS         prints FIRST:LAST of segment I (from 0)
 #   segment_file RANGE               prints the segment's file (zorhost's rule)
 #   join_segments SEGMENTS           joins them into MOVIE, removing them
+#   remove_segments SEGMENTS         removes them and a join not complete
 
 # The zorhost to run: $ZORHOST, else the one of the tree these scripts are
 # in (built in the repository, or installed), else the one on the PATH; an
@@ -61,6 +62,12 @@ remove_segments() {
   for ((i = 0; i < $1; i++)); do
     rm -f "$(segment_file "$(segment_range "$i" "$1")")"
   done
+  rm -f "$(joining_file)"
+}
+
+# The joined movie's name until it is complete.
+joining_file() {
+  echo "$(dirname "$MOVIE")/.$(basename "$MOVIE").joining"
 }
 
 # FFmpeg's muxer for the container ffprobe found in a segment.
@@ -81,7 +88,7 @@ muxer_of() {
 # following on from the one before.
 join_segments() {
   local segments="$1" joined list muxer range retime frames status=0 files=() i
-  joined="$(dirname "$MOVIE")/.$(basename "$MOVIE").joining"
+  joined="$(joining_file)"
   for ((i = 0; i < segments; i++)); do
     files+=("$(realpath "$(segment_file "$(segment_range "$i" "$segments")")")")
   done
@@ -116,11 +123,10 @@ join_segments() {
   else
     status=1
   fi
+  [ "$status" = 0 ] && { mv -f "$joined" "$MOVIE" || status=$?; }
   remove_segments "$segments"
   if [ "$status" != 0 ]; then
-    rm -f "$joined"
     echo "$PROGRAM: cannot join the segments into $MOVIE" >&2
     return 1
   fi
-  mv -f "$joined" "$MOVIE"
 }
