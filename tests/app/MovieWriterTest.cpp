@@ -33,13 +33,18 @@ Image gradient(int width, int height, int frame)
 // begins, as the sanitizers' allocators place blocks of whole pages. It is
 // never unmapped.
 bool guardNextBlock = false;
-void* guardedBlock = nullptr;
 
 class MovieWriterTest : public ::testing::Test {
 protected:
     TempFolder folder;
 };
 
+}  // namespace
+
+#if !KFA_SANITIZED
+// The sanitizers bring operator new and delete of their own.
+namespace {
+void* guardedBlock = nullptr;
 }  // namespace
 
 void* operator new(std::size_t size)
@@ -70,6 +75,7 @@ void operator delete(void* block, std::size_t) noexcept
 {
     operator delete(block);
 }
+#endif
 
 TEST_F(MovieWriterTest, WritesEachFormatAsFfprobeReadsIt)
 {
@@ -155,6 +161,9 @@ TEST_F(MovieWriterTest, LeavesNoFileWhenAbandonedOrFailed)
 
 TEST_F(MovieWriterTest, ReadsNothingPastTheLastPixelOfAFrame)
 {
+#if KFA_SANITIZED
+    GTEST_SKIP() << "the frame is guarded by this program's operator new";
+#endif
     // A frame of 1920 x 1440 pixels is 2025 whole pages, and where the page
     // behind it cannot be read, a converter reading past its last pixel ends
     // the program. This frame ends at such a page.
