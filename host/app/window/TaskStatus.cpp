@@ -55,6 +55,12 @@ void TaskStatus::stop()
         host_.status.requestCancel();
 }
 
+void TaskStatus::showOutcome(const QString& text)
+{
+    if (!running_)
+        text_->setText(text);
+}
+
 void TaskStatus::statusChanged(const zorsim::StatusModel& status)
 {
     const bool running = status.isShown();
