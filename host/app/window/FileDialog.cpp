@@ -71,6 +71,12 @@ FileDialog::FileDialog(QWidget* parent, const QString& title, bool saving)
     setOption(QFileDialog::DontConfirmOverwrite);
     setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt's dialog selects in its list what the name being typed names, read
+    // as a list of quoted names, and a selection writes the names selected
+    // back into the field: "my "q" movie.avi" became another file's name.
+    // The field keeps what is typed.
+    if (auto* edit = findChild<QLineEdit*>("fileNameEdit"))
+        disconnect(edit, SIGNAL(textChanged(QString)), this, SLOT(_q_autoCompleteFileName(QString)));
 }
 
 FileDialog::~FileDialog() = default;
