@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -257,6 +258,9 @@ TEST_F(WindowTest, FileDialogsStayResponsiveUnderProcRefuseAPipeAndWriteTheNameT
     std::string refusal;
     whenReady(fileDialogUp, [&] {
         fileDialogUp()->setDirectory(QString::fromStdString(folder_.root()));
+        // A type comes from the name: no file is read to tell it.
+        const QFileInfo picture(QString::fromStdString(writeFile("picture.mcr", "\x89PNG\r\n\x1a\n")));
+        EXPECT_THAT(fileDialogUp()->iconProvider()->type(picture).toStdString(), Not(HasSubstr("PNG")));
         auto& edit = *fileDialogUp()->findChild<QLineEdit*>("fileNameEdit");
         // The folder lists a pipe without data, which nothing may read.
         QTest::keyClicks(&edit, "/proc/self/fd/");
@@ -276,7 +280,7 @@ TEST_F(WindowTest, FileDialogsStayResponsiveUnderProcRefuseAPipeAndWriteTheNameT
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     EXPECT_THAT(refusal, HasSubstr(pipeName + " is no plain file"));
-    EXPECT_EQ(std::vector<std::string>{"my \"q\" macro.mcr"}, folder_.entries());
+    EXPECT_EQ((std::vector<std::string>{"my \"q\" macro.mcr", "picture.mcr"}), folder_.entries());
 
     // The next file dialog opens in the folder of the file written.
     QString opened;
