@@ -197,12 +197,16 @@ void DialogWindow::placeBesideMainWindow()
     // Framed as the main window is.
     const QSize size = sizeHint() + main->frameGeometry().size() - main->size();
     const int gap = 8;
+    // Before its first show the dialog's frame is unknown, and X11 window
+    // managers put the frame's title above the place given: the main
+    // window's inside top lines the title bars up.
+    const int top = main->geometry().top();
     if (beside.right() + gap + size.width() <= screen.right() + 1)
-        move(beside.right() + 1 + gap, beside.top());
+        move(beside.right() + 1 + gap, top);
     else if (beside.left() - gap - size.width() >= screen.left())
-        move(beside.left() - gap - size.width(), beside.top());
+        move(beside.left() - gap - size.width(), top);
     else
-        move(std::max(screen.left(), screen.right() + 1 - size.width()), beside.top());
+        move(std::max(screen.left(), screen.right() + 1 - size.width()), top);
 }
 
 void DialogWindow::hideEvent(QHideEvent* event)
