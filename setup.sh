@@ -22,6 +22,7 @@ PACKAGES=(
   libpng-dev
   qt6-base-dev xvfb xauth fonts-dejavu-core
   gcovr clang-format
+  libvtk9-dev
 )
 
 install_missing_packages() {
