@@ -37,10 +37,10 @@
 #include "LargeAllocationCounter.h"
 #include "macro/MacroLanguage.h"
 #include "movie/MovieWriter.h"
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/HostScene.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "render/Renderer.h"
 #include "zorsim/Host.h"
 
@@ -119,8 +119,8 @@ constexpr int warmUpFrames = 40;
 // movie as zorhost does and the large allocations of that path are counted.
 class CapturingSink : public zorsim::FrameSink {
 public:
-    CapturingSink(zorhost::FrameRecorder& recorder, const zorhost::SampleStore& samples)
-        : recorder_(recorder), samples_(samples)
+    CapturingSink(zorhost::FrameRecorder& recorder, const zorhost::FrameDataStore& frameData)
+        : recorder_(recorder), frameData_(frameData)
     {
     }
 
@@ -130,7 +130,7 @@ public:
     }
     bool addFrame(int index) override
     {
-        scenes.push_back(zorhost::currentScene(zorsim::host(), samples_));
+        scenes.push_back(zorhost::currentScene(zorsim::host(), frameData_));
         if (index == warmUpFrames) {
             const zorhost::Scene& scene = scenes.front();
             countAllocationsOf(static_cast<std::size_t>(scene.width) * static_cast<std::size_t>(scene.height));
@@ -151,7 +151,7 @@ public:
 
 private:
     zorhost::FrameRecorder& recorder_;
-    const zorhost::SampleStore& samples_;
+    const zorhost::FrameDataStore& frameData_;
 };
 
 struct Capture {
@@ -164,15 +164,15 @@ Capture exportInProcess(int width, const std::filesystem::path& folder)
 {
     freshHostWithAddOn();
     zorsim::Host& host = zorsim::host();
-    zorhost::SampleStore samples;
+    zorhost::FrameDataStore frameData;
     std::string failure;
-    zorhost::FrameRecorder recorder(host, samples, nullptr, nullptr, nullptr,
+    zorhost::FrameRecorder recorder(host, frameData, nullptr, nullptr, nullptr,
                                     [&failure](const std::string& message) { failure = message; });
     recorder.attach();
-    CapturingSink sink(recorder, samples);
+    CapturingSink sink(recorder, frameData);
     host.exports.setSink(&sink);
     std::istringstream commands(movieCommands(formats[0], width, folder / "inprocess.mp4"));
-    zorhost::MacroPlayer(host, samples).play(zorhost::readMacro(commands));
+    zorhost::MacroPlayer(host, frameData).play(zorhost::readMacro(commands));
     host.exports.setSink(nullptr);
     if (!failure.empty() || sink.scenes.empty())
         throw std::runtime_error("the export in this process failed: " + failure);

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "macro/MacroLanguage.h"
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "program/ProgramOutputs.h"
 #include "program/TerminalFace.h"
 #include "zorsim/Host.h"
@@ -64,9 +64,9 @@ std::unique_ptr<ProgramOutputs> openOutputs(const ProgramOptions& options, Termi
 }
 
 // Plays the files; the status of the run.
-int play(zorsim::Host& host, const std::vector<MacroFile>& files, SampleStore& samples, TerminalFace& face)
+int play(zorsim::Host& host, const std::vector<MacroFile>& files, FrameDataStore& frameData, TerminalFace& face)
 {
-    MacroPlayer player(host, samples);
+    MacroPlayer player(host, frameData);
     for (const MacroFile& file : files) {
         try {
             player.play(file.commands);
@@ -92,14 +92,14 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
     try {
         const std::vector<MacroFile> files = readMacroFiles(options.macroFiles, face);
         const std::unique_ptr<ProgramOutputs> outputs = openOutputs(options, face);
-        SampleStore samples;
+        FrameDataStore frameData;
         int status = exitOk;
         bool drawn = true;
         {
-            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(),
+            FrameRecorder recorder(host, frameData, outputs->log(), outputs->sheet(), outputs->frames(),
                                    [&face](const std::string& message) { face.report(message); });
             recorder.attach();
-            status = play(host, files, samples, face);
+            status = play(host, files, frameData, face);
             drawn = !recorder.failed();
         }
         const bool completed = outputs->complete(host, status == exitOk, face);

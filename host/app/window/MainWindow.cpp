@@ -39,13 +39,13 @@ const std::vector<std::string> sampleLines = {"$!LOADSAMPLE NAME = WAVE"};
 
 MainWindow::MainWindow(zorsim::Host& host)
     : host_(host),
-      player_(host, samples_),
+      player_(host, frameData_),
       dialogBridge_(host, *this),
-      recorder_(host, samples_, nullptr, nullptr, nullptr,
+      recorder_(host, frameData_, nullptr, nullptr, nullptr,
                 [this](const std::string& message) { dialogBridge_.warn(message); }),
       recording_(host.macro),
       menus_(host.registry, *menuBar(), [this](std::function<void()> action) { act(action); }),
-      view_(new ViewWidget(host, samples_)),
+      view_(new ViewWidget(host, frameData_)),
       timeSlider_(new TimeSlider(host)),
       taskStatus_(new TaskStatus(host, *this))
 {

@@ -21,9 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
 #include "window/HostMenus.h"
@@ -102,7 +102,7 @@ private:
     QString titleText() const;
 
     zorsim::Host& host_;
-    SampleStore samples_;
+    FrameDataStore frameData_;
     MacroPlayer player_;
     DialogBridge dialogBridge_;
     // Movies the add-ons export; no frame log or contact sheet.
