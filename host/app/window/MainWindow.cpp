@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "ZorTypes.h"
+#include "datastream/DataFormats.h"
 #include "window/GuideWindow.h"
 #include "window/TaskStatus.h"
 #include "window/TimeSlider.h"
@@ -103,6 +104,7 @@ void MainWindow::buildFileMenu()
     recordAction_ = addHostAction(fileMenu, recordLabel, &MainWindow::toggleRecording);
     menus_.menu(fileMenu)->addSeparator();
     addHostAction(fileMenu, "&Load Sample", &MainWindow::loadSample);
+    addHostAction(fileMenu, "Open &Data...", &MainWindow::openData);
     menus_.menu(fileMenu)->addSeparator();
     QAction* exit = menus_.menu(fileMenu)->addAction("E&xit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -300,7 +302,7 @@ bool MainWindow::stopRecording()
     }
 }
 
-// ---- Sample, view and help -------------------------------------------------------
+// ---- Sample, data files, view and help ---------------------------------------------
 
 void MainWindow::loadSample()
 {
@@ -308,6 +310,18 @@ void MainWindow::loadSample()
         if (host_.frames.empty())
             playLines("Load Sample", newFrameLines);
         playLines("Load Sample", sampleLines);
+    });
+}
+
+void MainWindow::openData()
+{
+    const std::optional<std::string> path = dialogBridge_.chooseFile({ZOR_FILE_DIALOG_OPEN, "", "", dataFileFilter()});
+    if (!path)
+        return;
+    act([this, &path] {
+        if (host_.frames.empty())
+            playLines("Open Data", newFrameLines);
+        playLines("Open Data", {"$!READDATASET FILENAME = " + zorsim::quoteMacroText(*path)});
     });
 }
 

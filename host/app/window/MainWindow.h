@@ -84,6 +84,8 @@ private:
     bool stopRecording();
     std::optional<std::string> chooseMacroFile(bool saving);
     void loadSample();
+    // A data file chosen in the file dialog, read into the current frame.
+    void openData();
     void fitView();
     void resetView();
     void showGuide();
