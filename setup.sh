@@ -22,7 +22,7 @@ PACKAGES=(
   libpng-dev
   qt6-base-dev xvfb xauth fonts-dejavu-core
   gcovr clang-format
-  libvtk9-dev
+  libvtk9-dev libcgns-dev
 )
 
 install_missing_packages() {

@@ -92,10 +92,12 @@ vtkSmartPointer<vtkPolyData> polylinesOf(vtkPolyData& surface, ReaderMessages& m
 }
 
 // Colours (three or four bytes), normals and texture coordinates describe
-// how to paint a mesh, not the data on it.
+// how to paint a mesh, and the OBJ reader's group numbers how it was cut
+// up, not the data on it.
 bool isVariable(vtkDataArray* array, vtkDataArray* normals, vtkDataArray* textureCoordinates)
 {
-    if (array == nullptr || array->GetName() == nullptr || array == normals || array == textureCoordinates)
+    if (array == nullptr || array->GetName() == nullptr || array == normals || array == textureCoordinates ||
+        std::string(array->GetName()) == "GroupIds")
         return false;
     const int components = array->GetNumberOfComponents();
     return !(vtkUnsignedCharArray::SafeDownCast(array) != nullptr && (components == 3 || components == 4));

@@ -90,13 +90,23 @@ public:
                                 " seconds and was stopped");
             }
         } catch (const DataStreamError& error) {
-            return stop(std::string("the reader sent data that cannot be used (") + error.what() + ")");
+            return stop(unusable(error));
         }
         if (session_.refusal())
             return *session_.refusal();
-        if (!session_.ended())
-            return unfinished();
-        return "";
+        if (session_.ended())
+            return "";
+        // A helper that ended well, yet without all its data, said something
+        // else than the data; any other end tells more by itself.
+        const ProcessEnd& end = process_.end();
+        if (!end.signalled && end.code == 0) {
+            try {
+                splitter_.finish();
+            } catch (const DataStreamError& error) {
+                return unusable(error);
+            }
+        }
+        return unfinished();
     }
 
     std::shared_ptr<const LoadedDataSet> result()
@@ -105,6 +115,11 @@ public:
     }
 
 private:
+    static std::string unusable(const DataStreamError& error)
+    {
+        return std::string("the reader sent data that cannot be used (") + error.what() + ")";
+    }
+
     std::string stop(const std::string& reason)
     {
         process_.kill();

@@ -41,6 +41,9 @@ void closeFd(int& fd)
 [[noreturn]] void becomeReader(const char* program, char* const* argv, const Pipe& data, const Pipe& errors,
                                std::uint64_t memoryBytes)
 {
+    // A group of its own: a kill reaches whatever it started too, and the
+    // terminal's Ctrl-C reaches the host alone, which cancels the reading.
+    setpgid(0, 0);
     if (memoryBytes > 0) {
         const rlimit limit{static_cast<rlim_t>(memoryBytes), static_cast<rlim_t>(memoryBytes)};
         setrlimit(RLIMIT_AS, &limit);
@@ -49,8 +52,7 @@ void closeFd(int& fd)
     if (nothing < 0 || dup2(nothing, STDIN_FILENO) < 0 || dup2(data.write, STDOUT_FILENO) < 0 ||
         dup2(errors.write, STDERR_FILENO) < 0)
         _exit(127);
-    // Signals the host ignores or catches (Ctrl-C cancels its task) are
-    // the helper's to take as usual.
+    // Signals the host ignores would stay ignored in the helper.
     signal(SIGINT, SIG_DFL);
     signal(SIGPIPE, SIG_DFL);
     execv(program, argv);
@@ -96,6 +98,8 @@ ReaderProcess::ReaderProcess(const std::string& program, const std::string& file
     if (child_ == 0)
         becomeReader(programName.data(), argv, data, errors, memoryBytes);
     const int forkError = errno;
+    if (child_ > 0)
+        setpgid(child_, child_);
     closeFd(data.write);
     closeFd(errors.write);
     data_ = data.read;
@@ -176,7 +180,7 @@ bool ReaderProcess::pump(int milliseconds, std::string& data)
 void ReaderProcess::kill()
 {
     if (child_ > 0)
-        ::kill(child_, SIGKILL);
+        ::kill(-child_, SIGKILL);
 }
 
 std::string ReaderProcess::lastErrorLine() const

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -93,6 +94,15 @@ void DataStreamSplitter::append(const char* data, std::size_t size)
         start_ = 0;
     }
     buffer_.append(data, size);
+}
+
+void DataStreamSplitter::finish() const
+{
+    const std::size_t begun = std::min(pending(), sizeof dataStreamMagic);
+    if (!headerSeen_ && buffer_.compare(start_, begun, dataStreamMagic, begun) != 0)
+        throw DataStreamError("it does not begin as the reader's data does");
+    if (pending() > 0)
+        throw DataStreamError("it ends in the middle of a record");
 }
 
 std::optional<DataRecord> DataStreamSplitter::next()

@@ -51,10 +51,13 @@ public:
     // The next whole record, or nothing until more bytes arrive. Throws
     // DataStreamError for a header or record header that breaks the rules.
     std::optional<DataRecord> next();
-    // Bytes received that are not yet part of a whole record.
-    std::size_t pending() const { return buffer_.size() - start_; }
+    // At the end of the data: throws DataStreamError when bytes are left
+    // that make no whole record.
+    void finish() const;
 
 private:
+    std::size_t pending() const { return buffer_.size() - start_; }
+
     std::uint64_t maxRecordBytes_;
     std::string buffer_;
     std::size_t start_ = 0;
