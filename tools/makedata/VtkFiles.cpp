@@ -110,10 +110,12 @@ vtkSmartPointer<vtkPolyData> floorSurface(const Grid& grid)
 {
     std::vector<Vector3> points;
     std::vector<double> pressure;
+    std::vector<Vector3> velocity;
     for (int j = 0; j < grid.nj; ++j)
         for (int i = 0; i < grid.ni; ++i) {
             points.push_back(grid.points[grid.index(i, j, 0)]);
             pressure.push_back(grid.pressure[grid.index(i, j, 0)]);
+            velocity.push_back(grid.velocity[grid.index(i, j, 0)]);
         }
     auto triangles = vtkSmartPointer<vtkCellArray>::New();
     for (int j = 0; j + 1 < grid.nj; ++j)
@@ -127,6 +129,7 @@ vtkSmartPointer<vtkPolyData> floorSurface(const Grid& grid)
     surface->SetPoints(pointsOf(points));
     surface->SetPolys(triangles);
     surface->GetPointData()->AddArray(scalars("pressure", pressure));
+    surface->GetPointData()->AddArray(vectors("velocity", velocity));
     surface->GetPointData()->AddArray(scalars("IntegrationTime", std::vector<double>(points.size(), 0.0)));
     return surface;
 }
@@ -149,6 +152,7 @@ vtkSmartPointer<vtkPolyData> lines(const std::vector<Streamline>& streamlines)
     set->SetPoints(pointsOf(points));
     set->SetLines(cells);
     set->GetPointData()->AddArray(scalars("pressure", std::vector<double>(points.size(), 1.0)));
+    set->GetPointData()->AddArray(vectors("velocity", std::vector<Vector3>(points.size(), Vector3{1.0, 0.0, 0.0})));
     set->GetPointData()->AddArray(scalars("IntegrationTime", times));
     return set;
 }
