@@ -11,8 +11,6 @@
 //
 // Writes about 8 MB a step into the temporary folder. A measurement, not a
 // timed test: bench/run.sh runs it with the others.
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -21,6 +19,8 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+
+#include "ZorhostPeak.h"
 
 namespace {
 
@@ -65,23 +65,6 @@ fs::path writeMacro(const fs::path& series, int steps)
     return macro;
 }
 
-// Plays `macro` in a zorhost of its own; its peak resident memory in KiB.
-long peakKiB(const fs::path& macro)
-{
-    const pid_t child = fork();
-    if (child < 0)
-        throw std::runtime_error("cannot start zorhost");
-    if (child == 0) {
-        execl(ZORHOST_PATH, "zorhost", "--no-progress", macro.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("zorhost failed on " + macro.string());
-    return usage.ru_maxrss;
-}
-
 // One step's zone as the helper sends it, in KiB.
 long stepKiB(const fs::path& series)
 {
@@ -105,9 +88,9 @@ int main(int argc, char** argv)
     const fs::path folder = pattern;
     try {
         const fs::path shortSeries = makeSeries(folder, shortRun);
-        const long shortPeak = peakKiB(writeMacro(shortSeries, shortRun));
+        const long shortPeak = zorhostPeakKiB(ZORHOST_PATH, writeMacro(shortSeries, shortRun));
         const fs::path longSeries = makeSeries(folder, longRun);
-        const long longPeak = peakKiB(writeMacro(longSeries, longRun));
+        const long longPeak = zorhostPeakKiB(ZORHOST_PATH, writeMacro(longSeries, longRun));
         const long step = stepKiB(longSeries);
         fs::remove_all(folder);
         const long growth = longPeak - shortPeak;
