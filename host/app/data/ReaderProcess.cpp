@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,11 +40,15 @@ void closeFd(int& fd)
 
 // Runs in the child between fork and exec: only calls that are safe there.
 [[noreturn]] void becomeReader(const char* program, char* const* argv, const Pipe& data, const Pipe& errors,
-                               std::uint64_t memoryBytes)
+                               std::uint64_t memoryBytes, pid_t host)
 {
     // A group of its own: a kill reaches whatever it started too, and the
     // terminal's Ctrl-C reaches the host alone, which cancels the reading.
     setpgid(0, 0);
+    // A host that ends in any way takes its reading with it (the signal
+    // follows the thread that forked: zorhost reads on its main thread).
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != host)
+        _exit(127);
     if (memoryBytes > 0) {
         const rlimit limit{static_cast<rlim_t>(memoryBytes), static_cast<rlim_t>(memoryBytes)};
         setrlimit(RLIMIT_AS, &limit);
@@ -94,9 +99,10 @@ ReaderProcess::ReaderProcess(const std::string& program, const std::string& file
     std::vector<char> fileName(file.begin(), file.end());
     fileName.push_back('\0');
     char* const argv[] = {programName.data(), fileName.data(), nullptr};
+    const pid_t host = getpid();
     child_ = fork();
     if (child_ == 0)
-        becomeReader(programName.data(), argv, data, errors, memoryBytes);
+        becomeReader(programName.data(), argv, data, errors, memoryBytes, host);
     const int forkError = errno;
     if (child_ > 0)
         setpgid(child_, child_);
