@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <iostream>
 #include <new>
+#include <stdexcept>
 
 #include "ReaderMessages.h"
 #include "StepSources.h"
@@ -92,6 +93,16 @@ void readFile(const std::string& path, DataStreamWriter& out)
 
 }  // namespace
 
+// In a sanitized build the reader libraries' own faults end the helper as
+// they do in any other build: a crash by its signal, an allocation too large
+// for the machine by a failed malloc the readers report. The host turns both
+// into its message; the sanitizer's report would only hide which it was.
+extern "C" const char* __asan_default_options();
+extern "C" const char* __asan_default_options()
+{
+    return "handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_sigill=0:handle_abort=0:allocator_may_return_null=1";
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -116,6 +127,8 @@ int main(int argc, char** argv)
             out.refusal(refusal.what());
         } catch (const std::bad_alloc&) {
             out.refusal("it needs more memory than the reader may use");
+        } catch (const std::length_error&) {
+            out.refusal("it declares more data than the reader can hold");
         }
     } catch (const std::exception& error) {
         // The host went away: nobody is left to tell.
