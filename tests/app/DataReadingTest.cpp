@@ -24,11 +24,14 @@ namespace {
 class DataFiles {
 public:
     // `name` made by the data set maker with `arguments` (or, for a name
-    // starting with "cgns3", by the CGNS 3.x writer).
+    // starting with "cgns3", by the CGNS 3.x writer); made again when a test
+    // asks for it with other arguments, whichever test ran first.
     std::string file(const std::string& name, const std::string& arguments = "")
     {
         const std::string path = folder_.path(name);
-        if (made_.insert(name).second) {
+        const auto made = made_.find(name);
+        if (made == made_.end() || made->second != arguments) {
+            made_[name] = arguments;
             const bool old = name.rfind("cgns3", 0) == 0;
             const ProgramRun run =
                 runCommand(std::string(old ? MAKEDATA_CGNS3_PATH : MAKEDATA_PATH) + " " + path + " " + arguments);
@@ -40,7 +43,7 @@ public:
 
 private:
     TempFolder folder_;
-    std::set<std::string> made_;
+    std::map<std::string, std::string> made_;
 };
 
 DataFiles& dataFiles()
