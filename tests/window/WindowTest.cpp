@@ -318,3 +318,27 @@ TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
         EXPECT_THAT(run.output, MatchesRegex("zorhost: cannot open the window: [^\n]*display[^\n]*\n"));
     }
 }
+
+TEST_F(WindowTest, OpenDataReadsTheChosenFileOrSaysWhyNotAndKeepsWhatWasShown)
+{
+    const ProgramRun made = runCommand(std::string(MAKEDATA_PATH) + " " + file("floor.vtp"));
+    ASSERT_EQ(0, made.status) << made.output;
+    const QImage sample = window().view().picture().copy();
+    QString filter;
+    answerFileDialog("floor.vtp", [&filter](QFileDialog& files) { filter = files.nameFilters().join(";;"); });
+    pick('F', 'D');
+    for (const char* extension : {".cgns", ".vtu", ".vtm", ".pvd", ".vtk", ".xyz", ".p3d", ".stl", ".ply", ".glb"})
+        EXPECT_THAT(filter.toStdString(), HasSubstr(std::string("*") + extension));
+    EXPECT_EQ(1u, host().dataSet.current().zones.size());
+    EXPECT_NE(sample, window().view().picture());
+    const std::vector<double> fitted = viewValues(host().view.current());
+
+    writeFile("bad.vtp", "<VTKFile");
+    std::string shown;
+    answerFileDialog("bad.vtp");
+    answerMessageBox(QMessageBox::Ok, &shown);
+    pick('F', 'D');
+    EXPECT_THAT(shown, HasSubstr("cannot read " + file("bad.vtp") + ": "));
+    EXPECT_EQ(1u, host().dataSet.current().zones.size());
+    EXPECT_EQ(fitted, viewValues(host().view.current()));
+}

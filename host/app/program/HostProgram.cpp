@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "macro/MacroLanguage.h"
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "program/ProgramOutputs.h"
 #include "program/TerminalFace.h"
 #include "zorsim/Host.h"
@@ -63,10 +63,31 @@ std::unique_ptr<ProgramOutputs> openOutputs(const ProgramOptions& options, Termi
     }
 }
 
-// Plays the files; the status of the run.
-int play(zorsim::Host& host, const std::vector<MacroFile>& files, SampleStore& samples, TerminalFace& face)
+// The settings files the macros have the add-on open.
+std::vector<std::string> settingsFilesOf(const std::vector<MacroFile>& files)
 {
-    MacroPlayer player(host, samples);
+    const std::string open = "OpenSettingsFile";
+    const std::string key = "FileName=";
+    std::vector<std::string> paths;
+    for (const MacroFile& file : files)
+        for (const MacroCommand& command : file.commands) {
+            const MacroParameter* const parameter = command.find("COMMAND");
+            if (command.name != "ADDONCOMMAND" || parameter == nullptr)
+                continue;
+            const std::string& text = parameter->value.text;
+            if (text.rfind(open, 0) != 0)
+                continue;
+            const std::size_t start = text.find(key);
+            if (start != std::string::npos)
+                paths.push_back(text.substr(start + key.size()));
+        }
+    return paths;
+}
+
+// Plays the files; the status of the run.
+int play(zorsim::Host& host, const std::vector<MacroFile>& files, FrameDataStore& frameData, TerminalFace& face)
+{
+    MacroPlayer player(host, frameData);
     for (const MacroFile& file : files) {
         try {
             player.play(file.commands);
@@ -92,14 +113,17 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
     try {
         const std::vector<MacroFile> files = readMacroFiles(options.macroFiles, face);
         const std::unique_ptr<ProgramOutputs> outputs = openOutputs(options, face);
-        SampleStore samples;
+        FrameDataStore frameData;
         int status = exitOk;
         bool drawn = true;
         {
-            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(),
+            FrameRecorder recorder(host, frameData, outputs->log(), outputs->sheet(), outputs->frames(),
                                    [&face](const std::string& message) { face.report(message); });
             recorder.attach();
-            status = play(host, files, samples, face);
+            recorder.refuseMovieName = [&outputs, settingsFiles = settingsFilesOf(files)](const std::string& movie) {
+                return outputs->movieRefusal(movie, settingsFiles);
+            };
+            status = play(host, files, frameData, face);
             drawn = !recorder.failed();
         }
         const bool completed = outputs->complete(host, status == exitOk, face);

@@ -77,7 +77,6 @@ SampleDataSet makeWaveSample(int steps, double timeMin, double timeMax)
     if (steps < 1)
         throw std::invalid_argument("the sample needs at least one step");
     SampleDataSet data;
-    data.name = "WAVE";
     const float huge = 1e30f;
     data.bounds = {{huge, huge, huge}, {-huge, -huge, -huge}};
     for (int step = 0; step < steps; ++step) {

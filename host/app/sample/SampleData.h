@@ -4,7 +4,6 @@
 #ifndef ZORHOST_SAMPLE_DATA_H
 #define ZORHOST_SAMPLE_DATA_H
 
-#include <string>
 #include <vector>
 
 #include "render/Geometry.h"
@@ -19,8 +18,6 @@ struct SampleZone {
 };
 
 struct SampleDataSet {
-    // What the data is called ("WAVE"), for the window's title.
-    std::string name;
     std::vector<SampleZone> zones;
     // Over every zone: the bounding box and the range of heights.
     Box bounds;

@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "ZorTypes.h"
+#include "datastream/DataFormats.h"
 #include "window/GuideWindow.h"
 #include "window/MovieReport.h"
 #include "window/TaskStatus.h"
@@ -45,15 +46,15 @@ const std::vector<std::string> sampleLines = {"$!LOADSAMPLE NAME = WAVE"};
 
 MainWindow::MainWindow(zorsim::Host& host)
     : host_(host),
-      player_(host, samples_),
+      player_(host, frameData_),
       dialogBridge_(host, *this),
-      recorder_(host, samples_, nullptr, nullptr, nullptr,
+      recorder_(host, frameData_, nullptr, nullptr, nullptr,
                 [this](const std::string& message) { dialogBridge_.warn(message); }),
       recording_(host.macro),
       menus_(host.registry, *menuBar(), [this](std::function<void()> action) { act(action); }),
       styleToggles_(host.styles,
                     [this](const std::string& line) { act([this, line] { playLines("the Plot menu", {line}); }); }),
-      view_(new ViewWidget(host, samples_)),
+      view_(new ViewWidget(host, frameData_)),
       timeSlider_(new TimeSlider(host)),
       taskStatus_(new TaskStatus(host, *this))
 {
@@ -116,6 +117,7 @@ void MainWindow::buildFileMenu()
     recordAction_ = addHostAction(fileMenu, recordLabel, &MainWindow::toggleRecording);
     menus_.menu(fileMenu)->addSeparator();
     addHostAction(fileMenu, "&Load Sample", &MainWindow::loadSample);
+    addHostAction(fileMenu, "Open &Data...", &MainWindow::openData);
     menus_.menu(fileMenu)->addSeparator();
     QAction* exit = menus_.menu(fileMenu)->addAction("E&xit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -216,8 +218,8 @@ void MainWindow::refresh()
 
 QString MainWindow::titleText() const
 {
-    const SampleDataSet* shown = samples_.currentSample(host_);
-    return shown == nullptr ? hostTitle : QString::fromStdString(shown->name) + " \u2014 " + hostTitle;
+    const std::string shown = frameData_.currentDataName(host_);
+    return shown.empty() ? hostTitle : QString::fromStdString(shown) + " \u2014 " + hostTitle;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -347,7 +349,7 @@ bool MainWindow::stopRecording()
     }
 }
 
-// ---- Sample, view and help -------------------------------------------------------
+// ---- Sample, data files, view and help ---------------------------------------------
 
 void MainWindow::loadSample()
 {
@@ -355,6 +357,18 @@ void MainWindow::loadSample()
         if (host_.frames.empty())
             playLines("Load Sample", newFrameLines);
         playLines("Load Sample", sampleLines);
+    });
+}
+
+void MainWindow::openData()
+{
+    const std::optional<std::string> path = dialogBridge_.chooseFile({ZOR_FILE_DIALOG_OPEN, "", "", dataFileFilter()});
+    if (!path)
+        return;
+    act([this, &path] {
+        if (host_.frames.empty())
+            playLines("Open Data", newFrameLines);
+        playLines("Open Data", {"$!READDATASET FILENAME = " + zorsim::quoteMacroText(*path)});
     });
 }
 

@@ -27,9 +27,9 @@
 #include <string>
 #include <vector>
 
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
 #include "window/FramePacer.h"
@@ -93,6 +93,8 @@ private:
     bool stopRecording();
     std::optional<std::string> chooseMacroFile(bool saving);
     void loadSample();
+    // A data file chosen in the file dialog, read into the current frame.
+    void openData();
     void fitView();
     void resetView();
     void showGuide();
@@ -114,7 +116,7 @@ private:
     QString titleText() const;
 
     zorsim::Host& host_;
-    SampleStore samples_;
+    FrameDataStore frameData_;
     MacroPlayer player_;
     DialogBridge dialogBridge_;
     // Movies the add-ons export; no frame log or contact sheet.

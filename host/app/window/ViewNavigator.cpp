@@ -100,12 +100,12 @@ void ViewNavigator::zoom(double steps)
 
 bool ViewNavigator::fit()
 {
-    return showChanged(canNavigate() && samples_.fitView(host_));
+    return showChanged(canNavigate() && frameData_.fitView(host_));
 }
 
 bool ViewNavigator::reset()
 {
-    return showChanged(canNavigate() && samples_.resetView(host_));
+    return showChanged(canNavigate() && frameData_.resetView(host_));
 }
 
 bool ViewNavigator::showChanged(bool changed)

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 
 namespace zorsim {
 class Host;
@@ -28,7 +28,7 @@ public:
     // perspective, the viewer's distance to the rotation origin).
     static constexpr double zoomPerStep = 0.9;
 
-    ViewNavigator(zorsim::Host& host, const SampleStore& samples) : host_(host), samples_(samples) {}
+    ViewNavigator(zorsim::Host& host, const FrameDataStore& frameData) : host_(host), frameData_(frameData) {}
 
     // True when the current frame has a 3D view to navigate; every change
     // below does nothing otherwise.
@@ -62,7 +62,7 @@ private:
     void recordWholeView();
 
     zorsim::Host& host_;
-    const SampleStore& samples_;
+    const FrameDataStore& frameData_;
     double psiTurned_ = 0.0;
     double thetaTurned_ = 0.0;
     bool moved_ = false;

@@ -9,8 +9,8 @@
 
 namespace zorhost {
 
-ViewWidget::ViewWidget(zorsim::Host& host, const SampleStore& samples, QWidget* parent)
-    : QWidget(parent), host_(host), samples_(samples), navigator_(host, samples)
+ViewWidget::ViewWidget(zorsim::Host& host, const FrameDataStore& frameData, QWidget* parent)
+    : QWidget(parent), host_(host), frameData_(frameData), navigator_(host, frameData)
 {
     setObjectName("view");
     setMinimumSize(160, 120);
@@ -39,7 +39,7 @@ void ViewWidget::render()
         return;
     ++picturesDrawn_;
     try {
-        image_ = renderer_->render(currentScene(host_, samples_, width(), height()));
+        image_ = renderer_->render(currentScene(host_, frameData_, width(), height()));
         // Refers to image_'s pixels, which stay until the next picture.
         picture_ = QImage(image_.rgb.data(), image_.width, image_.height, image_.width * 3, QImage::Format_RGB888);
         renderProblem_.clear();

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 #include "render/Renderer.h"
 #include "window/ViewNavigator.h"
 
@@ -31,7 +31,7 @@ class ViewWidget : public QWidget {
     Q_OBJECT
 
 public:
-    ViewWidget(zorsim::Host& host, const SampleStore& samples, QWidget* parent = nullptr);
+    ViewWidget(zorsim::Host& host, const FrameDataStore& frameData, QWidget* parent = nullptr);
     ~ViewWidget() override;
 
     // Draws the host's current frame and shows it before returning; the
@@ -63,7 +63,7 @@ private:
     void userChanged();
 
     zorsim::Host& host_;
-    const SampleStore& samples_;
+    const FrameDataStore& frameData_;
     ViewNavigator navigator_;
     std::unique_ptr<Renderer> renderer_;
     // Why nothing can be drawn; empty while drawing works.
