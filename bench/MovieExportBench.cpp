@@ -39,10 +39,10 @@
 #include "LargeAllocationCounter.h"
 #include "macro/MacroLanguage.h"
 #include "movie/MovieWriter.h"
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/HostScene.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "render/Renderer.h"
 #include "zorsim/Host.h"
 
@@ -121,8 +121,8 @@ constexpr int warmUpFrames = 40;
 // movie as zorhost does and the large allocations of that path are counted.
 class CapturingSink : public zorsim::FrameSink {
 public:
-    CapturingSink(zorhost::FrameRecorder& recorder, const zorhost::SampleStore& samples)
-        : recorder_(recorder), samples_(samples)
+    CapturingSink(zorhost::FrameRecorder& recorder, const zorhost::FrameDataStore& frameData)
+        : recorder_(recorder), frameData_(frameData)
     {
     }
 
@@ -132,7 +132,7 @@ public:
     }
     bool addFrame(int index) override
     {
-        scenes.push_back(zorhost::currentScene(zorsim::host(), samples_));
+        scenes.push_back(zorhost::currentScene(zorsim::host(), frameData_));
         if (index == warmUpFrames) {
             const zorhost::Scene& scene = scenes.front();
             countAllocationsOf(static_cast<std::size_t>(scene.width) * static_cast<std::size_t>(scene.height));
@@ -153,12 +153,12 @@ public:
 
 private:
     zorhost::FrameRecorder& recorder_;
-    const zorhost::SampleStore& samples_;
+    const zorhost::FrameDataStore& frameData_;
 };
 
-// The scenes point into the data sets of `samples`, which lives as long.
+// The scenes point into the data sets of `frameData`, which lives as long.
 struct Capture {
-    std::unique_ptr<zorhost::SampleStore> samples;
+    std::unique_ptr<zorhost::FrameDataStore> frameData;
     std::vector<zorhost::Scene> scenes;
     std::size_t allocations = 0;
 };
@@ -168,19 +168,19 @@ Capture exportInProcess(int width, const std::filesystem::path& folder)
 {
     freshHostWithAddOn();
     zorsim::Host& host = zorsim::host();
-    auto samples = std::make_unique<zorhost::SampleStore>();
+    auto frameData = std::make_unique<zorhost::FrameDataStore>();
     std::string failure;
-    zorhost::FrameRecorder recorder(host, *samples, nullptr, nullptr, nullptr,
+    zorhost::FrameRecorder recorder(host, *frameData, nullptr, nullptr, nullptr,
                                     [&failure](const std::string& message) { failure = message; });
     recorder.attach();
-    CapturingSink sink(recorder, *samples);
+    CapturingSink sink(recorder, *frameData);
     host.exports.setSink(&sink);
     std::istringstream commands(movieCommands(formats[0], width, folder / "inprocess.mp4"));
-    zorhost::MacroPlayer(host, *samples).play(zorhost::readMacro(commands));
+    zorhost::MacroPlayer(host, *frameData).play(zorhost::readMacro(commands));
     host.exports.setSink(nullptr);
     if (!failure.empty() || sink.scenes.empty())
         throw std::runtime_error("the export in this process failed: " + failure);
-    return {std::move(samples), std::move(sink.scenes), sink.allocations};
+    return {std::move(frameData), std::move(sink.scenes), sink.allocations};
 }
 
 // R: every scene drawn into its own picture, allocated beforehand.

@@ -11,8 +11,8 @@
 #include "RatioReport.h"
 #include "StyleValue.h"
 #include "animation/AnimationManager.h"
+#include "player/FrameDataStore.h"
 #include "player/HostScene.h"
-#include "player/SampleStore.h"
 #include "render/Renderer.h"
 #include "zorsim/Host.h"
 
@@ -28,10 +28,10 @@ public:
     {
         freshHostWithAddOn();
         zorsim::Host& host = zorsim::host();
-        samples_.loadWave(host, 21, 0.0, 2.0);
+        frameData_.loadWave(host, 21, 0.0, 2.0);
         StyleValue(StringList{"EXPORTSETUP"}).set(pictureWidth, StringList{"IMAGEWIDTH"});
         host.drawing.onRedraw = [this, &host](bool) {
-            benchmark::DoNotOptimize(renderer_->render(zorhost::currentScene(host, samples_)));
+            benchmark::DoNotOptimize(renderer_->render(zorhost::currentScene(host, frameData_)));
         };
     }
     ~DrawingHost() { zorsim::host().drawing.onRedraw = nullptr; }
@@ -39,7 +39,7 @@ public:
     DrawingHost& operator=(const DrawingHost&) = delete;
 
 private:
-    zorhost::SampleStore samples_;
+    zorhost::FrameDataStore frameData_;
     std::unique_ptr<zorhost::Renderer> renderer_;
 };
 

@@ -8,7 +8,9 @@
 // it falls back to Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -16,9 +18,10 @@
 
 #include "BenchHost.h"
 #include "RatioReport.h"
+#include "player/FrameDataStore.h"
 #include "player/HostScene.h"
-#include "player/SampleStore.h"
 #include "render/Renderer.h"
+#include "window/HostMenus.h"
 #include "window/MainWindow.h"
 #include "window/SessionSettings.h"
 #include "window/ViewWidget.h"
@@ -46,13 +49,17 @@ public:
         if (!QTest::qWaitForWindowExposed(window_.get()))
             throw std::runtime_error("the window does not come up");
         window_->start({});
+        // As fast as the window draws, not at the movie's speed.
+        for (QAction* action : window_->menus().menu(3)->actions())
+            if (action->text() == "Play at &Movie Speed")
+                action->setChecked(false);
         // The same data under the off-screen renderer's own store.
-        offScreenSamples_.loadWave(zorsim::host(), 21, 0.0, 2.0);
+        offScreenData_.loadWave(zorsim::host(), 21, 0.0, 2.0);
         keyFrames_ = keyFramesFromCurrentView(numFrames);
     }
 
     const std::vector<KeyFrame_s>& keyFrames() const { return keyFrames_; }
-    const zorhost::SampleStore& offScreenSamples() const { return offScreenSamples_; }
+    const zorhost::FrameDataStore& offScreenData() const { return offScreenData_; }
 
 private:
     int argc_ = 1;
@@ -61,7 +68,7 @@ private:
     zorhost::SessionSettings settings_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<zorhost::MainWindow> window_;
-    zorhost::SampleStore offScreenSamples_;
+    zorhost::FrameDataStore offScreenData_;
     std::vector<KeyFrame_s> keyFrames_;
 };
 
@@ -88,7 +95,7 @@ void offScreenDrawing(benchmark::State& state)
         for (const zorsim::ViewState& view : views) {
             host.view.current() = view;
             benchmark::DoNotOptimize(
-                renderer->render(zorhost::currentScene(host, bench.offScreenSamples(), viewWidth, viewHeight)));
+                renderer->render(zorhost::currentScene(host, bench.offScreenData(), viewWidth, viewHeight)));
         }
     }
     state.counters["fps"] =

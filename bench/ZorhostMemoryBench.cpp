@@ -10,8 +10,6 @@
 //   (target <= views + 1024 KiB) HOLDS
 //
 // A measurement, not a timed test: bench/run.sh runs it with the others.
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -20,6 +18,8 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+
+#include "ZorhostPeak.h"
 
 #include "keyframes/ThreeDView.h"
 
@@ -64,24 +64,6 @@ std::filesystem::path writeAnimation(const std::filesystem::path& folder, long f
     return macro;
 }
 
-// Plays `macro` in a zorhost of its own and returns that process's peak
-// resident memory in KiB.
-long peakKiB(const std::filesystem::path& macro)
-{
-    const pid_t child = fork();
-    if (child < 0)
-        throw std::runtime_error("cannot start zorhost");
-    if (child == 0) {
-        execl(ZORHOST_PATH, "zorhost", "--no-progress", macro.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("zorhost failed on " + macro.string());
-    return usage.ru_maxrss;
-}
-
 std::filesystem::path newFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "kfa-memory.XXXXXX").string();
@@ -96,8 +78,8 @@ int main()
 {
     const std::filesystem::path folder = newFolder();
     try {
-        const long shortPeak = peakKiB(writeAnimation(folder, ShortRun));
-        const long longPeak = peakKiB(writeAnimation(folder, LongRun));
+        const long shortPeak = zorhostPeakKiB(ZORHOST_PATH, writeAnimation(folder, ShortRun));
+        const long longPeak = zorhostPeakKiB(ZORHOST_PATH, writeAnimation(folder, LongRun));
         std::filesystem::remove_all(folder);
         const long growth = longPeak - shortPeak;
         const long viewsKiB = (LongRun - ShortRun) * BytesPerFrame / 1024;

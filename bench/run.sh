@@ -4,7 +4,8 @@
 #   view precomputation overhead: 1.17x host calls (target <= 1.5x) HOLDS
 #
 #   bench/run.sh        builds what is missing in build/, then runs everything
-#                       (about three minutes on two cores)
+#                       (about six minutes on two cores; the data file
+#                       benchmarks write about 2 GB into the temporary folder)
 #   bench/run.sh movie  the movie export alone: drawing (R), encoding (E) and
 #                       zorhost's whole export (M), 800 and 1920 pixels wide,
 #                       with the machine and its load (about two minutes)
@@ -18,7 +19,7 @@ cd "$(dirname "$0")/.."
 
 build=build
 logs=$build/bench/logs
-benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostMemoryBench)
+benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostMemoryBench DataReadingBench DataMemoryBench)
 # The movie is timed this many times; the fastest run counts.
 rounds=2
 

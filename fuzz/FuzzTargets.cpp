@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "fuzz/DataStreamProperty.h"
 #include "fuzz/HostMacroProperty.h"
 #include "fuzz/KeyFrameFileProperty.h"
 #include "fuzz/MacroCommandProperty.h"
@@ -13,6 +14,7 @@ const std::vector<FuzzTarget>& fuzzTargets()
         {"MacroCommandFuzzer", {"fuzz/corpus/macro"}, "macro command", macroCommandPropertyViolation},
         {"KeyFrameFileFuzzer", {"fuzz/corpus/keyframe", "examples"}, "settings file", keyFrameFilePropertyViolation},
         {"HostMacroFuzzer", {"fuzz/corpus/hostmacro", "examples"}, "macro file", hostMacroPropertyViolation},
+        {"DataStreamFuzzer", {"fuzz/corpus/datastream"}, "reader's stream", dataStreamPropertyViolation},
     };
     return targets;
 }

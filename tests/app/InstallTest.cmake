@@ -1,6 +1,6 @@
-# The installed tree, moved to another prefix, plays a short fly-through from
-# there: zorhost finds the add-on module and libzor relative to its own place,
-# not in the build tree.
+# The installed tree, moved to another prefix, plays a short fly-through and
+# reads a data file from there: zorhost finds the add-on module, libzor and
+# the reading helper relative to its own place, not in the build tree.
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DEXAMPLES_DIR=... -DADDON=... -DLIBZOR=...
 #         -P InstallTest.cmake
 # EXAMPLES_DIR, ADDON and LIBZOR are the installed paths below the prefix.
@@ -39,6 +39,11 @@ file(SIZE ${WORK_DIR}/play/out/flythrough.mp4 size)
 if(size EQUAL 0)
   message(FATAL_ERROR "the fly-through wrote an empty movie")
 endif()
+
+# The installed reading helper, beside zorhost, reads the example's data.
+file(WRITE ${WORK_DIR}/play/data.mcr
+     "$!NEWFRAME\n$!READDATASET FILENAME = \"examples/channel/channel.pvd\"\n$!REDRAW\n")
+run(EXPECT 0 COMMAND ${zorhost} --no-progress data.mcr)
 
 # Without its installed module and library, the moved zorhost fails: it
 # never falls back on those of the build tree.

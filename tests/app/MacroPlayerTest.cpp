@@ -25,10 +25,10 @@ protected:
     void play(const std::string& text)
     {
         std::istringstream in(text);
-        MacroPlayer(host(), samples_).play(readMacro(in));
+        MacroPlayer(host(), frameData_).play(readMacro(in));
     }
 
-    SampleStore samples_;
+    FrameDataStore frameData_;
 };
 
 }  // namespace
@@ -61,7 +61,7 @@ TEST_F(MacroPlayerTest, PlaysSampleFrameViewTimeStyleAndExportCommandsIntoTheSce
     host().frames.current().height = 5.0;
     host().frames.workAreaWidth = 1600;
     host().frames.workAreaHeight = 900;
-    const Scene scene = currentScene(host(), samples_);
+    const Scene scene = currentScene(host(), frameData_);
     EXPECT_DOUBLE_EQ(0.75, host().dataSet.solutionTime());
     EXPECT_EQ(std::make_tuple(45.0, true, 40.0, 10.0, false, true, false, 0.25),
               std::make_tuple(scene.camera.theta, scene.camera.perspective, scene.lightIntensity, scene.backgroundLight,
@@ -72,7 +72,7 @@ TEST_F(MacroPlayerTest, PlaysSampleFrameViewTimeStyleAndExportCommandsIntoTheSce
     EXPECT_EQ(std::make_tuple(640, 400, 1), std::make_tuple(scene.width, scene.height, scene.supersample));
     play("$!EXPORTSETUP EXPORTREGION = WORKAREA\n"
          "$!EXPORTSETUP USESUPERSAMPLEANTIALIASING = TRUE\n$!EXPORTSETUP SUPERSAMPLEFACTOR = 4\n");
-    const Scene workArea = currentScene(host(), samples_);
+    const Scene workArea = currentScene(host(), frameData_);
     EXPECT_EQ(std::make_tuple(640, 360, 4), std::make_tuple(workArea.width, workArea.height, workArea.supersample));
 
     // The movie the export setup chooses.

@@ -49,6 +49,7 @@ const std::map<std::string, std::vector<ParameterRule>>& commandRules()
           {"STEPS", ValueRule::Integer, false, {}, sampleSteps},
           {"TIMEMIN", ValueRule::Number, false, {}},
           {"TIMEMAX", ValueRule::Number, false, {}}}},
+        {"READDATASET", {{"FILENAME", ValueRule::Text, true, {}}, {"COLORBY", ValueRule::Text, false, {}}}},
         {"STYLE", {{"PATH", ValueRule::Text, true, {}}, {"VALUE", ValueRule::Any, true, {}}}},
         {"ROTATE3D",
          {{"AXIS", ValueRule::Word, true, {"PSI", "THETA", "ALPHA"}}, {"ANGLE", ValueRule::Number, true, {}}}},

@@ -33,9 +33,9 @@ MovieSettings movieSettingsOf(const zorsim::ExportValues& values)
     return settings;
 }
 
-FrameRecorder::FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
+FrameRecorder::FrameRecorder(zorsim::Host& host, const FrameDataStore& frameData, FrameLog* log, ContactSheet* sheet,
                              const FrameFolder* folder, Reporter report)
-    : host_(host), samples_(samples), log_(log), sheet_(sheet), folder_(folder), report_(std::move(report))
+    : host_(host), frameData_(frameData), log_(log), sheet_(sheet), folder_(folder), report_(std::move(report))
 {
 }
 
@@ -97,7 +97,7 @@ void FrameRecorder::redrawn()
     const int frameNumber = countFrame("redraw");
     if ((sheet_ == nullptr && folder_ == nullptr) || renderer() == nullptr)
         return;
-    Scene scene = currentScene(host_, samples_);
+    Scene scene = currentScene(host_, frameData_);
     // The sheet alone needs no more than its tile.
     if (folder_ == nullptr) {
         scene.height = std::max(1, scene.height * sheetTileWidth / scene.width);
@@ -164,7 +164,7 @@ bool FrameRecorder::addFrame(int index)
     if (renderer_ == nullptr || (movie_ == nullptr && sheet_ == nullptr && folder_ == nullptr))
         return false;
     try {
-        renderer_->renderInto(currentScene(host_, samples_), picture_);
+        renderer_->renderInto(currentScene(host_, frameData_), picture_);
         showPicture(frameNumber, picture_);
         if (movie_ == nullptr)
             return false;

@@ -12,7 +12,7 @@
 #include "log/FrameLog.h"
 #include "movie/MoviePipeline.h"
 #include "movie/MovieWriter.h"
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 #include "render/Renderer.h"
 #include "sheet/ContactSheet.h"
 #include "sheet/FrameFolder.h"
@@ -33,7 +33,7 @@ public:
 
     // `log`, `sheet` and `folder` may be null (not kept); none is owned and
     // all must outlive the recorder. `report` hears every failure, in words.
-    FrameRecorder(zorsim::Host& host, const SampleStore& samples, FrameLog* log, ContactSheet* sheet,
+    FrameRecorder(zorsim::Host& host, const FrameDataStore& frameData, FrameLog* log, ContactSheet* sheet,
                   const FrameFolder* folder, Reporter report);
     ~FrameRecorder() override;
     FrameRecorder(const FrameRecorder&) = delete;
@@ -68,7 +68,7 @@ private:
     void closeMovie();
 
     zorsim::Host& host_;
-    const SampleStore& samples_;
+    const FrameDataStore& frameData_;
     FrameLog* log_;
     ContactSheet* sheet_;
     const FrameFolder* folder_;

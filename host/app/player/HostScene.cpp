@@ -73,7 +73,7 @@ void exportPictureSize(const zorsim::Host& host, int& width, int& height)
     height = std::max(1, static_cast<int>(std::lround(width / regionAspect(host))));
 }
 
-Scene currentScene(const zorsim::Host& host, const SampleStore& samples)
+Scene currentScene(const zorsim::Host& host, const FrameDataStore& data)
 {
     Scene scene;
     exportPictureSize(host, scene.width, scene.height);
@@ -90,21 +90,13 @@ Scene currentScene(const zorsim::Host& host, const SampleStore& samples)
     if (host.frames.empty())
         return scene;
     scene.camera = cameraOf(host.view.current());
-    const SampleDataSet* sample = samples.find(host.frames.current().id);
-    if (sample == nullptr)
-        return scene;
-    scene.bounds = sample->bounds;
-    scene.heightMin = sample->heightMin;
-    scene.heightMax = sample->heightMax;
-    for (int zone : host.dataSet.drawnZones())
-        if (zone >= 1 && zone <= static_cast<int>(sample->zones.size()))
-            scene.zones.push_back(&sample->zones[static_cast<std::size_t>(zone - 1)].geometry);
+    data.describe(host, scene);
     return scene;
 }
 
-Scene currentScene(const zorsim::Host& host, const SampleStore& samples, int width, int height)
+Scene currentScene(const zorsim::Host& host, const FrameDataStore& data, int width, int height)
 {
-    Scene scene = currentScene(host, samples);
+    Scene scene = currentScene(host, data);
     scene.width = width;
     scene.height = height;
     scene.supersample = 1;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "log/FrameLog.h"
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 #include "render/Scene.h"
 
 namespace zorsim {
@@ -21,11 +21,11 @@ void exportPictureSize(const zorsim::Host& host, int& width, int& height);
 
 // The current frame as it would be drawn now, in a picture of the export
 // size with the export's supersampling. Without a frame: an empty scene.
-Scene currentScene(const zorsim::Host& host, const SampleStore& samples);
+Scene currentScene(const zorsim::Host& host, const FrameDataStore& data);
 
 // The current frame as a window shows it: a picture of width x height
 // pixels, without supersampling.
-Scene currentScene(const zorsim::Host& host, const SampleStore& samples, int width, int height);
+Scene currentScene(const zorsim::Host& host, const FrameDataStore& data, int width, int height);
 
 // The frame log row of the current frame for `event`.
 FrameLogRow currentFrameLogRow(const zorsim::Host& host, const std::string& event);

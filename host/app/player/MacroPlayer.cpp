@@ -148,8 +148,11 @@ void MacroPlayer::playCommand(const MacroCommand& command)
         host_.frames.deleteCurrentFrame();
     } else if (name == "LOADSAMPLE") {
         needFrame(host_);
-        samples_.loadWave(host_, static_cast<int>(numberOr(command, "STEPS", 21)), numberOr(command, "TIMEMIN", 0.0),
-                          numberOr(command, "TIMEMAX", 2.0));
+        frameData_.loadWave(host_, static_cast<int>(numberOr(command, "STEPS", 21)), numberOr(command, "TIMEMIN", 0.0),
+                            numberOr(command, "TIMEMAX", 2.0));
+    } else if (name == "READDATASET") {
+        needFrame(host_);
+        readDataSet(command);
     } else if (name == "STYLE") {
         setStyle(command);
     } else if (name == "ROTATE3D") {
@@ -169,6 +172,15 @@ void MacroPlayer::playCommand(const MacroCommand& command)
         throw CommandFailure("unknown command $!" + name);
     }
     record(command);
+}
+
+void MacroPlayer::readDataSet(const MacroCommand& command)
+{
+    try {
+        frameData_.loadDataFile(host_, required(command, "FILENAME").text, wordOr(command, "COLORBY", ""));
+    } catch (const DataReadError& error) {
+        throw CommandFailure(error.what());
+    }
 }
 
 void MacroPlayer::setStyle(const MacroCommand& command)

@@ -1,5 +1,5 @@
 // Plays host macro commands against the host model: frames, the sample
-// data, style values, the view, the solution time, redraws, export settings
+// data and data files, style values, the view, the solution time, redraws, export settings
 // and the add-ons' own commands. The host goes idle after every command.
 #ifndef ZORHOST_MACRO_PLAYER_H
 #define ZORHOST_MACRO_PLAYER_H
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "macro/MacroLanguage.h"
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 
 namespace zorsim {
 class Host;
@@ -18,7 +18,7 @@ namespace zorhost {
 
 class MacroPlayer {
 public:
-    MacroPlayer(zorsim::Host& host, SampleStore& samples) : host_(host), samples_(samples) {}
+    MacroPlayer(zorsim::Host& host, FrameDataStore& frameData) : host_(host), frameData_(frameData) {}
 
     // Plays `commands` in order; throws MacroError at the line of the first
     // command that failed, with the host's error text (for an add-on
@@ -29,13 +29,14 @@ public:
 
 private:
     void playCommand(const MacroCommand& command);
+    void readDataSet(const MacroCommand& command);
     void setStyle(const MacroCommand& command);
     void setExport(const MacroCommand& command);
     void playAddOnCommand(const MacroCommand& command);
     void record(const MacroCommand& command);
 
     zorsim::Host& host_;
-    SampleStore& samples_;
+    FrameDataStore& frameData_;
 };
 
 // The command as one macro line, in the form the reader reads back.

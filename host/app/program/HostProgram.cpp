@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "macro/MacroLanguage.h"
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "program/ProgramOutputs.h"
 #include "program/SegmentSink.h"
 #include "program/TerminalFace.h"
@@ -88,9 +88,9 @@ std::vector<std::string> settingsFilesOf(const std::vector<MacroFile>& files)
 }
 
 // Plays the files; the status of the run.
-int play(zorsim::Host& host, const std::vector<MacroFile>& files, SampleStore& samples, TerminalFace& face)
+int play(zorsim::Host& host, const std::vector<MacroFile>& files, FrameDataStore& frameData, TerminalFace& face)
 {
-    MacroPlayer player(host, samples);
+    MacroPlayer player(host, frameData);
     for (const MacroFile& file : files) {
         try {
             player.play(file.commands);
@@ -121,11 +121,12 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
     try {
         const std::vector<MacroFile> files = readMacroFiles(options.macroFiles, face);
         const std::unique_ptr<ProgramOutputs> outputs = openOutputs(options, face);
-        SampleStore samples;
+        FrameDataStore frameData;
         int status = exitOk;
         bool drawn = true;
         {
-            FrameRecorder recorder(host, samples, outputs->log(), outputs->sheet(), outputs->frames(), reporter(face));
+            FrameRecorder recorder(host, frameData, outputs->log(), outputs->sheet(), outputs->frames(),
+                                   reporter(face));
             recorder.attach();
             recorder.refuseMovieName = [&outputs, settingsFiles = settingsFilesOf(files)](const std::string& movie) {
                 return outputs->movieRefusal(movie, settingsFiles);
@@ -133,7 +134,7 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
             std::optional<SegmentSink> segment;
             if (options.frameRange)
                 segment.emplace(host, &recorder, *options.frameRange, reporter(face));
-            status = play(host, files, samples, face);
+            status = play(host, files, frameData, face);
             drawn = !recorder.failed();
             if (segment && segment->frames() < 0 && status == exitOk) {
                 face.report("the frame range " + options.frameRange->text() + " was given, but no movie was written");
@@ -152,9 +153,9 @@ int countMovieFrames(zorsim::Host& host, const ProgramOptions& options, std::ost
     TerminalFace face(host, options.showProgress, errors);
     try {
         const std::vector<MacroFile> files = readMacroFiles(options.macroFiles, face);
-        SampleStore samples;
+        FrameDataStore frameData;
         SegmentSink counter(host, nullptr, FrameRange{}, reporter(face));
-        const int status = play(host, files, samples, face);
+        const int status = play(host, files, frameData, face);
         if (status == exitOk && counter.frames() < 0)
             out << "0\n";
         else if (status == exitOk)

@@ -1,7 +1,9 @@
-// Plain geometry the renderer draws: a structured surface and streamtraces.
+// Plain geometry the renderer draws: structured and triangle surfaces, and
+// streamtraces.
 #ifndef ZORHOST_GEOMETRY_H
 #define ZORHOST_GEOMETRY_H
 
+#include <cstdint>
 #include <vector>
 
 namespace zorhost {
@@ -28,9 +30,23 @@ struct Streamtrace {
     std::vector<double> times;
 };
 
+// Triangles over shared points, with a normal at each point. When the
+// surface is coloured by a variable, `values` holds one value a point, or
+// one a triangle when `valuePerTriangle`; a value that is not a number has
+// no colour of its own.
+struct TriangleSurface {
+    std::vector<Point3> points;
+    std::vector<Point3> normals;
+    // Three point indices a triangle.
+    std::vector<std::uint32_t> indices;
+    std::vector<float> values;
+    bool valuePerTriangle = false;
+};
+
 // One zone as it is drawn.
 struct ZoneGeometry {
     SurfaceMesh surface;
+    TriangleSurface triangles;
     std::vector<Streamtrace> streamtraces;
 };
 

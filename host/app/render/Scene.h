@@ -3,6 +3,7 @@
 #ifndef ZORHOST_SCENE_H
 #define ZORHOST_SCENE_H
 
+#include <string>
 #include <vector>
 
 #include "render/Geometry.h"
@@ -51,6 +52,11 @@ struct Scene {
     Box bounds;
     double heightMin = 0.0;
     double heightMax = 1.0;
+    // The variable that colours the triangle surfaces, and the values the
+    // colour map spans (the same in every step); empty: by height.
+    std::string colourVariable;
+    double colourMin = 0.0;
+    double colourMax = 1.0;
 
     StreamtraceStyle streamtraces;
     bool showFrameAxis = true;

@@ -10,6 +10,7 @@ namespace {
 const Point3 lineColour{0.08f, 0.08f, 0.1f};
 const Point3 dashColour{1.0f, 1.0f, 1.0f};
 const Point3 markerColour{1.0f, 0.2f, 0.85f};
+const Point3 noValueColour{0.6f, 0.6f, 0.6f};
 
 Vertex vertexAt(const Point3& p, const Point3& normal, const Point3& colour)
 {
@@ -70,6 +71,46 @@ const Point3 up{0.0f, 0.0f, 1.0f};
 // pixels; no more than this many are placed on one streamtrace.
 constexpr int maxMarksPerTrace = 4096;
 
+// The colour of a point or triangle of a surface: its value's place in the
+// scene's value range, or its height's when the scene is coloured by
+// height; grey where it has no value.
+class SurfaceColours {
+public:
+    SurfaceColours(const Scene& scene, const TriangleSurface& surface) : surface_(surface)
+    {
+        byHeight_ = scene.colourVariable.empty();
+        low_ = byHeight_ ? scene.heightMin : scene.colourMin;
+        const double high = byHeight_ ? scene.heightMax : scene.colourMax;
+        span_ = high > low_ ? high - low_ : 1.0;
+    }
+
+    Point3 at(std::uint32_t point, std::size_t triangle) const
+    {
+        if (byHeight_)
+            return heightColour((surface_.points[point].z - low_) / span_);
+        const std::size_t index = surface_.valuePerTriangle ? triangle : point;
+        if (index >= surface_.values.size() || !std::isfinite(surface_.values[index]))
+            return noValueColour;
+        return heightColour((surface_.values[index] - low_) / span_);
+    }
+
+private:
+    const TriangleSurface& surface_;
+    bool byHeight_ = true;
+    double low_ = 0.0;
+    double span_ = 1.0;
+};
+
+void addTriangleSurface(const Scene& scene, const TriangleSurface& surface, std::vector<Vertex>& vertices)
+{
+    const SurfaceColours colours(scene, surface);
+    for (std::size_t t = 0; t + 2 < surface.indices.size(); t += 3)
+        for (std::size_t corner = 0; corner < 3; ++corner) {
+            const std::uint32_t point = surface.indices[t + corner];
+            vertices.push_back(vertexAt(surface.points[point], surface.normals[point], colours.at(point, t / 3)));
+        }
+}
+
 }  // namespace
 
 Point3 heightColour(double fraction)
@@ -86,6 +127,7 @@ std::vector<Vertex> surfaceTriangles(const Scene& scene)
     std::vector<Vertex> vertices;
     const double span = scene.heightMax > scene.heightMin ? scene.heightMax - scene.heightMin : 1.0;
     for (const ZoneGeometry* zone : scene.zones) {
+        addTriangleSurface(scene, zone->triangles, vertices);
         const SurfaceMesh& mesh = zone->surface;
         auto corner = [&](int column, int row) {
             const Point3& p = mesh.node(column, row);

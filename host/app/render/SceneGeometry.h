@@ -20,7 +20,9 @@ struct Vertex {
 // (high); `fraction` is clamped into [0, 1].
 Point3 heightColour(double fraction);
 
-// Two triangles for every cell of each zone's surface, with node normals.
+// Two triangles for every cell of each zone's structured surface, with node
+// normals, then each zone's triangle surface, coloured by the scene's
+// variable or by height.
 std::vector<Vertex> surfaceTriangles(const Scene& scene);
 // Every streamtrace as line segments (pairs of vertices).
 std::vector<Vertex> streamtraceLines(const Scene& scene);

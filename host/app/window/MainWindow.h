@@ -6,9 +6,15 @@
 //
 // Everything the user starts runs through act(): nothing else can start
 // while it or a task with a percent-done line runs, and afterwards the host
-// goes idle (the add-ons' deferred work runs) and the window shows the
-// host's new state. Closing the window while a task runs cancels the task
-// first and closes once it has ended.
+// goes idle (the add-ons' deferred work runs), the window shows the host's
+// new state and the status line what became of a movie. Closing the window
+// while a task runs cancels the task first and closes once it has ended.
+//
+// The view shows every change the host says waits to be shown, once the
+// window is idle and no task runs; a redraw shows it sooner. While a task
+// plays an animation on screen, its redraws keep to the export's animation
+// speed (View > Play at Movie Speed). The window's place is remembered
+// between runs.
 #ifndef ZORHOST_MAIN_WINDOW_H
 #define ZORHOST_MAIN_WINDOW_H
 
@@ -21,13 +27,15 @@
 #include <string>
 #include <vector>
 
+#include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
-#include "player/SampleStore.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
+#include "window/FramePacer.h"
 #include "window/HostMenus.h"
 #include "window/MacroRecording.h"
+#include "window/StyleToggles.h"
 
 namespace zorsim {
 class Host;
@@ -73,6 +81,7 @@ protected:
 private:
     void buildFileMenu();
     void buildViewMenu();
+    void buildPlotMenu();
     void buildHelpMenu();
     QAction* addHostAction(int menu, const QString& label, void (MainWindow::*slot)());
 
@@ -84,6 +93,8 @@ private:
     bool stopRecording();
     std::optional<std::string> chooseMacroFile(bool saving);
     void loadSample();
+    // A data file chosen in the file dialog, read into the current frame.
+    void openData();
     void fitView();
     void resetView();
     void showGuide();
@@ -99,16 +110,21 @@ private:
     bool playCommands(const std::string& path, const std::vector<MacroCommand>& commands);
     void refresh();
     void busyChanged();
+    void showWaitingChange();
+    // Before the host's redraw is shown: paces an animation played on screen.
+    void paceRedraw();
     QString titleText() const;
 
     zorsim::Host& host_;
-    SampleStore samples_;
+    FrameDataStore frameData_;
     MacroPlayer player_;
     DialogBridge dialogBridge_;
     // Movies the add-ons export; no frame log or contact sheet.
     FrameRecorder recorder_;
     MacroRecording recording_;
     HostMenus menus_;
+    StyleToggles styleToggles_;
+    FramePacer pacer_;
     ViewWidget* view_;
     TimeSlider* timeSlider_;
     TaskStatus* taskStatus_;
@@ -118,6 +134,7 @@ private:
     // The host's own entries, disabled while the window is busy.
     std::vector<QAction*> hostActions_;
     QAction* recordAction_ = nullptr;
+    QAction* pacingAction_ = nullptr;
     int actionsRunning_ = 0;
     bool closeRequested_ = false;
 };

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "player/SampleStore.h"
+#include "player/FrameDataStore.h"
 
 namespace zorsim {
 class Host;
@@ -20,14 +20,15 @@ namespace zorhost {
 
 class ViewNavigator {
 public:
-    // A drag to the right adds this many degrees per pixel to theta, a drag
-    // down takes them from psi: the near side of the data follows the mouse.
+    // A drag to the right takes this many degrees per pixel from theta (the
+    // viewer goes round the data to its left), a drag down takes them from
+    // psi (the viewer rises): the near side of the data follows the mouse.
     static constexpr double degreesPerPixel = 0.4;
     // One wheel step forward shrinks the view width to this fraction (in
     // perspective, the viewer's distance to the rotation origin).
     static constexpr double zoomPerStep = 0.9;
 
-    ViewNavigator(zorsim::Host& host, const SampleStore& samples) : host_(host), samples_(samples) {}
+    ViewNavigator(zorsim::Host& host, const FrameDataStore& frameData) : host_(host), frameData_(frameData) {}
 
     // True when the current frame has a 3D view to navigate; every change
     // below does nothing otherwise.
@@ -61,7 +62,7 @@ private:
     void recordWholeView();
 
     zorsim::Host& host_;
-    const SampleStore& samples_;
+    const FrameDataStore& frameData_;
     double psiTurned_ = 0.0;
     double thetaTurned_ = 0.0;
     bool moved_ = false;

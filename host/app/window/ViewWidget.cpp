@@ -5,11 +5,12 @@
 #include <QWheelEvent>
 
 #include "player/HostScene.h"
+#include "zorsim/Host.h"
 
 namespace zorhost {
 
-ViewWidget::ViewWidget(zorsim::Host& host, const SampleStore& samples, QWidget* parent)
-    : QWidget(parent), host_(host), samples_(samples), navigator_(host, samples)
+ViewWidget::ViewWidget(zorsim::Host& host, const FrameDataStore& frameData, QWidget* parent)
+    : QWidget(parent), host_(host), frameData_(frameData), navigator_(host, frameData)
 {
     setObjectName("view");
     setMinimumSize(160, 120);
@@ -33,10 +34,12 @@ void ViewWidget::drawNow()
 
 void ViewWidget::render()
 {
+    host_.drawing.changesShown();
     if (renderer_ == nullptr)
         return;
+    ++picturesDrawn_;
     try {
-        image_ = renderer_->render(currentScene(host_, samples_, width(), height()));
+        image_ = renderer_->render(currentScene(host_, frameData_, width(), height()));
         // Refers to image_'s pixels, which stay until the next picture.
         picture_ = QImage(image_.rgb.data(), image_.width, image_.height, image_.width * 3, QImage::Format_RGB888);
         renderProblem_.clear();
@@ -58,6 +61,8 @@ void ViewWidget::paintEvent(QPaintEvent*)
 
 void ViewWidget::resizeEvent(QResizeEvent*)
 {
+    // The host measures its frames on the screen by the view.
+    host_.frames.showIn(width(), height());
     render();
 }
 
