@@ -11,6 +11,9 @@ namespace {
 
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
+// The legend's title of a data file coloured by height.
+const char* const heightName = "Z (height)";
+
 // The view turned about the data's centre, `margin` times as wide as the
 // data's diagonal and, in perspective, far enough; its angles are kept.
 void fitWholeData(zorsim::ViewState& view, const Box& bounds, double margin)
@@ -161,11 +164,13 @@ void FrameDataStore::describe(const zorsim::Host& host, Scene& scene) const
         return;
     }
     scene.zones = data->file->drawn(drawn, data->colourVariable);
+    scene.legend = {true, heightName, scene.heightMin, scene.heightMax};
     if (data->colourVariable >= 0) {
         const VariableRange range = data->file->range(data->colourVariable);
         scene.colourVariable = data->file->variables()[static_cast<std::size_t>(data->colourVariable)].name;
         scene.colourMin = range.min;
         scene.colourMax = range.max;
+        scene.legend = {true, scene.colourVariable, range.min, range.max};
     }
 }
 

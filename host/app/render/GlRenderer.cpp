@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "render/ColourLegend.h"
 #include "render/Renderer.h"
 #include "render/SceneGeometry.h"
 #include "render/ViewTransform.h"
@@ -267,6 +268,7 @@ public:
             throw RenderError("OpenGL failed while drawing");
         if (factor > 1)
             resizeInto(drawn, scene.width, scene.height, picture);
+        paintColourLegend(scene.legend, picture);
     }
 
 private:
