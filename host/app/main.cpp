@@ -10,6 +10,7 @@
 #include "AddOnDescription.h"
 #include "AddOnLoader.h"
 #include "DefaultAddOn.h"
+#include "program/HeapReuse.h"
 #include "program/HostProgram.h"
 #include "window/WindowProgram.h"
 #include "zorsim/Host.h"
@@ -47,6 +48,7 @@ int run(Options& options)
 
 int main(int argc, char** argv)
 {
+    zorhost::keepFreedMemoryForReuse();
     CLI::App app{"Loads the key frame animation add-on into the stand-in Zorvan host and plays the macro files."};
     Options options;
     app.set_version_flag("--version", std::string("zorhost ") + ZORHOST_VERSION);
@@ -65,7 +67,7 @@ int main(int argc, char** argv)
         ->option_text("DIR");
     app.add_flag("--no-progress", options.noProgress, "Show no progress line on the terminal");
     app.add_flag("--window", options.window, "Open the windowed host; the macro files are played in it first")
-        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet");
+        ->excludes("--describe-addon", "--record", "--frame-log", "--contact-sheet", "--frames");
     app.add_option("MACROFILE", options.program.macroFiles, "Macro files to play, in order");
     try {
         app.parse(argc, argv);

@@ -115,6 +115,13 @@ TEST(MacroLanguageTest, RefusesMalformedLinesAndCommandsOutsideTheGrammarCountin
          "$!EXPORTSETUP: USESUPERSAMPLEANTIALIASING must be TRUE or FALSE, not 1"},
         {"$!EXPORTSETUP EXPORTFNAME = movie.mp4",
          "$!EXPORTSETUP: EXPORTFNAME must be text in double quotes, not MOVIE.MP4"},
+        // The export's values set as styles are checked as $!EXPORTSETUP checks them.
+        {"$!STYLE PATH = \"exportsetup imagewidth\" VALUE = 1e10",
+         "$!STYLE: IMAGEWIDTH = 1E10 is out of range: a whole number from 4 to 16384"},
+        {"$!STYLE PATH = \"EXPORTSETUP ANIMATIONSPEED\" VALUE = 0",
+         "$!STYLE: ANIMATIONSPEED = 0 is out of range: a number above 0 and at most 1000"},
+        {"$!STYLE PATH = \"EXPORTSETUP EXPORTFNAME\" VALUE = movie.mp4",
+         "$!STYLE: EXPORTFNAME must be text in double quotes, not MOVIE.MP4"},
     };
     for (const auto& [line, message] : cases)
         EXPECT_EQ("6: " + message, errorOf(line)) << line;

@@ -1,7 +1,11 @@
 #include "movie/MovieWriter.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <new>
 #include <tuple>
 
 #include "support/FfmpegProbe.h"
@@ -25,12 +29,53 @@ Image gradient(int width, int height, int frame)
     return image;
 }
 
+// The next block operator new hands out ends where an unreadable page
+// begins, as the sanitizers' allocators place blocks of whole pages. It is
+// never unmapped.
+bool guardNextBlock = false;
+
 class MovieWriterTest : public ::testing::Test {
 protected:
     TempFolder folder;
 };
 
 }  // namespace
+
+#if !KFA_SANITIZED
+// The sanitizers bring operator new and delete of their own.
+namespace {
+void* guardedBlock = nullptr;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (!guardNextBlock) {
+        if (void* block = std::malloc(size == 0 ? 1 : size))
+            return block;
+        throw std::bad_alloc();
+    }
+    guardNextBlock = false;
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t readable = (size + page - 1) / page * page;
+    void* const mapping = mmap(nullptr, readable + page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED || mprotect(static_cast<char*>(mapping) + readable, page, PROT_NONE) != 0)
+        throw std::bad_alloc();
+    guardedBlock = static_cast<char*>(mapping) + readable - size;
+    return guardedBlock;
+}
+
+// Not inlined, where the compiler would take free() for a mismatch with new.
+[[gnu::noinline]] void operator delete(void* block) noexcept
+{
+    if (block != guardedBlock)
+        std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    operator delete(block);
+}
+#endif
 
 TEST_F(MovieWriterTest, WritesEachFormatAsFfprobeReadsIt)
 {
@@ -112,4 +157,25 @@ TEST_F(MovieWriterTest, LeavesNoFileWhenAbandonedOrFailed)
     EXPECT_THROW(movie->addFrame(gradient(1, 1, 0)), MovieError);
     EXPECT_THROW(movie->addFrame(gradient(8, 8, 0)), MovieError);
     EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST_F(MovieWriterTest, ReadsNothingPastTheLastPixelOfAFrame)
+{
+#if KFA_SANITIZED
+    GTEST_SKIP() << "the frame is guarded by this program's operator new";
+#endif
+    // A frame of 1920 x 1440 pixels is 2025 whole pages, and where the page
+    // behind it cannot be read, a converter reading past its last pixel ends
+    // the program. This frame ends at such a page.
+    for (const MovieFormat format : {MovieFormat::MPEG4, MovieFormat::AVI, MovieFormat::WMV}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        std::unique_ptr<MovieWriter> movie = openMovie({format}, folder.path("movie"));
+        guardNextBlock = true;
+        Image frame(64, 48);
+        ASSERT_FALSE(guardNextBlock);
+        frame.rgb.assign(frame.rgb.size(), 200);
+        movie->addFrame(frame);
+        movie->finish();
+        EXPECT_EQ(1, probeMovie(folder.path("movie")).frames);
+    }
 }

@@ -137,12 +137,15 @@ TEST_F(RendererTest, LightMarksAxisAndSupersamplingChangeThePictureOfTheExportSi
     Scene changed = scene_;
     changed.width = 40;
     {
-        // A second renderer of the thread draws in a context of its own.
+        // A second renderer of the thread draws in a context of its own, and
+        // dropped while the first one's is current it leaves that one whole.
         const std::unique_ptr<Renderer> second = createGlRenderer();
         const Image narrow = second->render(changed);
         EXPECT_EQ(plain.rgb, renderer().render(scene_).rgb);
         EXPECT_EQ(narrow.rgb, second->render(changed).rgb);
+        renderer().render(changed);
     }
+    EXPECT_EQ(plain.rgb, renderer().render(scene_).rgb);
 
     // The axis triad shows in the lower left corner only.
     changed = scene_;

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/resource.h>
 
 #include <csignal>
 #include <cstdio>
@@ -21,6 +22,8 @@ namespace {
 const std::string sampleMacro = "$!NEWFRAME\n$!LOADSAMPLE STEPS = 3\n$!EXPORTSETUP IMAGEWIDTH = 200\n";
 // The start of a line that hands the add-on a command, up to the command's text.
 const std::string addOnCommand = "$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"";
+const std::string rasterMovie =
+    "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n";
 
 // The frame log's columns from x on.
 enum LogColumn { X, Intensity = 7 };
@@ -43,14 +46,16 @@ std::vector<double> logColumn(const std::string& log, const std::string& event, 
 
 class ZorhostPlayTest : public ZorhostFolderTest {
 protected:
-    // Two key frames twenty frames apart that turn, zoom and run the time, with fade in and out.
-    void writeTwoKeyFrames() const
+    // Two key frames `frames` apart that turn, zoom and run the time, with fade in and out.
+    void writeTwoKeyFrames(int frames = 20) const
     {
         writeFile("two.keyframe", "#!KeyFrame 1\n\n%Settings\n FadeIn true\n FadeOut true\n%Settings\n\n"
                                   "%KeyFrameView\n Position 10 -20 15\n Angle 60 30 0\n Width 16\n"
-                                  " FrameCount 20\n SolutionTime 0\n%KeyFrameView\n\n"
-                                  "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
-                                  " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
+                                  " FrameCount " +
+                                      std::to_string(frames) +
+                                      "\n SolutionTime 0\n%KeyFrameView\n\n"
+                                      "%KeyFrameView\n Position -10 -20 15\n Angle 60 -30 0\n Width 8\n"
+                                      " FrameCount 1\n SolutionTime 2\n%KeyFrameView\n");
     }
 
     // The example's fly-through into an MPEG-4 movie of 121 frames, long
@@ -122,12 +127,28 @@ TEST_F(ZorhostPlayTest, EscOnTheTerminalCancelsAndEachLineShowsItsOwnPercentAndT
     EXPECT_THAT(firstAnimating, HasSubstr("]   0%  0:00 spent")) << firstAnimating;
 }
 
+TEST_F(ZorhostPlayTest, CtrlZGivesTheTerminalBackUntilZorhostContinues)
+{
+    ZorhostProcess process(folder_.root(), {flythroughMovieMacro()}, {true, 0, true});
+    ASSERT_TRUE(process.waitUntil([&process] { return process.output().find("\rAnimating") != std::string::npos; }))
+        << process.output();
+    EXPECT_FALSE(process.terminalEchoes());
+    process.type("\x1a");
+    ASSERT_TRUE(process.waitUntil([&process] { return process.terminalEchoes(); })) << process.output();
+    // The shell brings zorhost back into the foreground, where Esc cancels again.
+    process.type("\n");
+    ASSERT_TRUE(process.waitUntil([&process] { return !process.terminalEchoes(); })) << process.output();
+    process.type("\x1b");
+    const ProgramRun run = process.finish();
+    EXPECT_EQ(1, run.status);
+    EXPECT_THAT(run.output, HasSubstr("Animation canceled."));
+}
+
 TEST_F(ZorhostPlayTest, TheQuickLookExampleMakesASheetAndAMovieIsLoggedAndEveryPictureIsKept)
 {
     writeTwoKeyFrames();
     std::filesystem::create_directory_symlink(KFA_EXAMPLES_DIR, file("examples"));
-    const std::string macro = animateToFileMacro(
-        "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n", "$!REDRAW\n");
+    const std::string macro = animateToFileMacro(rasterMovie, "$!REDRAW\n");
     const ProgramRun sheet = zorhost({"--contact-sheet", "sheet.png", "examples/quicklook.mcr"});
     ASSERT_EQ(0, sheet.status) << sheet.output;
     EXPECT_TRUE(std::filesystem::exists(file("sheet.png")));
@@ -192,4 +213,60 @@ TEST_F(ZorhostPlayTest, MovieErrorsNameTheUsersFileAndLeaveNoMovie)
         EXPECT_EQ(!movie.empty(), !movie.empty() && std::filesystem::remove(file(movie)));
         EXPECT_EQ((std::vector<std::string>{"movie.mcr", "sub", "two.keyframe"}), folder_.entries());
     }
+}
+
+TEST_F(ZorhostPlayTest, AMovieNamedAsOneOfZorhostsOwnFilesIsRefusedBeforeItIsDrawn)
+{
+    writeTwoKeyFrames();
+    const std::string keyFrames = readFile(file("two.keyframe"));
+    // The movie's name, zorhost's outputs, and the file named in the refusal.
+    const std::tuple<std::string, std::vector<std::string>, std::string> cases[] = {
+        {"movie.mcr", {}, "macro file " + file("movie.mcr")},
+        {"./two.keyframe", {}, "settings file two.keyframe"},
+        {"log.csv", {"--frame-log", "log.csv"}, "frame log log.csv"},
+        {"sheet.png", {"--contact-sheet", "sheet.png"}, "contact sheet sheet.png"},
+        {"r.mcr", {"--record", "r.mcr"}, "recorded macro r.mcr"},
+    };
+    for (const auto& [movie, outputs, named] : cases) {
+        SCOPED_TRACE(movie);
+        const std::string macro = animateToFileMacro("$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n"
+                                                     "$!EXPORTSETUP EXPORTFNAME = \"" +
+                                                     movie + "\"\n");
+        const std::string macroText = readFile(macro);
+        std::vector<std::string> arguments = outputs;
+        arguments.push_back(macro);
+        const ProgramRun run = zorhost(arguments);
+        EXPECT_EQ(1, run.status);
+        EXPECT_THAT(run.output, HasSubstr("zorhost: the movie " + movie + " would overwrite the " + named + "\n"));
+        EXPECT_EQ(macroText, readFile(macro));
+        EXPECT_EQ(keyFrames, readFile(file("two.keyframe")));
+        EXPECT_THAT(run.output, Not(HasSubstr("Animating")));
+        for (const std::string& entry : folder_.entries())
+            EXPECT_THAT(entry, Not(HasSubstr("partial")));
+    }
+}
+
+TEST_F(ZorhostPlayTest, EachFrameReusesTheMemoryTheFrameBeforeFreed)
+{
+#if KFA_SANITIZED
+    GTEST_SKIP() << "the sanitizers' allocator keeps freed memory from reuse on purpose";
+#endif
+    // An allocator set to give freed memory back at once, as the C library's
+    // does until larger blocks have been freed.
+    setenv("GLIBC_TUNABLES", "glibc.malloc.trim_threshold=131072", 1);
+    const auto pageFaults = [this](int frames) {
+        writeTwoKeyFrames(frames);
+        rusage before{};
+        getrusage(RUSAGE_CHILDREN, &before);
+        const ProgramRun run = zorhost({animateToFileMacro(rasterMovie)});
+        rusage after{};
+        getrusage(RUSAGE_CHILDREN, &after);
+        EXPECT_EQ(0, run.status) << run.output;
+        return after.ru_minflt - before.ru_minflt;
+    };
+    const long few = pageFaults(10);
+    const long many = pageFaults(60);
+    unsetenv("GLIBC_TUNABLES");
+    // A frame's vertex data alone is some 250 pages.
+    EXPECT_LT((many - few) / 50, 20) << few << " and " << many << " page faults";
 }

@@ -42,6 +42,8 @@ TEST_F(ZorhostTest, UsageErrorsExitWithTwoBeforeAnythingIsWritten)
          "zorhost: cannot create the recorded macro m.mcr/r.mcr: Not a directory\n"},
         {{"--contact-sheet", "sub", "m.mcr"}, "zorhost: cannot create the contact sheet sub: it is a folder\n"},
         {{"--frames", "m.mcr", "m.mcr"}, "zorhost: cannot create the frame folder m.mcr: it is not a folder\n"},
+        // The window writes none of the outputs.
+        {{"--window", "--frames", "sub", "m.mcr"}, "--frames excludes --window"},
         // A system library's name is no file here, whatever the loader's path holds.
         {{"--addon", "libm.so.6", "--describe-addon"},
          "zorhost: cannot load the add-on " + file("libm.so.6") + ": cannot open shared object file: No such file"},
@@ -115,6 +117,8 @@ TEST_F(ZorhostTest, MacroErrorsNameTheFileAndLineAndStopPlayingThere)
     const std::pair<std::string, std::string> cases[] = {
         // A fault the reader finds: nothing is played at all.
         {sampleMacro + "$!REDRAW\n$!ROTATE3D AXIS = PSI\n", "m.mcr:5: $!ROTATE3D: missing ANGLE\n"},
+        {sampleMacro + "$!REDRAW\n$!STYLE PATH = \"EXPORTSETUP IMAGEWIDTH\" VALUE = 2\n",
+         "m.mcr:5: $!STYLE: IMAGEWIDTH = 2 is out of range: a whole number from 4 to 16384\n"},
         // An add-on command the add-on refuses: the text its callback returned.
         {"$!ADDONCOMMAND ADDON = \"Key Frame Animation\" COMMAND = \"OpenSettingsFile FileName=sub\"\n",
          "m.mcr:1: Key Frame Animation error:\nUnable to open file for reading.\n"},

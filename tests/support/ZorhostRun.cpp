@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -51,7 +52,11 @@ ZorhostProcess::ZorhostProcess(const std::string& folder, const std::vector<std:
                                const RunOptions& options)
 {
     // execv changes none of the words it is given.
-    std::vector<char*> argv{const_cast<char*>(ZORHOST_PATH)};
+    std::vector<char*> argv;
+    if (options.asJob)
+        argv = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"),
+                const_cast<char*>("set -m; \"$0\" \"$@\"; read line; fg")};
+    argv.push_back(const_cast<char*>(ZORHOST_PATH));
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -109,6 +114,13 @@ void ZorhostProcess::type(const std::string& keys) const
 {
     if (write(output_fd_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
         ADD_FAILURE() << "cannot type on the terminal";
+}
+
+bool ZorhostProcess::terminalEchoes() const
+{
+    // The pty's master reads the mode its terminal is in.
+    struct termios mode {};
+    return tcgetattr(output_fd_, &mode) == 0 && (mode.c_lflag & ECHO) != 0;
 }
 
 ProgramRun runCommand(const std::string& command)

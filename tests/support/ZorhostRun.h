@@ -33,6 +33,10 @@ struct RunOptions {
     // A limit on the size of any file written, in bytes (0: none), which
     // stands in for a full disk: writes beyond it fail.
     long fileSizeLimit = 0;
+    // zorhost runs as the foreground job of a shell with job control on the
+    // terminal; once it is stopped, a line typed on the terminal (Enter)
+    // brings it back into the foreground.
+    bool asJob = false;
 };
 
 // A zorhost that runs while the test acts on it.
@@ -50,6 +54,8 @@ public:
     void signal(int number) const { kill(child_, number); }
     // Keys typed on the terminal (RunOptions::terminal).
     void type(const std::string& keys) const;
+    // Whether the terminal echoes what is typed (RunOptions::terminal).
+    bool terminalEchoes() const;
     // Waits for the end.
     ProgramRun finish();
 

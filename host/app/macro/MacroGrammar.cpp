@@ -1,6 +1,7 @@
 #include "macro/MacroGrammar.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <locale>
 #include <map>
@@ -170,6 +171,30 @@ void checkExportSetup(const MacroCommand& command)
     checkValue(command, exportRule(setting.key, found->second), setting.value);
 }
 
+// "$!STYLE PATH = "EXPORTSETUP KEYWORD"" sets what "$!EXPORTSETUP KEYWORD"
+// sets, and its value is checked alike. An enumeration's value is the
+// host's number there, which the host checks.
+void checkExportStyle(const MacroCommand& command)
+{
+    const MacroParameter* const path = command.find("PATH");
+    const MacroParameter* const value = command.find("VALUE");
+    if (path == nullptr || value == nullptr)
+        return;
+    std::istringstream words(path->value.text);
+    std::string group;
+    std::string key;
+    std::string more;
+    words >> group >> key;
+    for (std::string* word : {&group, &key})
+        for (char& c : *word)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto found = exportKeywords().find(key);
+    if (group != "EXPORTSETUP" || words >> more || found == exportKeywords().end() ||
+        found->second.kind == ExportValueKind::Enumeration)
+        return;
+    checkValue(command, exportRule(key, found->second), value->value);
+}
+
 }  // namespace
 
 void checkMacroCommand(const MacroCommand& command)
@@ -193,6 +218,8 @@ void checkMacroCommand(const MacroCommand& command)
     for (const ParameterRule& rule : rules)
         if (rule.required && seen.count(rule.key) == 0)
             fail(command, "missing " + rule.key);
+    if (command.name == "STYLE")
+        checkExportStyle(command);
 }
 
 }  // namespace zorhost

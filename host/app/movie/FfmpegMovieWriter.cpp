@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include <cstdio>
+#include <vector>
 
 namespace zorhost {
 
@@ -235,9 +236,19 @@ private:
             failWith("cannot convert a frame of " + std::to_string(frame.width) + " x " + std::to_string(frame.height) +
                      " pixels");
         check(av_frame_make_writable(picture_), "write a frame of");
-        const std::uint8_t* const source[1] = {frame.rgb.data()};
         const int stride[1] = {frame.width * 3};
-        sws_scale(scaler_, source, stride, 0, sourceHeight, picture_->data, picture_->linesize);
+        const std::uint8_t* source[1] = {frame.rgb.data()};
+        if (sourceHeight > 1)
+            sws_scale(scaler_, source, stride, 0, sourceHeight - 1, picture_->data, picture_->linesize);
+        // swscale's vector code reads a little past the end of each row: of
+        // the last row, past the end of the picture, where the next page of
+        // memory may not be readable. That row is read from a copy with
+        // room behind it.
+        const std::uint8_t* const lastRow = frame.pixel(0, sourceHeight - 1);
+        lastRow_.assign(lastRow, lastRow + stride[0]);
+        lastRow_.resize(lastRow_.size() + AV_INPUT_BUFFER_PADDING_SIZE);
+        source[0] = lastRow_.data();
+        sws_scale(scaler_, source, stride, sourceHeight - 1, 1, picture_->data, picture_->linesize);
     }
 
     // Sends a frame (null: the end) and writes every packet the encoder has.
@@ -278,6 +289,7 @@ private:
     AVPacket* packet_ = nullptr;
     SwsContext* scaler_ = nullptr;
     Image reduced_;
+    std::vector<std::uint8_t> lastRow_;
     int frames_ = 0;
 };
 

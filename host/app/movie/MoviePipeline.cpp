@@ -17,6 +17,8 @@ public:
     {
         sigset_t all;
         sigfillset(&all);
+        for (const int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS})
+            sigdelset(&all, fault);
         pthread_sigmask(SIG_SETMASK, &all, &previous_);
     }
     ~SignalsBlocked() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }

@@ -13,7 +13,10 @@
 // stopped, which finish() and abandon() wait for. A frame the worker cannot
 // encode stops it: the next add() or finish() throws that MovieError, and
 // abandon() then removes the file. The worker runs with every signal
-// blocked, so that the signals zorhost handles reach the thread that plays.
+// blocked but those of a fault, so that the signals zorhost handles reach
+// the thread that plays, while a fault in the encoder still reaches the
+// sanitizers' and the debugger's handlers (a blocked fault kills the
+// process without a word).
 #ifndef ZORHOST_MOVIE_PIPELINE_H
 #define ZORHOST_MOVIE_PIPELINE_H
 

@@ -116,6 +116,12 @@ bool FrameRecorder::beginMovie(const zorsim::ExportValues& values, const std::st
     movieFailed_ = false;
     closeMovie();
     movieName_ = values.fileName();
+    if (refuseMovieName) {
+        if (const std::string refusal = refuseMovieName(movieName_); !refusal.empty()) {
+            fail(refusal);
+            return false;
+        }
+    }
     moviePartialSlot_ = partialFiles::remember(path);
     try {
         if (renderer() != nullptr)

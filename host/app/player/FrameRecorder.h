@@ -41,6 +41,9 @@ public:
 
     // Plugs the recorder into the host: its export sink and redraw observer.
     void attach();
+    // Why a movie may not be written under a name (empty: it may); a movie
+    // refused is reported and not started.
+    std::function<std::string(const std::string& movieName)> refuseMovieName;
     // Whether a picture could not be drawn or a movie not be written.
     bool failed() const { return failed_; }
     // A full redraw happened.

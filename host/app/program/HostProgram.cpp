@@ -63,6 +63,27 @@ std::unique_ptr<ProgramOutputs> openOutputs(const ProgramOptions& options, Termi
     }
 }
 
+// The settings files the macros have the add-on open.
+std::vector<std::string> settingsFilesOf(const std::vector<MacroFile>& files)
+{
+    const std::string open = "OpenSettingsFile";
+    const std::string key = "FileName=";
+    std::vector<std::string> paths;
+    for (const MacroFile& file : files)
+        for (const MacroCommand& command : file.commands) {
+            const MacroParameter* const parameter = command.find("COMMAND");
+            if (command.name != "ADDONCOMMAND" || parameter == nullptr)
+                continue;
+            const std::string& text = parameter->value.text;
+            if (text.rfind(open, 0) != 0)
+                continue;
+            const std::size_t start = text.find(key);
+            if (start != std::string::npos)
+                paths.push_back(text.substr(start + key.size()));
+        }
+    return paths;
+}
+
 // Plays the files; the status of the run.
 int play(zorsim::Host& host, const std::vector<MacroFile>& files, FrameDataStore& frameData, TerminalFace& face)
 {
@@ -99,6 +120,9 @@ int playMacroFiles(zorsim::Host& host, const ProgramOptions& options, std::ostre
             FrameRecorder recorder(host, frameData, outputs->log(), outputs->sheet(), outputs->frames(),
                                    [&face](const std::string& message) { face.report(message); });
             recorder.attach();
+            recorder.refuseMovieName = [&outputs, settingsFiles = settingsFilesOf(files)](const std::string& movie) {
+                return outputs->movieRefusal(movie, settingsFiles);
+            };
             status = play(host, files, frameData, face);
             drawn = !recorder.failed();
         }

@@ -102,6 +102,19 @@ ProgramOutputs::ProgramOutputs(const ProgramOptions& options) : options_(options
         frames_.emplace(options.frameFolder);
 }
 
+std::string ProgramOutputs::movieRefusal(const std::string& movie, const std::vector<std::string>& settingsFiles) const
+{
+    std::vector<NamedFile> files = inputsOf(options_);
+    for (const std::string& path : settingsFiles)
+        files.push_back({path, "settings file"});
+    for (const NamedFile& output : outputsOf(options_))
+        files.push_back(output);
+    for (const NamedFile& file : files)
+        if (sameFile(movie, file.path))
+            return "the movie " + movie + " would overwrite the " + file.what + " " + file.path;
+    return std::string();
+}
+
 bool ProgramOutputs::complete(const zorsim::Host& host, bool commandsSucceeded, TerminalFace& face)
 {
     bool completed = true;

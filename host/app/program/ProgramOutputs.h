@@ -6,6 +6,8 @@
 #define ZORHOST_PROGRAM_OUTPUTS_H
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "log/FrameLog.h"
 #include "output/AtomicFile.h"
@@ -32,6 +34,11 @@ public:
     FrameLog* log() { return log_ ? &*log_ : nullptr; }
     ContactSheet* sheet() { return sheet_ ? &*sheet_ : nullptr; }
     const FrameFolder* frames() const { return frames_ ? &*frames_ : nullptr; }
+
+    // Why a movie may not be written to `movie`: a message naming it and
+    // the input (a macro file, the add-on, one of `settingsFiles`) or output
+    // it would overwrite; empty when it may.
+    std::string movieRefusal(const std::string& movie, const std::vector<std::string>& settingsFiles) const;
 
     // Completes the contact sheet when a frame was drawn, the frame log,
     // and the recorded macro when every command succeeded; an output not

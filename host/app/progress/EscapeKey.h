@@ -6,7 +6,9 @@
 //   escape.listen(false);         // the line ended: the terminal as it was
 //
 // It listens only while the standard input is a terminal and zorhost runs
-// in its foreground; otherwise nothing changes and no key is pressed.
+// in its foreground; otherwise nothing changes and no key is pressed. While
+// it listens, Ctrl-Z puts the terminal back as it was before zorhost stops,
+// and zorhost takes it again when it continues in the foreground.
 #ifndef ZORHOST_ESCAPE_KEY_H
 #define ZORHOST_ESCAPE_KEY_H
 
@@ -30,6 +32,10 @@ public:
     // Puts the terminal back as it was before listening; safe inside a
     // signal handler.
     static void restoreTerminal() noexcept;
+
+private:
+    // Ctrl-Z is caught, its previous handling kept.
+    bool caught_ = false;
 };
 
 }  // namespace zorhost

@@ -52,9 +52,13 @@ public:
         }
         ++contextsAlive;
     }
+    // Destroying the context frees the objects made in it. Nothing is
+    // deleted by name: OpenGL names belong to a context, and deleted while
+    // another renderer's context is current they would delete its objects.
     ~EglContext()
     {
-        eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+        if (eglGetCurrentContext() == context_)
+            eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
         eglDestroyContext(display_, context_);
         --contextsAlive;
         terminateDisplayWhenUnused();
@@ -169,17 +173,14 @@ void flipRows(Image& picture, std::vector<std::uint8_t>& row)
     }
 }
 
+// A frame buffer with its colour and depth buffers, made in the current
+// context and freed with it.
 class FrameBuffer {
 public:
     FrameBuffer()
     {
         glGenFramebuffers(1, &frameBuffer_);
         glGenRenderbuffers(2, renderBuffers_);
-    }
-    ~FrameBuffer()
-    {
-        glDeleteRenderbuffers(2, renderBuffers_);
-        glDeleteFramebuffers(1, &frameBuffer_);
     }
     FrameBuffer(const FrameBuffer&) = delete;
     FrameBuffer& operator=(const FrameBuffer&) = delete;
@@ -233,12 +234,6 @@ public:
         glGenVertexArrays(1, &vertexArray_);
         glGenBuffers(1, &vertexBuffer_);
         glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize_);
-    }
-    ~GlRenderer() override
-    {
-        glDeleteBuffers(1, &vertexBuffer_);
-        glDeleteVertexArrays(1, &vertexArray_);
-        glDeleteProgram(program_);
     }
 
     void renderInto(const Scene& scene, Image& picture) override
