@@ -16,6 +16,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a renderer sent of the zones' geometry to the GL and holds there.
+struct GeometryBufferCounts {
+    // Buffers filled with a zone's surface or lines, since the renderer was made.
+    std::size_t uploads = 0;
+    // Buffers held now.
+    std::size_t held = 0;
+};
+
 class Renderer {
 public:
     virtual ~Renderer() = default;
@@ -24,6 +32,11 @@ public:
     // frame after frame without allocating one); throws RenderError when it
     // cannot be drawn, leaving `picture` of unspecified content.
     virtual void renderInto(const Scene& scene, Image& picture) = 0;
+
+    // A zone's surface and lines are sent to the GL once and drawn from
+    // there in every picture that shows them; the buffers of zones the last
+    // picture did not show are released.
+    virtual GeometryBufferCounts geometryBuffers() const = 0;
 
     // The same into a new picture.
     Image render(const Scene& scene)
