@@ -61,7 +61,7 @@ std::vector<zorsim::Zone> hostZones(const LoadedDataSet& file)
 
 // The variable `name` names, or the first one a surface has values of; -1
 // when there is none.
-int colourVariable(const LoadedDataSet& file, const std::string& name, const std::string& path)
+int namedColourVariable(const LoadedDataSet& file, const std::string& name, const std::string& path)
 {
     if (!name.empty()) {
         const int named = file.variableNamed(name);
@@ -101,7 +101,7 @@ void FrameDataStore::loadDataFile(zorsim::Host& host, const std::string& path, c
     needFrame(host, "data");
     FrameData data;
     data.file = readDataFile(path, host.status, limits_);
-    data.colourVariable = colourVariable(*data.file, colourBy, path);
+    data.colourVariable = namedColourVariable(*data.file, colourBy, path);
     data.bounds = data.file->bounds();
     // The diagonal of data of any shape fits the height of a 4:3 picture.
     data.fitMargin = 1.5;
@@ -125,6 +125,22 @@ const LoadedDataSet* FrameDataStore::currentDataFile(const zorsim::Host& host) c
 {
     const FrameData* data = current(host);
     return data == nullptr ? nullptr : data->file.get();
+}
+
+int FrameDataStore::colourVariable(const zorsim::Host& host) const
+{
+    const FrameData* data = current(host);
+    return data == nullptr || data->file == nullptr ? -1 : data->colourVariable;
+}
+
+void FrameDataStore::colourBy(const zorsim::Host& host, int variable)
+{
+    const FrameData* data = current(host);
+    if (data == nullptr || data->file == nullptr)
+        throw std::out_of_range("there is no data file to colour");
+    if (variable < -1 || variable >= static_cast<int>(data->file->variables().size()))
+        throw std::out_of_range("the data file has no variable " + std::to_string(variable));
+    frames_[host.frames.current().id].colourVariable = variable;
 }
 
 bool FrameDataStore::fitView(zorsim::Host& host) const

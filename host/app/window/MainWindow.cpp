@@ -115,6 +115,8 @@ void MainWindow::buildViewMenu()
 {
     addHostAction(viewMenu, "&Fit", &MainWindow::fitView);
     addHostAction(viewMenu, "&Reset", &MainWindow::resetView);
+    colourMenu_ = std::make_unique<ColourMenu>(*menus_.menu(viewMenu), host_, frameData_,
+                                               [this](std::function<void()> action) { act(action); });
 }
 
 void MainWindow::buildHelpMenu()

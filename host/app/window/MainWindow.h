@@ -24,6 +24,7 @@
 #include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
+#include "window/ColourMenu.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
 #include "window/HostMenus.h"
@@ -111,6 +112,7 @@ private:
     FrameRecorder recorder_;
     MacroRecording recording_;
     HostMenus menus_;
+    std::unique_ptr<ColourMenu> colourMenu_;
     ViewWidget* view_;
     TimeSlider* timeSlider_;
     TaskStatus* taskStatus_;
