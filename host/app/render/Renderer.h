@@ -33,11 +33,6 @@ public:
     // cannot be drawn, leaving `picture` of unspecified content.
     virtual void renderInto(const Scene& scene, Image& picture) = 0;
 
-    // A zone's surface and lines are sent to the GL once and drawn from
-    // there in every picture that shows them; the buffers of zones the last
-    // picture did not show are released.
-    virtual GeometryBufferCounts geometryBuffers() const = 0;
-
     // The same into a new picture.
     Image render(const Scene& scene)
     {
@@ -45,6 +40,11 @@ public:
         renderInto(scene, picture);
         return picture;
     }
+
+    // A zone's surface and lines are sent to the GL once and drawn from
+    // there in every picture that shows them; the buffers of zones the last
+    // picture did not show are released.
+    virtual GeometryBufferCounts geometryBuffers() const = 0;
 };
 
 // Draws with OpenGL off screen, without a display (EGL's surfaceless

@@ -43,7 +43,9 @@ private:
     // A zone's identity and what its colours depend on.
     using Key = std::tuple<std::uint64_t, std::string, double, double, double, double>;
 
+    // Throws RenderError when the GL has no room for it.
     Buffer upload(const void* data, std::size_t vertices, std::size_t vertexSize);
+    void release(ZoneBuffers& buffers);
 
     std::map<Key, ZoneBuffers> zones_;
     std::uint64_t picture_ = 1;
