@@ -201,8 +201,10 @@ TEST_F(WindowTest, OpenDataReadsTheChosenFileColoursItAsChosenOrSaysWhyNotAndKee
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);
     const QImage byHeight = window().view().picture().copy();
     EXPECT_NE(byVariable, byHeight);
+    host().macro.setRecording(true);
     pick('V', 'L');
     EXPECT_FALSE(host().styles.boolValue("COLORLEGEND SHOW"));
+    EXPECT_THAT(host().macro.lines(), Contains("$!STYLE PATH = \"COLORLEGEND SHOW\" VALUE = FALSE"));
     QRect changed;
     for (int y = 0; y < byHeight.height(); ++y)
         for (int x = 0; x < byHeight.width(); ++x)

@@ -4,6 +4,8 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include <string>
+
 #include "player/FrameDataStore.h"
 #include "zorsim/Host.h"
 
@@ -62,6 +64,8 @@ void ColourMenu::showLegend(bool show)
 {
     act_([this, show] {
         host_.styles.setValue(legendPath, show);
+        host_.macro.recordRaw(std::string("$!STYLE PATH = \"") + legendPath +
+                              "\" VALUE = " + (show ? "TRUE" : "FALSE"));
         host_.drawing.redraw(true);
     });
 }
