@@ -6,7 +6,7 @@
 #                            beside it, holding the fly-through's key frames
 #   docs/export-options.png  the "Export Options" dialog of a movie
 #   docs/data.png            the window on the channel flow of examples/channel,
-#                            its legend, and View > Colour By open
+#                            its legend, and Plot > Colour By open
 # Builds what is missing in build/ first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,5 +40,5 @@ shoot() {
 shoot docs/window.png --menu 10 "$work/window.mcr"
 shoot docs/dialog.png --dialog examples/window.mcr
 shoot docs/export-options.png --export-options examples/window.mcr
-shoot docs/data.png --menu 3 --submenu colourByMenu "$work/data.mcr"
+shoot docs/data.png --menu 4 --submenu colourByMenu "$work/data.mcr"
 echo "docs/window.png docs/dialog.png docs/export-options.png docs/data.png"

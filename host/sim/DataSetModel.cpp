@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "zorsim/DrawingModel.h"
 #include "zorsim/FrameModel.h"
 #include "zorsim/HandedOutMemory.h"
 
@@ -14,7 +15,10 @@ struct ZorSet_s {
 
 namespace zorsim {
 
-DataSetModel::DataSetModel(FrameModel& frames, HandedOutMemory& memory) : frames_(frames), memory_(memory) {}
+DataSetModel::DataSetModel(FrameModel& frames, HandedOutMemory& memory, DrawingModel& drawing)
+    : frames_(frames), memory_(memory), drawing_(drawing)
+{
+}
 
 DataSetModel::~DataSetModel() = default;
 
@@ -33,6 +37,7 @@ void DataSetModel::loadZones(const std::vector<Zone>& zones)
     DataSet& set = data();
     set.loaded = true;
     set.zones = zones;
+    drawing_.noteChange();
 }
 
 int DataSetModel::addZone(int strand, double solutionTime, bool enabled)
@@ -40,12 +45,14 @@ int DataSetModel::addZone(int strand, double solutionTime, bool enabled)
     DataSet& set = data();
     set.loaded = true;
     set.zones.push_back(Zone{strand, solutionTime, enabled});
+    drawing_.noteChange();
     return static_cast<int>(set.zones.size());
 }
 
 void DataSetModel::setZoneEnabled(int zone, bool enabled)
 {
     data().zones.at(static_cast<std::size_t>(zone - 1)).enabled = enabled;
+    drawing_.noteChange();
 }
 
 const Zone* DataSetModel::zone(int number) const
@@ -151,6 +158,7 @@ bool DataSetModel::setSolutionTime(double solutionTime)
     if (frames_.empty())
         return false;
     data().solutionTime = solutionTime;
+    drawing_.noteChange();
     return true;
 }
 

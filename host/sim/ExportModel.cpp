@@ -147,7 +147,9 @@ bool ExportModel::finish()
         if (error && onFinishFailed)
             onFinishFailed(error.message());
     }
-    if (!complete)
+    if (complete)
+        ++completions_;
+    else
         removeQuietly(temporaryPath_);
     endRecording();
     return complete;

@@ -8,18 +8,17 @@
 
 namespace zorsim {
 
-namespace {
-
-void announce(int code)
+void FrameModel::announce(int code)
 {
     host().stateChanges.notify(code);
+    drawing_.noteChange();
 }
-
-}  // namespace
 
 ZorUniqueId FrameModel::addFrame(int plotType)
 {
     Frame frame{nextId_++, plotType};
+    frame.width = newWidth_;
+    frame.height = newHeight_;
     frames_.insert(frames_.begin(), frame);
     announce(StateChange_FrameCreated);
     announce(StateChange_CurrentFrameChanged);
@@ -39,6 +38,18 @@ void FrameModel::setPlotType(int plotType)
 {
     current().plotType = plotType;
     announce(StateChange_PlotTypeChanged);
+}
+
+void FrameModel::showIn(int width, int height)
+{
+    newWidth_ = width / pixelsPerUnit;
+    newHeight_ = height / pixelsPerUnit;
+    for (Frame& frame : frames_) {
+        frame.width = newWidth_;
+        frame.height = newHeight_;
+    }
+    workAreaWidth = width;
+    workAreaHeight = height;
 }
 
 Frame& FrameModel::current()

@@ -3,6 +3,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "zorsim/DrawingModel.h"
+
 namespace zorsim {
 
 std::string joinPath(const StylePath& path)
@@ -37,7 +39,26 @@ std::string styleDataText(const StyleData& value)
     return text.str();
 }
 
-StyleModel::StyleModel()
+namespace {
+
+StylePath splitPath(const std::string& path)
+{
+    StylePath names;
+    std::istringstream words(path);
+    for (std::string name; words >> name;)
+        names.push_back(name);
+    return names;
+}
+
+// The export settings and the interface's own settings change no picture.
+bool changesPicture(const StylePath& path)
+{
+    return path.front() != "EXPORTSETUP" && path.front() != "INTERFACE";
+}
+
+}  // namespace
+
+StyleModel::StyleModel(DrawingModel& drawing) : drawing_(drawing)
 {
     define("GLOBALTHREED LIGHTSOURCE INTENSITY", 75.0);
     define("GLOBALTHREED LIGHTSOURCE BACKGROUNDLIGHT", 25.0);
@@ -106,21 +127,10 @@ StyleReturnCode_e StyleModel::set(const StylePath& path, const StyleData& value)
         if (code == StyleReturnCode_Ok)
             found->second = converted;
     }
+    if (code == StyleReturnCode_Ok && changesPicture(path))
+        drawing_.noteChange();
     return code;
 }
-
-namespace {
-
-StylePath splitPath(const std::string& path)
-{
-    StylePath names;
-    std::istringstream words(path);
-    for (std::string name; words >> name;)
-        names.push_back(name);
-    return names;
-}
-
-}  // namespace
 
 StyleData StyleModel::value(const std::string& path) const
 {

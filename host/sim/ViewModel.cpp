@@ -1,6 +1,7 @@
 #include "zorsim/ViewModel.h"
 
 #include "ZorTypes.h"
+#include "zorsim/DrawingModel.h"
 #include "zorsim/FrameModel.h"
 
 namespace zorsim {
@@ -67,9 +68,10 @@ const ViewState& ViewModel::current() const
 bool ViewModel::rotate(int axis, double degrees, const Vector3& vector, int originCode)
 {
     const bool standardAxis = vector[0] == 0.0 && vector[1] == 0.0 && vector[2] == 0.0 && originCode == 0;
-    if (!standardAxis || !hasThreeDView())
+    if (!standardAxis || !hasThreeDView() || !current().rotate(axis, degrees))
         return false;
-    return current().rotate(axis, degrees);
+    drawing_.noteChange();
+    return true;
 }
 
 StyleReturnCode_e ViewModel::get(const StylePath& rest, StyleData& value) const

@@ -1,13 +1,14 @@
 // The host model where its own rules decide what the add-on's tests and
 // zorhost's users see: the bookkeeping the fixture's checks trust, how the
-// view turns, which zones a frame draws and when an export starts and ends
-// in a movie.
+// view turns, which zones a frame draws, when an export starts and ends in a
+// movie, and when a change waits to be shown.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -190,6 +191,45 @@ TEST_F(HostModelTest, AnExportStartsOnlyForAMovieItCanWriteWhichAppearsUnderItsN
     EXPECT_THAT(folder.entries(), ElementsAre("movie.avi"));
     EXPECT_FALSE(ZorUtilExportNextFrame()) << "no movie runs any more";
     EXPECT_FALSE(ZorUtilExportFinish());
+}
+
+// A window repaints when told that a change waits: told once per change made
+// while drawing is on, once when drawing comes back on after changes, never
+// for settings that change no picture, and not after a redraw showed it.
+TEST_F(HostModelTest, AFaceIsToldOnceWhenAChangeStartsToWaitToBeShown)
+{
+    int told = 0;
+    host().drawing.onChangeWaiting = [&told] { ++told; };
+    const auto turn = [] { rotate(ZOR_ROTATE_THETA, 5.0); };
+    const auto setSpeed = [] { ZorUtilExportSetup("ANIMATIONSPEED", nullptr, 12.0, 0); };
+    const auto redraw = [] { ZorUtilRedraw(true); };
+    struct Case {
+        const char* what;
+        std::vector<std::function<void()>> steps;
+        int told;
+        bool waiting;
+    };
+    const Case cases[] = {
+        {"a turn", {turn}, 1, true},
+        {"two turns before the repaint", {turn, turn}, 1, true},
+        {"a turn and a redraw", {turn, redraw}, 1, false},
+        {"an export setting", {setSpeed}, 0, false},
+        {"turns with drawing off", {[] { ZorUtilDrawGraphics(false); }, turn, turn}, 0, false},
+        {"drawing back on", {[] { ZorUtilDrawGraphics(false); }, turn, [] { ZorUtilDrawGraphics(true); }}, 1, true},
+        {"the solution time", {[] { ZorUtilSolutionTimeSetCurrent(0.0); }}, 1, true},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.what);
+        host().drawing.changesShown();
+        told = 0;
+        for (const auto& step : each.steps)
+            step();
+        EXPECT_EQ(each.told, told);
+        EXPECT_EQ(each.waiting, host().drawing.isChangeWaiting());
+        while (!host().drawing.isDrawing())
+            ZorUtilDrawGraphics(true);
+    }
+    host().drawing.onChangeWaiting = nullptr;
 }
 
 }  // namespace

@@ -43,8 +43,24 @@ QWidget* keyboardBackIn(QWidget& dialog)
                                                                                           : nullptr;
 }
 
+int widestPicture(const QTextBrowser& guide)
+{
+    int widest = 0;
+    for (QTextBlock block = guide.document()->begin(); block.isValid(); block = block.next())
+        for (auto part = block.begin(); !part.atEnd(); ++part)
+            widest = std::max(widest, static_cast<int>(part.fragment().charFormat().toImageFormat().width()));
+    return widest;
+}
+
+// Two edges line up, or are clearly apart.
+bool onColumns(int edge, int other)
+{
+    return edge == other || std::abs(edge - other) > zorhost::ColumnGrid::tolerance;
+}
+
 // Every control lies in the dialog, without overlapping another but the
-// frames that surround them, and its text fits it.
+// frames that surround them, and its text fits it. Edges a few pixels apart
+// are meant to line up, and do; a Help button has the desktop's help icon or none.
 void expectLaidOut(const zorhost::DialogWindow& dialog)
 {
     SCOPED_TRACE(dialog.windowTitle().toStdString());
@@ -62,10 +78,18 @@ void expectLaidOut(const zorhost::DialogWindow& dialog)
         for (const QString& line : text.split('\n'))
             EXPECT_LE(widget->fontMetrics().horizontalAdvance(line.trimmed()), widget->width()) << line.toStdString();
         EXPECT_LE(widget->fontMetrics().height() * text.count('\n'), widget->height()) << name;
-        for (QWidget* other : controls)
+        for (QWidget* other : controls) {
             EXPECT_TRUE(other <= widget || qobject_cast<QGroupBox*>(widget) != nullptr ||
                         qobject_cast<QGroupBox*>(other) != nullptr || !widget->geometry().intersects(other->geometry()))
                 << name << " and " << other->objectName().toStdString();
+            const bool sizedByText = label != nullptr || qobject_cast<QLabel*>(other) != nullptr;
+            EXPECT_TRUE(onColumns(widget->x(), other->x()) &&
+                        (sizedByText || onColumns(widget->geometry().right(), other->geometry().right())))
+                << name << " and " << other->objectName().toStdString();
+        }
+    }
+    if (QPushButton* help = dialog.findChild<QDialogButtonBox*>("dialogButtons")->button(QDialogButtonBox::Help)) {
+        EXPECT_TRUE(help->icon().isNull() || help->icon().name() == "help-contents");
     }
 }
 
@@ -84,6 +108,7 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     // Append by the button, then by its mnemonic (a button pressed so shows
     // itself down for a moment before it acts).
     drag(Qt::LeftButton, {60, 20});
+    const QImage first = window().view().picture().copy();
     QTest::mouseClick(&control(dialog, "&Append     "), Qt::LeftButton);
     drag(Qt::LeftButton, {-90, -30});
     focus(dialog);
@@ -95,6 +120,12 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     EXPECT_FALSE(name.isEnabled());
     clickLine(list, 0);
     ASSERT_TRUE(name.isEnabled());
+    // Apply shows the key frame at once, in one picture.
+    const int drawn = window().view().picturesDrawn();
+    QTest::mouseClick(&control(dialog, "A&pply        "), Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(first, window().view().picture());
+    EXPECT_EQ(drawn + 1, window().view().picturesDrawn());
     typeInto(name, "Start");
     typeInto(frames, "12", Qt::Key_Tab);
     EXPECT_NE(&frames, QApplication::focusWidget()) << "Tab moves on to the next control";
@@ -146,6 +177,12 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     EXPECT_EQ("Key frame animation", guide->textCursor().block().text().toStdString());
     pick('H', 'U');
     EXPECT_THAT(guide->toPlainText().toStdString(), HasSubstr("zorhost user's guide"));
+    // Narrowed, the guide narrows its pictures; Esc closes it.
+    guide->resize(300, 400);
+    EXPECT_GT(widestPicture(*guide), 100);
+    EXPECT_LE(widestPicture(*guide), guide->viewport()->width());
+    QTest::keyClick(guide, Qt::Key_Escape);
+    EXPECT_FALSE(guide->isVisible());
     std::string about;
     answerMessageBox(QMessageBox::Ok, &about);
     pick('H', 'A');
@@ -161,6 +198,8 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     auto& destination = controlOf<QComboBox>(dialog, ControlKind::OptionMenu);
     destination.setFocus();
     QTest::keyClick(&destination, Qt::Key_Down);
+    window().resize(720, 530);
+    QTest::qWait(50);
     QTest::mouseClick(&animateAll, Qt::LeftButton);
 
     // Export Options: MPEG-4, 320 pixels wide, 12 frames a second; Enter
@@ -169,6 +208,10 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     EXPECT_EQ(&options, QApplication::activeModalWidget());
     for (const zorhost::DialogWindow* laidOut : {&dialog, &timeOptions, &options})
         expectLaidOut(*laidOut);
+    // The width of the image on screen is the view's, as resized.
+    const QSize view = window().view().size();
+    EXPECT_EQ(QString("Dimensions: %1 x %2").arg(view.width()).arg(view.height()),
+              controlOf<QLabel>(options, ControlKind::Label, 4).text());
     auto& format = controlOf<QComboBox>(options, ControlKind::OptionMenu, 3);
     format.setFocus();
     QTest::keyClicks(&format, "MPEG-4");
@@ -179,13 +222,25 @@ TEST_F(DialogTest, BuildsKeyFramesAnimatesThemOnScreenAndToAMovieAndKeepsThemInA
     typeInto(controlOf<QLineEdit>(options, ControlKind::TextField, 2), "12", Qt::Key_Tab);
     QStringList filters;
     const auto filtersSeen = [&filters](QFileDialog& files) { filters = files.nameFilters(); };
+    // A start the host refuses brings one box: the add-on's message, and the host's reason beneath.
+    host().exports.refuseStarts(true);
+    std::string refused;
     answerFileDialog("road.mp4", filtersSeen);
+    answerMessageBox(QMessageBox::Ok, &refused);
+    QTest::keyClick(&options, Qt::Key_Return);
+    EXPECT_EQ("Unable to start animation export.\nThe host's reason: the host refuses to start movies", refused);
+    host().exports.refuseStarts(false);
+    focus(dialog);
+    QTest::mouseClick(&animateAll, Qt::LeftButton);
+    answerFileDialog("road.mp4");
     QTest::keyClick(&options, Qt::Key_Return);
     EXPECT_THAT(filters.join(";").toStdString(), HasSubstr("*.mp4"));
     const MovieProbe movie = probeMovie(file("road.mp4"));
     EXPECT_THAT(movie.size, ::testing::StartsWith("320x"));
     EXPECT_EQ("12/1", movie.frameRate);
     EXPECT_EQ(9, movie.frames);
+    EXPECT_THAT(window().taskStatus().findChild<QLabel*>("statusText")->text().toStdString(),
+                HasSubstr("Wrote the movie " + file("road.mp4") + ": 9 frames of 320 x "));
     EXPECT_NE(nullptr, keyboardBackIn(dialog));
 
     // Save As offers the add-on's file type; another extension brings its question,

@@ -12,7 +12,8 @@
 namespace {
 
 // One application for the whole program, on the platform the program is
-// built for: offscreen, where the tests need no display, or an X server.
+// built for: offscreen, where the tests need no display, with a screen of
+// 1920 x 1200 pixels, or an X server.
 void startApplication()
 {
     static int argc = 1;
@@ -20,8 +21,13 @@ void startApplication()
     static char* argv[] = {name, nullptr};
     if (QApplication::instance() != nullptr)
         return;
-    qputenv("QT_QPA_PLATFORM", KFA_QT_PLATFORM);
-    static zorhost::SessionSettings settings;
+    std::string platform = KFA_QT_PLATFORM;
+    static TempFolder screen;
+    if (platform == "offscreen")
+        platform += ":configfile=" + writeFile(screen.path("screen.json"),
+                                               R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920,
+                                                  "height": 1200, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
     new QApplication(argc, argv);
 }
 
@@ -30,13 +36,26 @@ void startApplication()
 void WindowFixture::SetUp()
 {
     HostFixture::SetUp();
+    zorhost::SessionSettings::moveTo(QString::fromStdString(config_.root()));
     startApplication();
     waiting_ = std::make_unique<QObject>();
-    window_ = std::make_unique<zorhost::MainWindow>(host());
+    openWindow();
     window_->resize(640, 560);
+    window_->start({});
+}
+
+void WindowFixture::openWindow()
+{
+    window_ = std::make_unique<zorhost::MainWindow>(host());
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->start({});
+}
+
+void WindowFixture::reopenWindow()
+{
+    window_->close();
+    window_.reset();
+    openWindow();
 }
 
 void WindowFixture::TearDown()
@@ -147,7 +166,7 @@ void WindowFixture::answerMessageBox(QMessageBox::StandardButton button, std::st
                   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                   ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
                   if (text != nullptr)
-                      *text = box->text().toStdString();
+                      *text = (box->text() + "\n" + box->informativeText()).toStdString();
                   if (box->button(button) == nullptr) {
                       ADD_FAILURE() << "unexpected message box: " << box->text().toStdString();
                       box->reject();

@@ -1,7 +1,9 @@
 // The main window over a fresh host with the add-on loaded, on Qt's
-// offscreen platform (or an X server's, as the program is built), and a
-// person's hands on it: menus through their mnemonics, drags on the view, the
-// controls of the add-on's dialogs, and answers to the modal dialogs.
+// offscreen platform with a desktop's screen (or an X server's, as the
+// program is built), remembering what it remembers in a configuration folder
+// of the test's own, and a person's hands on it: menus through their
+// mnemonics, drags on the view, the controls of the add-on's dialogs, and
+// answers to the modal dialogs.
 //
 //   class MyTest : public WindowFixture {};
 //   TEST_F(MyTest, Something) { answerFileDialog(path); pick('F', 'P'); ... }
@@ -31,6 +33,8 @@ protected:
     void TearDown() override;
 
     zorhost::MainWindow& window() { return *window_; }
+    // Closes the window and opens it anew, as the next run would.
+    void reopenWindow();
     std::string file(const std::string& name) const { return folder_.path(name); }
     // Writes `text` into the folder's file `name`; returns its full name.
     std::string writeFile(const std::string& name, const std::string& text) const
@@ -67,15 +71,19 @@ protected:
     // The next file dialog is answered by typing the name of the folder's
     // file `name` and Enter; `seen` (if given) looks at it first.
     void answerFileDialog(const std::string& name, std::function<void(QFileDialog&)> seen = nullptr);
-    // The next message box is answered with `button`; its text goes to `text`.
+    // The next message box is answered with `button`; its text and, on a
+    // line of its own, its informative text go to `text`.
     void answerMessageBox(QMessageBox::StandardButton button, std::string* text = nullptr);
     // Runs `step` as soon as `ready` holds, from the event loop, while the window is busy
     // in a task. A step still waiting when the test ends fails it.
     void whenReady(std::function<bool()> ready, std::function<void()> step, const char* what = "a state");
 
     TempFolder folder_;
+    TempFolder config_;
 
 private:
+    void openWindow();
+
     std::unique_ptr<zorhost::MainWindow> window_;
     // Parent of the steps that wait.
     std::unique_ptr<QObject> waiting_;

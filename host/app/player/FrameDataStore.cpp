@@ -1,6 +1,7 @@
 #include "player/FrameDataStore.h"
 
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 
 #include "zorsim/Host.h"
@@ -85,6 +86,7 @@ void FrameDataStore::loadWave(zorsim::Host& host, int steps, double timeMin, dou
 {
     needFrame(host, "the sample");
     FrameData data;
+    data.name = "WAVE";
     data.sample = makeWaveSample(steps, timeMin, timeMax);
     data.bounds = data.sample->bounds;
     std::vector<zorsim::Zone> zones;
@@ -100,6 +102,7 @@ void FrameDataStore::loadDataFile(zorsim::Host& host, const std::string& path, c
 {
     needFrame(host, "data");
     FrameData data;
+    data.name = std::filesystem::path(path).filename().string();
     data.file = readDataFile(path, host.status, limits_);
     data.colourVariable = namedColourVariable(*data.file, colourBy, path);
     data.bounds = data.file->bounds();
@@ -141,6 +144,12 @@ void FrameDataStore::colourBy(const zorsim::Host& host, int variable)
     if (variable < -1 || variable >= static_cast<int>(data->file->variables().size()))
         throw std::out_of_range("the data file has no variable " + std::to_string(variable));
     frames_[host.frames.current().id].colourVariable = variable;
+}
+
+std::string FrameDataStore::currentDataName(const zorsim::Host& host) const
+{
+    const FrameData* data = current(host);
+    return data == nullptr ? std::string() : data->name;
 }
 
 bool FrameDataStore::fitView(zorsim::Host& host) const

@@ -58,9 +58,13 @@ public:
     // as COLORBY does when it is read; the next picture shows it. Throws
     // std::out_of_range when there is no data file or no such variable.
     void colourBy(const zorsim::Host& host, int variable);
+    // What the current frame's data is called: "WAVE", or the data file's
+    // name without its folder; empty when the frame has no data.
+    std::string currentDataName(const zorsim::Host& host) const;
 
 private:
     struct FrameData {
+        std::string name;
         Box bounds;
         // The view's width over the data's diagonal when it is fitted.
         double fitMargin = 1.1;

@@ -4,34 +4,24 @@
 #include <QActionGroup>
 #include <QMenu>
 
-#include <string>
-
 #include "player/FrameDataStore.h"
 #include "zorsim/Host.h"
 
 namespace zorhost {
 
-namespace {
-
-const char* const legendPath = "COLORLEGEND SHOW";
-
-}  // namespace
-
-ColourMenu::ColourMenu(QMenu& viewMenu, zorsim::Host& host, FrameDataStore& frameData, Actor act)
+ColourMenu::ColourMenu(QMenu& plotMenu, zorsim::Host& host, FrameDataStore& frameData, Actor act)
     : host_(host), frameData_(frameData), act_(std::move(act))
 {
-    viewMenu.addSeparator();
-    colourBy_ = viewMenu.addMenu("&Colour By");
+    plotMenu.addSeparator();
+    colourBy_ = plotMenu.addMenu("&Colour By");
     colourBy_->setObjectName("colourByMenu");
-    legend_ = viewMenu.addAction("Colour &Legend");
-    legend_->setCheckable(true);
-    QObject::connect(legend_, &QAction::triggered, legend_, [this](bool show) { showLegend(show); });
-    QObject::connect(&viewMenu, &QMenu::aboutToShow, colourBy_, [this] { update(); });
+    QObject::connect(&plotMenu, &QMenu::aboutToShow, colourBy_, [this] { update(); });
 }
 
 void ColourMenu::update()
 {
-    legend_->setChecked(host_.styles.boolValue(legendPath));
+    // The group of the last listing goes with its entries.
+    delete colourBy_->findChild<QActionGroup*>();
     colourBy_->clear();
     const LoadedDataSet* file = frameData_.currentDataFile(host_);
     colourBy_->setEnabled(file != nullptr);
@@ -56,16 +46,6 @@ void ColourMenu::colourBy(int variable)
 {
     act_([this, variable] {
         frameData_.colourBy(host_, variable);
-        host_.drawing.redraw(true);
-    });
-}
-
-void ColourMenu::showLegend(bool show)
-{
-    act_([this, show] {
-        host_.styles.setValue(legendPath, show);
-        host_.macro.recordRaw(std::string("$!STYLE PATH = \"") + legendPath +
-                              "\" VALUE = " + (show ? "TRUE" : "FALSE"));
         host_.drawing.redraw(true);
     });
 }

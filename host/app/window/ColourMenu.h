@@ -1,15 +1,12 @@
-// How the window's data file is coloured, in the View menu: "Colour By",
-// listing Height and the variables of the current frame's data file (greyed
-// without one), and "Colour Legend", which shows or hides the legend (the
-// style value COLORLEGEND SHOW). Each choice is run through the window's
-// act() and redraws at once; a choice of variable sets what COLORBY sets
-// when a file is read.
+// Plot > Colour By: Height and the variables of the current frame's data
+// file (greyed without one), the one that colours it checked. A choice is
+// run through the window's act(), sets what COLORBY sets when a file is
+// read, and redraws at once.
 #ifndef ZORHOST_COLOUR_MENU_H
 #define ZORHOST_COLOUR_MENU_H
 
 #include <functional>
 
-class QAction;
 class QMenu;
 
 namespace zorsim {
@@ -24,22 +21,20 @@ class ColourMenu {
 public:
     using Actor = std::function<void(std::function<void()>)>;
 
-    // Adds the entries to `viewMenu`; they live as long as it does.
-    ColourMenu(QMenu& viewMenu, zorsim::Host& host, FrameDataStore& frameData, Actor act);
+    // Adds the submenu to `plotMenu`; it lives as long as that does.
+    ColourMenu(QMenu& plotMenu, zorsim::Host& host, FrameDataStore& frameData, Actor act);
     ColourMenu(const ColourMenu&) = delete;
     ColourMenu& operator=(const ColourMenu&) = delete;
 
 private:
-    // Brings the entries up to the current frame's data and style.
+    // Lists the current frame's variables.
     void update();
     void colourBy(int variable);
-    void showLegend(bool show);
 
     zorsim::Host& host_;
     FrameDataStore& frameData_;
     Actor act_;
     QMenu* colourBy_;
-    QAction* legend_;
 };
 
 }  // namespace zorhost

@@ -151,7 +151,7 @@ private:
     void showState(const Control& control) override { label_->setText(text(control.text)); }
     void place(const Control& control) override
     {
-        label_->move(dialogUnitsToPixels(control.x), dialogUnitsToPixels(control.y));
+        label_->move(left(control), dialogUnitsToPixels(control.y));
         label_->adjustSize();
     }
 
@@ -377,10 +377,18 @@ void ControlWidget::follow()
     widget_->show();
 }
 
+int ControlWidget::left(const Control& control) const
+{
+    const int x = dialogUnitsToPixels(control.x);
+    return columns_ != nullptr ? columns_->left(x) : x;
+}
+
 void ControlWidget::place(const Control& control)
 {
-    widget_->setGeometry(dialogUnitsToPixels(control.x), dialogUnitsToPixels(control.y),
-                         dialogUnitsToPixels(control.width), dialogUnitsToPixels(control.height));
+    const int x = left(control);
+    const int right = dialogUnitsToPixels(control.x) + dialogUnitsToPixels(control.width);
+    widget_->setGeometry(x, dialogUnitsToPixels(control.y), (columns_ != nullptr ? columns_->right(right) : right) - x,
+                         dialogUnitsToPixels(control.height));
 }
 
 void ControlWidget::userDoes(const std::function<void(WidgetModel&, int)>& action)
@@ -389,7 +397,9 @@ void ControlWidget::userDoes(const std::function<void(WidgetModel&, int)>& actio
     follow();
 }
 
-std::unique_ptr<ControlWidget> makeControlWidget(WidgetModel& widgets, int controlId, UserActor act, QWidget* parent)
+namespace {
+
+std::unique_ptr<ControlWidget> makeOfKind(WidgetModel& widgets, int controlId, UserActor act, QWidget* parent)
 {
     switch (widgets.control(controlId).kind) {
     case ControlKind::List:
@@ -413,6 +423,17 @@ std::unique_ptr<ControlWidget> makeControlWidget(WidgetModel& widgets, int contr
     default:
         return nullptr;
     }
+}
+
+}  // namespace
+
+std::unique_ptr<ControlWidget> makeControlWidget(WidgetModel& widgets, int controlId, UserActor act, QWidget* parent,
+                                                 const ColumnGrid& columns)
+{
+    std::unique_ptr<ControlWidget> made = makeOfKind(widgets, controlId, std::move(act), parent);
+    if (made != nullptr)
+        made->alignTo(columns);
+    return made;
 }
 
 }  // namespace zorhost

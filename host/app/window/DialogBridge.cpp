@@ -1,9 +1,14 @@
 #include "window/DialogBridge.h"
 
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
+#include <utility>
+
 #include "ZorTypes.h"
+#include "window/FileDialog.h"
+#include "window/WindowMemory.h"
 #include "zorsim/Host.h"
 
 namespace zorhost {
@@ -20,6 +25,16 @@ QString nameFilter(const zorsim::FileDialogRequest& request)
     return typed.isEmpty() ? "All files (*)" : typed + ";;All files (*)";
 }
 
+// Where the dialog opens: the folder of the last file of this kind, else
+// that of the name the add-on proposes, else the folder zorhost runs in.
+QString startFolder(const QString& kind, const QFileInfo& proposed)
+{
+    const QString remembered = windowMemory::folder(kind);
+    if (QFileInfo(remembered).isDir())
+        return remembered;
+    return proposed.isAbsolute() ? proposed.absolutePath() : QDir::currentPath();
+}
+
 }  // namespace
 
 DialogBridge::DialogBridge(zorsim::Host& host, QWidget& window) : host_(host), window_(window)
@@ -27,7 +42,7 @@ DialogBridge::DialogBridge(zorsim::Host& host, QWidget& window) : host_(host), w
     host_.fileDialog.onRun = [this](const zorsim::FileDialogRequest& request) { return chooseFile(request); };
     host_.messages.onMessage = [this](const std::string& text, int kind) { show(text, kind); };
     host_.messages.askQuestion = [this](const std::string& question) { return ask(question); };
-    host_.exports.onStartFailed = [this](const std::string& reason) { warn("Cannot start the movie: " + reason); };
+    host_.exports.onStartFailed = [this](const std::string& reason) { heldBack_ = reason; };
 }
 
 DialogBridge::~DialogBridge()
@@ -42,36 +57,36 @@ std::optional<std::string> DialogBridge::chooseFile(const zorsim::FileDialogRequ
 {
     const bool saving = request.option == ZOR_FILE_DIALOG_SAVE_ASK_OVERWRITE;
     const QString type = QString::fromStdString(request.fileTypeName);
-    QFileDialog dialog(&window_, (saving ? "Save " : "Open ") + (type.isEmpty() ? "File" : type + " File"));
-    dialog.setObjectName("hostFileDialog");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString kind = type.isEmpty() ? "File" : type;
+    FileDialog dialog(&window_, (saving ? "Save " : "Open ") + kind + (type.isEmpty() ? "" : " File"), saving);
     dialog.setNameFilter(nameFilter(request));
+    const QFileInfo proposed(QString::fromStdString(request.proposedName));
+    dialog.setDirectory(startFolder(kind, proposed));
     if (!request.proposedName.empty())
-        dialog.selectFile(QString::fromStdString(request.proposedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        dialog.selectFile(proposed.fileName());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    windowMemory::setFolder(kind, QFileInfo(dialog.chosen()).absolutePath());
+    return dialog.chosen().toStdString();
 }
 
 void DialogBridge::show(const std::string& text, int kind)
 {
-    const QString message = QString::fromStdString(text);
-    switch (kind) {
-    case ZOR_MESSAGE_QUESTION:
-        break;
-    case ZOR_MESSAGE_ERROR:
-        QMessageBox::critical(&window_, hostTitle, message);
-        break;
-    case ZOR_MESSAGE_WARNING:
-        QMessageBox::warning(&window_, hostTitle, message);
-        break;
-    default:
-        QMessageBox::information(&window_, hostTitle, message);
-        break;
-    }
+    if (kind == ZOR_MESSAGE_QUESTION)
+        return;
+    const QMessageBox::Icon icon = kind == ZOR_MESSAGE_ERROR     ? QMessageBox::Critical
+                                   : kind == ZOR_MESSAGE_WARNING ? QMessageBox::Warning
+                                                                 : QMessageBox::Information;
+    QMessageBox box(icon, hostTitle, QString::fromStdString(text), QMessageBox::Ok, &window_);
+    if (icon != QMessageBox::Information && !heldBack_.empty())
+        box.setInformativeText(QString::fromStdString("The host's reason: " + std::exchange(heldBack_, {})));
+    box.exec();
+}
+
+void DialogBridge::showHeldBack()
+{
+    if (!heldBack_.empty())
+        warn("Cannot start the movie: " + std::exchange(heldBack_, {}));
 }
 
 bool DialogBridge::ask(const std::string& question)

@@ -1,8 +1,13 @@
 // The host's own dialogs as the desktop's: the file dialog an add-on asks
-// for as a QFileDialog, its messages, warnings and errors as message boxes,
-// its yes/no questions as a question box, and the host's reports (a movie
-// that cannot be started or written, a picture that cannot be drawn) as
-// warnings. Every box is modal over the main window.
+// for as a FileDialog, opened in the folder last used for that kind of
+// file, its messages, warnings and errors as message boxes, its yes/no
+// questions as a question box, and the host's reports (a movie that cannot
+// be written, a picture that cannot be drawn) as warnings. Every box is
+// modal over the main window.
+//
+// Why the host refused to start a movie is held back: the add-on reports
+// the failure itself, and its message box shows the host's reason beneath
+// its own text, so one failure brings one box.
 //
 // Installs itself into the host model and removes itself when destroyed.
 #ifndef ZORHOST_DIALOG_BRIDGE_H
@@ -38,10 +43,13 @@ public:
     void show(const std::string& text, int kind);
     bool ask(const std::string& question);
     void warn(const std::string& text);
+    // Shows a reason held back that no message of the add-on showed.
+    void showHeldBack();
 
 private:
     zorsim::Host& host_;
     QWidget& window_;
+    std::string heldBack_;
 };
 
 }  // namespace zorhost

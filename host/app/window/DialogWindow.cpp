@@ -5,12 +5,15 @@
 #include <QDialogButtonBox>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "window/WindowMemory.h"
 #include "zorsim/WidgetModel.h"
 
 namespace zorhost {
@@ -66,11 +69,18 @@ DialogWindow::DialogWindow(zorsim::WidgetModel& widgets, int dialogId, UserActor
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(area_);
     addButtons();
-    for (int controlId : controlsIn(widgets_, dialogId_))
+    const std::vector<int> controlIds = controlsIn(widgets_, dialogId_);
+    for (int controlId : controlIds)
+        addToColumns(widgets_.control(controlId));
+    for (int controlId : controlIds)
         followControl(controlId);
 }
 
-DialogWindow::~DialogWindow() = default;
+DialogWindow::~DialogWindow()
+{
+    if (isVisible())
+        windowMemory::savePlace(*this, placeKey());
+}
 
 void DialogWindow::addButtons()
 {
@@ -95,6 +105,10 @@ void DialogWindow::addButtons()
             push->setAutoDefault(false);
     if (QPushButton* ok = buttons_->button(QDialogButtonBox::Ok))
         ok->setDefault(true);
+    // The style's own help icon is a stranger's on some desktops: the
+    // desktop theme's, or none.
+    if (QPushButton* help = buttons_->button(QDialogButtonBox::Help))
+        help->setIcon(QIcon::fromTheme("help-contents"));
     connect(buttons_, &QDialogButtonBox::clicked, this, &DialogWindow::press);
     layout()->addWidget(buttons_);
 }
@@ -122,9 +136,10 @@ void DialogWindow::press(QAbstractButton* button)
 void DialogWindow::follow()
 {
     const bool up = widgets_.dialog(dialogId_).up;
-    if (up && !isVisible())
+    if (up && !isVisible()) {
+        placeFirstTime();
         show();
-    else if (!up && isVisible())
+    } else if (!up && isVisible())
         hide();
 }
 
@@ -142,8 +157,62 @@ void DialogWindow::followControl(int controlId)
     }
     std::unique_ptr<ControlWidget>& widget = controls_[controlId];
     if (widget == nullptr)
-        widget = makeControlWidget(widgets_, controlId, act_, area_);
+        widget = makeControlWidget(widgets_, controlId, act_, area_, columns_);
     widget->follow();
+}
+
+void DialogWindow::addToColumns(const zorsim::Control& control)
+{
+    if (isMenuPart(control.kind))
+        return;
+    const int left = dialogUnitsToPixels(control.x);
+    columns_.addLeft(left);
+    // A label's width is its text's.
+    if (control.kind != ControlKind::Label)
+        columns_.addRight(left + dialogUnitsToPixels(control.width));
+}
+
+QString DialogWindow::placeKey() const
+{
+    return "dialog/" + windowTitle();
+}
+
+void DialogWindow::placeFirstTime()
+{
+    if (std::exchange(placed_, true))
+        return;
+    if (!windowMemory::restorePlace(*this, placeKey()) && !isModal())
+        placeBesideMainWindow();
+}
+
+// Right of the main window, else left of it, at its top; when neither side
+// has room, at the screen's right edge, where it hides the least of the view.
+void DialogWindow::placeBesideMainWindow()
+{
+    const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (main == nullptr || main->screen() == nullptr)
+        return;
+    const QRect beside = main->frameGeometry();
+    const QRect screen = main->screen()->availableGeometry();
+    // Framed as the main window is.
+    const QSize size = sizeHint() + main->frameGeometry().size() - main->size();
+    const int gap = 8;
+    // Before its first show the dialog's frame is unknown, and X11 window
+    // managers put the frame's title above the place given: the main
+    // window's inside top lines the title bars up.
+    const int top = main->geometry().top();
+    if (beside.right() + gap + size.width() <= screen.right() + 1)
+        move(beside.right() + 1 + gap, top);
+    else if (beside.left() - gap - size.width() >= screen.left())
+        move(beside.left() - gap - size.width(), top);
+    else
+        move(std::max(screen.left(), screen.right() + 1 - size.width()), top);
+}
+
+void DialogWindow::hideEvent(QHideEvent* event)
+{
+    windowMemory::savePlace(*this, placeKey());
+    QDialog::hideEvent(event);
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event)

@@ -7,6 +7,10 @@
 // modeless dialog (its close callback runs) and the Cancel of a modal one;
 // everything goes through the widget model's user actions, so the add-on
 // sees what a test would make it see.
+//
+// A dialog opens where it was last left, in this run or an earlier one; the
+// first time, a modeless dialog opens beside the main window when the
+// screen has room for it there, so that it hides nothing of the view.
 #ifndef ZORHOST_DIALOG_WINDOW_H
 #define ZORHOST_DIALOG_WINDOW_H
 
@@ -45,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Esc on the window is a close too, not QDialog's silent reject.
     void reject() override;
     // Menu entries' status texts go to the main window's status line.
@@ -53,13 +58,20 @@ protected:
 private:
     void addButtons();
     void press(QAbstractButton* button);
+    // Before the first show: the remembered place, or beside the main window.
+    void placeFirstTime();
+    void addToColumns(const zorsim::Control& control);
+    void placeBesideMainWindow();
+    QString placeKey() const;
 
     zorsim::WidgetModel& widgets_;
     int dialogId_;
     UserActor act_;
     QWidget* area_;
     QDialogButtonBox* buttons_ = nullptr;
+    bool placed_ = false;
     std::unique_ptr<DialogMenuBar> menuBar_;
+    ColumnGrid columns_;
     std::map<int, std::unique_ptr<ControlWidget>> controls_;
 };
 

@@ -5,8 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace zorhost {
 
@@ -16,7 +22,10 @@ GuideWindow::GuideWindow(QWidget* parent) : QTextBrowser(parent)
     setWindowFlag(Qt::Window);
     setWindowTitle("zorhost user's guide");
     setOpenExternalLinks(true);
-    resize(760, 820);
+    const QRect screen = (parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    // At the screen's top right, with room for the desktop's frame around it.
+    resize(std::min(760, screen.width() * 9 / 10), std::min(820, screen.height() * 9 / 10));
+    move(screen.right() + 1 - width() - screen.width() / 40, screen.top());
 }
 
 QString GuideWindow::guidePath()
@@ -33,7 +42,48 @@ bool GuideWindow::load(const QString& path)
     // The guide's pictures sit beside it.
     setSearchPaths({QFileInfo(path).absolutePath()});
     setMarkdown(QString::fromUtf8(file.readAll()));
+    fitPictures();
     return true;
+}
+
+void GuideWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QTextBrowser::keyPressEvent(event);
+}
+
+void GuideWindow::resizeEvent(QResizeEvent* event)
+{
+    QTextBrowser::resizeEvent(event);
+    fitPictures();
+}
+
+void GuideWindow::fitPictures()
+{
+    const int room = viewport()->width() - 2 * static_cast<int>(document()->documentMargin());
+    const QDir folder(searchPaths().value(0));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextFragment fragment = part.fragment();
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.isValid())
+                continue;
+            // The picture file's own size, read from its header.
+            const QSize size = QImageReader(folder.filePath(picture.name())).size();
+            if (size.isEmpty())
+                continue;
+            const int width = std::min(size.width(), std::max(room, 1));
+            if (static_cast<int>(picture.width()) == width)
+                continue;
+            picture.setWidth(width);
+            picture.setHeight(size.height() * width / size.width());
+            QTextCursor cursor(document());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
 }
 
 QString GuideWindow::helpTopic(const QString& helpPage)

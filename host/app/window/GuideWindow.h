@@ -1,6 +1,8 @@
 // Help > User's Guide: the user's guide in a window of its own beside the
-// main window. An add-on's help page ("zorvan/export_options.html") is the
-// guide's section of that name ("Export options"), shown at the top.
+// main window, no larger than the screen, closed by Esc. Its pictures are
+// scaled down to the window's width. An add-on's help page
+// ("zorvan/export_options.html") is the guide's section of that name
+// ("Export options"), shown at the top.
 #ifndef ZORHOST_GUIDE_WINDOW_H
 #define ZORHOST_GUIDE_WINDOW_H
 
@@ -27,6 +29,14 @@ public:
     // Scrolls to the heading `topic` (in any case); false when the guide
     // has none.
     bool showTopic(const QString& topic);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Each picture as wide as it is, or as the window where that is less.
+    void fitPictures();
 };
 
 }  // namespace zorhost

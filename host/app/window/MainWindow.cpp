@@ -16,9 +16,11 @@
 #include "ZorTypes.h"
 #include "datastream/DataFormats.h"
 #include "window/GuideWindow.h"
+#include "window/MovieReport.h"
 #include "window/TaskStatus.h"
 #include "window/TimeSlider.h"
 #include "window/ViewWidget.h"
+#include "window/WindowMemory.h"
 #include "zorsim/Host.h"
 
 namespace zorhost {
@@ -27,7 +29,11 @@ namespace {
 
 constexpr int fileMenu = 1;
 constexpr int viewMenu = 3;
+constexpr int plotMenu = 4;
 constexpr int helpMenu = 11;
+
+const char* const placeKey = "main";
+const char* const pacingKey = "view/playAtMovieSpeed";
 
 const char* const recordLabel = "&Record Macro...";
 const char* const stopRecordingLabel = "Stop &Recording";
@@ -46,6 +52,8 @@ MainWindow::MainWindow(zorsim::Host& host)
                 [this](const std::string& message) { dialogBridge_.warn(message); }),
       recording_(host.macro),
       menus_(host.registry, *menuBar(), [this](std::function<void()> action) { act(action); }),
+      styleToggles_(host.styles,
+                    [this](const std::string& line) { act([this, line] { playLines("the Plot menu", {line}); }); }),
       view_(new ViewWidget(host, frameData_)),
       timeSlider_(new TimeSlider(host)),
       taskStatus_(new TaskStatus(host, *this))
@@ -62,6 +70,7 @@ MainWindow::MainWindow(zorsim::Host& host)
 
     buildFileMenu();
     buildViewMenu();
+    buildPlotMenu();
     buildHelpMenu();
     menus_.addAddOnOptions();
     dialogLayer_ =
@@ -72,19 +81,23 @@ MainWindow::MainWindow(zorsim::Host& host)
     host_.drawing.onRedraw = [this, movieHook = std::move(host_.drawing.onRedraw)](bool full) {
         if (movieHook)
             movieHook(full);
+        paceRedraw();
         view_->drawNow();
     };
+    host_.drawing.onChangeWaiting = [this] { QTimer::singleShot(0, this, &MainWindow::showWaitingChange); };
     host_.messages.onHelp = [this](const std::string& helpPage) { showHelpPage(helpPage); };
     view_->onUserChange = [this] { refresh(); };
     timeSlider_->onUserChange = [this] { refresh(); };
     taskStatus_->onRunningChanged = [this](bool) { busyChanged(); };
-    resize(900, 720);
+    if (!windowMemory::restorePlace(*this, placeKey))
+        resize(900, 720);
     refresh();
 }
 
 MainWindow::~MainWindow()
 {
     host_.drawing.onRedraw = nullptr;
+    host_.drawing.onChangeWaiting = nullptr;
     host_.messages.onHelp = nullptr;
 }
 
@@ -115,8 +128,23 @@ void MainWindow::buildViewMenu()
 {
     addHostAction(viewMenu, "&Fit", &MainWindow::fitView);
     addHostAction(viewMenu, "&Reset", &MainWindow::resetView);
-    colourMenu_ = std::make_unique<ColourMenu>(*menus_.menu(viewMenu), host_, frameData_,
-                                               [this](std::function<void()> action) { act(action); });
+    menus_.menu(viewMenu)->addSeparator();
+    pacingAction_ = menus_.menu(viewMenu)->addAction("Play at &Movie Speed");
+    pacingAction_->setCheckable(true);
+    pacingAction_->setChecked(windowMemory::flag(pacingKey, true));
+    connect(pacingAction_, &QAction::toggled, this, [](bool on) { windowMemory::setFlag(pacingKey, on); });
+}
+
+void MainWindow::buildPlotMenu()
+{
+    QMenu& plot = *menus_.menu(plotMenu);
+    for (const auto& [label, path] :
+         {std::pair("Show Streamtrace &Markers", "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS"),
+          std::pair("Show Streamtrace &Dashes", "STREAMATTRIBUTES STREAMTIMING SHOWDASHES"),
+          std::pair("Show Colour &Legend", "COLORLEGEND SHOW")})
+        hostActions_.push_back(styleToggles_.add(plot, label, path));
+    colourMenu_ =
+        std::make_unique<ColourMenu>(plot, host_, frameData_, [this](std::function<void()> action) { act(action); });
 }
 
 void MainWindow::buildHelpMenu()
@@ -136,6 +164,7 @@ void MainWindow::act(const std::function<void()>& action)
 {
     if (isBusy())
         return;
+    const MovieReport report(host_);
     ++actionsRunning_;
     busyChanged();
     try {
@@ -145,7 +174,10 @@ void MainWindow::act(const std::function<void()>& action)
     }
     --actionsRunning_;
     host_.idle.runIdle();
+    dialogBridge_.showHeldBack();
     busyChanged();
+    if (const QString outcome = report.outcome(); !outcome.isEmpty())
+        taskStatus_->showOutcome(outcome);
 }
 
 void MainWindow::busyChanged()
@@ -157,24 +189,40 @@ void MainWindow::busyChanged()
     timeSlider_->setEnabled(free);
     dialogLayer_->setInteractive(free);
     refresh();
+    if (free)
+        showWaitingChange();
     if (free && closeRequested_)
         QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::showWaitingChange()
+{
+    // A task's in-between states are not for showing; its end is.
+    if (!taskStatus_->isRunning() && host_.drawing.isChangeWaiting())
+        view_->drawNow();
+}
+
+void MainWindow::paceRedraw()
+{
+    if (!taskStatus_->isRunning() || host_.exports.isRecording())
+        pacer_.restart();
+    else if (pacingAction_->isChecked())
+        pacer_.waitForNextFrame(std::get<double>(host_.exports.values().value("ANIMATIONSPEED")));
 }
 
 void MainWindow::refresh()
 {
     setWindowTitle(titleText());
     menus_.updateSensitivity(!isBusy());
+    styleToggles_.refresh();
     timeSlider_->refresh();
     recordAction_->setText(recording_.isRecording() ? stopRecordingLabel : recordLabel);
 }
 
 QString MainWindow::titleText() const
 {
-    QString title = hostTitle;
-    for (const zorsim::RegisteredAddOn& addOn : host_.registry.addOns())
-        title += (title == hostTitle ? " \u2014 " : ", ") + QString::fromStdString(addOn.name);
-    return title;
+    const std::string shown = frameData_.currentDataName(host_);
+    return shown.empty() ? hostTitle : QString::fromStdString(shown) + " \u2014 " + hostTitle;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -190,6 +238,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    windowMemory::savePlace(*this, placeKey);
     event->accept();
 }
 
@@ -245,7 +294,6 @@ bool MainWindow::playCommands(const std::string& path, const std::vector<MacroCo
             break;
         }
     }
-    view_->drawNow();
     return played;
 }
 

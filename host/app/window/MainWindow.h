@@ -6,9 +6,15 @@
 //
 // Everything the user starts runs through act(): nothing else can start
 // while it or a task with a percent-done line runs, and afterwards the host
-// goes idle (the add-ons' deferred work runs) and the window shows the
-// host's new state. Closing the window while a task runs cancels the task
-// first and closes once it has ended.
+// goes idle (the add-ons' deferred work runs), the window shows the host's
+// new state and the status line what became of a movie. Closing the window
+// while a task runs cancels the task first and closes once it has ended.
+//
+// The view shows every change the host says waits to be shown, once the
+// window is idle and no task runs; a redraw shows it sooner. While a task
+// plays an animation on screen, its redraws keep to the export's animation
+// speed (View > Play at Movie Speed). The window's place is remembered
+// between runs.
 #ifndef ZORHOST_MAIN_WINDOW_H
 #define ZORHOST_MAIN_WINDOW_H
 
@@ -27,8 +33,10 @@
 #include "window/ColourMenu.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
+#include "window/FramePacer.h"
 #include "window/HostMenus.h"
 #include "window/MacroRecording.h"
+#include "window/StyleToggles.h"
 
 namespace zorsim {
 class Host;
@@ -74,6 +82,7 @@ protected:
 private:
     void buildFileMenu();
     void buildViewMenu();
+    void buildPlotMenu();
     void buildHelpMenu();
     QAction* addHostAction(int menu, const QString& label, void (MainWindow::*slot)());
 
@@ -102,6 +111,9 @@ private:
     bool playCommands(const std::string& path, const std::vector<MacroCommand>& commands);
     void refresh();
     void busyChanged();
+    void showWaitingChange();
+    // Before the host's redraw is shown: paces an animation played on screen.
+    void paceRedraw();
     QString titleText() const;
 
     zorsim::Host& host_;
@@ -113,6 +125,8 @@ private:
     MacroRecording recording_;
     HostMenus menus_;
     std::unique_ptr<ColourMenu> colourMenu_;
+    StyleToggles styleToggles_;
+    FramePacer pacer_;
     ViewWidget* view_;
     TimeSlider* timeSlider_;
     TaskStatus* taskStatus_;
@@ -122,6 +136,7 @@ private:
     // The host's own entries, disabled while the window is busy.
     std::vector<QAction*> hostActions_;
     QAction* recordAction_ = nullptr;
+    QAction* pacingAction_ = nullptr;
     int actionsRunning_ = 0;
     bool closeRequested_ = false;
 };

@@ -31,6 +31,9 @@ TaskStatus::TaskStatus(zorsim::Host& host, QWidget& window)
     layout->addWidget(stopButton_);
     bar_->hide();
     stopButton_->hide();
+    // As tall as while a task runs: the view keeps its size, and a movie
+    // the size that Export Options showed.
+    setMinimumHeight(stopButton_->sizeHint().height());
     escape_->setContext(Qt::ApplicationShortcut);
     escape_->setEnabled(false);
     connect(stopButton_, &QPushButton::clicked, this, &TaskStatus::stop);
@@ -53,6 +56,12 @@ void TaskStatus::stop()
 {
     if (running_)
         host_.status.requestCancel();
+}
+
+void TaskStatus::showOutcome(const QString& text)
+{
+    if (!running_)
+        text_->setText(text);
 }
 
 void TaskStatus::statusChanged(const zorsim::StatusModel& status)

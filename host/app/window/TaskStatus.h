@@ -1,5 +1,6 @@
 // The host's percent-done line in the main window's status bar: while a
 // task runs, its text, a progress bar and a Stop button; Esc stops it too.
+// Between tasks it shows what the last one came to.
 // A stop reaches the add-on at its next check. At every check the window
 // processes its pending events, so that it stays responsive during a long
 // task and the Stop button can be pressed at all.
@@ -36,6 +37,8 @@ public:
     bool isRunning() const { return running_; }
     // The user asks to stop the running task, as Stop and Esc do.
     void stop();
+    // Shown until the next task starts.
+    void showOutcome(const QString& text);
 
     // Told when a task starts (true) and when it ends (false).
     std::function<void(bool running)> onRunningChanged;

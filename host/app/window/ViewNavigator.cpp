@@ -55,7 +55,7 @@ void ViewNavigator::turn(int dx, int dy)
 {
     if (!canNavigate() || (dx == 0 && dy == 0))
         return;
-    const double theta = dx * degreesPerPixel;
+    const double theta = -dx * degreesPerPixel;
     const double psi = -dy * degreesPerPixel;
     host_.view.rotate(ZOR_ROTATE_THETA, theta, {0.0, 0.0, 0.0}, 0);
     host_.view.rotate(ZOR_ROTATE_PSI, psi, {0.0, 0.0, 0.0}, 0);

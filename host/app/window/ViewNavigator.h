@@ -20,8 +20,9 @@ namespace zorhost {
 
 class ViewNavigator {
 public:
-    // A drag to the right adds this many degrees per pixel to theta, a drag
-    // down takes them from psi: the near side of the data follows the mouse.
+    // A drag to the right takes this many degrees per pixel from theta (the
+    // viewer goes round the data to its left), a drag down takes them from
+    // psi (the viewer rises): the near side of the data follows the mouse.
     static constexpr double degreesPerPixel = 0.4;
     // One wheel step forward shrinks the view width to this fraction (in
     // perspective, the viewer's distance to the rotation origin).

@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 
 #include "player/HostScene.h"
+#include "zorsim/Host.h"
 
 namespace zorhost {
 
@@ -33,8 +34,10 @@ void ViewWidget::drawNow()
 
 void ViewWidget::render()
 {
+    host_.drawing.changesShown();
     if (renderer_ == nullptr)
         return;
+    ++picturesDrawn_;
     try {
         image_ = renderer_->render(currentScene(host_, frameData_, width(), height()));
         // Refers to image_'s pixels, which stay until the next picture.
@@ -58,6 +61,8 @@ void ViewWidget::paintEvent(QPaintEvent*)
 
 void ViewWidget::resizeEvent(QResizeEvent*)
 {
+    // The host measures its frames on the screen by the view.
+    host_.frames.showIn(width(), height());
     render();
 }
 

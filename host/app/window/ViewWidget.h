@@ -3,9 +3,10 @@
 // mouse on it. Left drag turns the view, middle or right drag moves it, the
 // wheel zooms (see ViewNavigator).
 //
-// The picture is drawn anew at each host redraw (drawNow, so that an
-// animation shows every frame while it plays) and when the widget's size
-// changes; other paints show the last picture.
+// The picture is drawn anew at each host redraw and at each repaint of a
+// change the host says waits (drawNow, so that an animation shows every
+// frame while it plays) and when the widget's size changes; other paints
+// show the last picture.
 #ifndef ZORHOST_VIEW_WIDGET_H
 #define ZORHOST_VIEW_WIDGET_H
 
@@ -33,8 +34,11 @@ public:
     ViewWidget(zorsim::Host& host, const FrameDataStore& frameData, QWidget* parent = nullptr);
     ~ViewWidget() override;
 
-    // Draws the host's current frame and shows it before returning.
+    // Draws the host's current frame and shows it before returning; the
+    // host's changes are shown then.
     void drawNow();
+    // How many pictures were drawn.
+    int picturesDrawn() const { return picturesDrawn_; }
     // While false (a task runs), the mouse and the wheel do nothing.
     void setInteractive(bool interactive) { interactive_ = interactive; }
     ViewNavigator& navigator() { return navigator_; }
@@ -67,6 +71,7 @@ private:
     Image image_;
     QImage picture_;
     bool interactive_ = true;
+    int picturesDrawn_ = 0;
     Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint dragFrom_;
 };

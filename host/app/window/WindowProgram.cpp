@@ -9,7 +9,6 @@
 #include "AddOnLoader.h"
 #include "program/HostProgram.h"
 #include "window/MainWindow.h"
-#include "window/SessionSettings.h"
 
 namespace zorhost {
 
@@ -65,7 +64,6 @@ int runWindow(zorsim::Host& host, const std::string& addOnPath, const std::vecto
         errors << "zorhost: cannot open the window: " << problem << "\n";
         return exitUsage;
     }
-    const SessionSettings settings;
     const QtMessageHandler previous = qInstallMessageHandler(platformMessage);
     QApplication application(applicationArgc, applicationArgv);
     qInstallMessageHandler(previous);

@@ -18,12 +18,14 @@
 
 namespace zorsim {
 
+class DrawingModel;
 class FrameModel;
 class HandedOutMemory;
 
 class DataSetModel {
 public:
-    DataSetModel(FrameModel& frames, HandedOutMemory& memory);
+    // Changes of the data and of the solution time are noted in `drawing`.
+    DataSetModel(FrameModel& frames, HandedOutMemory& memory, DrawingModel& drawing);
     ~DataSetModel();
     DataSetModel(const DataSetModel&) = delete;
     DataSetModel& operator=(const DataSetModel&) = delete;
@@ -67,6 +69,7 @@ private:
 
     FrameModel& frames_;
     HandedOutMemory& memory_;
+    DrawingModel& drawing_;
     std::map<ZorSet, std::unique_ptr<ZorSet_s>> setsOut_;
     // Freed sets are kept so that no later set reuses an address and hides a
     // second free of the first.

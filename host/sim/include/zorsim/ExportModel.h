@@ -64,6 +64,8 @@ public:
 
     int starts() const { return starts_; }
     int finishes() const { return finishes_; }
+    // Finishes that wrote the movie under its name.
+    int completions() const { return completions_; }
     int cancels() const { return cancels_; }
     // Frames of the running or last movie.
     int movieFrames() const { return movieFrames_; }
@@ -89,6 +91,7 @@ private:
     std::string temporaryPath_;
     int starts_ = 0;
     int finishes_ = 0;
+    int completions_ = 0;
     int cancels_ = 0;
     int movieFrames_ = 0;
 };

@@ -24,8 +24,13 @@ struct Frame {
     DataSet dataSet{};
 };
 
+class DrawingModel;
+
 class FrameModel {
 public:
+    // Every change of the frames is noted in `drawing`.
+    explicit FrameModel(DrawingModel& drawing) : drawing_(drawing) {}
+
     // Adds a frame on top and makes it current; returns its identifier.
     ZorUniqueId addFrame(int plotType = ZOR_PLOT_CARTESIAN3D);
     // Deletes the current frame; the next one becomes current.
@@ -46,13 +51,25 @@ public:
     int lightweightPopNext();
     void lightweightPopEnd();
 
+    // A face that shows each frame filling a view of `width` x `height`
+    // pixels: every frame, and every frame made later, takes that size (in
+    // frame units of pixelsPerUnit), and the work area is the view.
+    void showIn(int width, int height);
+
     // Screen pixels per frame unit, and the work area in pixels.
     double pixelsPerUnit = 96.0;
     int workAreaWidth = 1600;
     int workAreaHeight = 1000;
 
 private:
+    // Tells the state-change listeners and notes the change.
+    void announce(int code);
+
+    DrawingModel& drawing_;
     std::vector<Frame> frames_;
+    // The size in frame units of a new frame.
+    double newWidth_ = 8.0;
+    double newHeight_ = 6.0;
     ZorUniqueId nextId_ = 1;
     // While lightweight popping: the index of the frame shown as current.
     int popIndex_ = -1;

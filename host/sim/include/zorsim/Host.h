@@ -43,8 +43,8 @@ public:
     Registry registry;
     IdleQueue idle;
     DrawingModel drawing;
-    StyleModel styles;
-    FrameModel frames;
+    StyleModel styles{drawing};
+    FrameModel frames{drawing};
     StatusModel status;
     StateChangeHub stateChanges;
     MacroModel macro;
@@ -53,8 +53,8 @@ public:
     HandedOutMemory memory;
     // After styles: it serves the "EXPORTSETUP" style values.
     ExportModel exports{styles};
-    ViewModel view{frames};
-    DataSetModel dataSet{frames, memory};
+    ViewModel view{frames, drawing};
+    DataSetModel dataSet{frames, memory, drawing};
     WidgetModel widgets{lock};
 };
 

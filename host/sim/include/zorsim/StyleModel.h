@@ -30,9 +30,12 @@ public:
     virtual StyleReturnCode_e set(const StylePath& rest, const StyleData& value) = 0;
 };
 
+class DrawingModel;
+
 class StyleModel {
 public:
-    StyleModel();
+    // A set that changes what a frame shows is noted in `drawing`.
+    explicit StyleModel(DrawingModel& drawing);
 
     // Gets and sets check the type against the value held; an int may be
     // read and written where a double is held.
@@ -58,6 +61,7 @@ public:
 private:
     const StyleProvider* providerFor(const StylePath& path) const;
 
+    DrawingModel& drawing_;
     std::map<std::string, StyleData> values_;
     std::map<std::string, StyleProvider*> providers_;
     std::set<std::string> failingGets_;

@@ -14,11 +14,14 @@
 
 namespace zorsim {
 
+class DrawingModel;
 class FrameModel;
 
 class ViewModel : public StyleProvider {
 public:
-    explicit ViewModel(FrameModel& frames) : frames_(frames) {}
+    // A rotation is noted in `drawing`; the style values are noted by the
+    // style model that serves them.
+    ViewModel(FrameModel& frames, DrawingModel& drawing) : frames_(frames), drawing_(drawing) {}
 
     // True when the current frame is a 3D Cartesian plot.
     bool hasThreeDView() const;
@@ -37,6 +40,7 @@ public:
 
 private:
     FrameModel& frames_;
+    DrawingModel& drawing_;
 };
 
 }  // namespace zorsim
