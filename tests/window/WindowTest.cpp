@@ -70,6 +70,19 @@ QPoint nearestDrawn(const QImage& picture)
     return {};
 }
 
+// How many pixels show the streamtrace markers' magenta.
+int markerPixels(const QImage& picture)
+{
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor colour = picture.pixelColor(x, y);
+            count +=
+                colour.red() > 120 && colour.red() > 2 * colour.green() && colour.blue() > 2 * colour.green() ? 1 : 0;
+        }
+    return count;
+}
+
 QFileDialog* fileDialogUp()
 {
     return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -203,6 +216,7 @@ TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
     drag(Qt::LeftButton, {-35, 20});
     drag(Qt::MiddleButton, {12, -8});
     pick('P', 'M');
+    EXPECT_GT(markerPixels(window().view().picture()), 100) << "the view shows the markers at once";
     QSlider& slider = window().timeSlider().slider();
     QTest::mouseClick(&slider, Qt::LeftButton, {}, {5, slider.height() / 2});
     QTest::keyClicks(&slider, QString(3, QChar(' ')));
@@ -220,6 +234,7 @@ TEST_F(WindowTest, RecordsWhatTheUserDoesAndPlaysItBack)
     pick('P', 'M');
     QAction* markers = window().menus().menu(4)->actions().front();
     EXPECT_FALSE(markers->isChecked());
+    EXPECT_EQ(0, markerPixels(window().view().picture())) << "the markers go from the view at once";
     QTest::keyClick(&slider, Qt::Key_Home);
     EXPECT_EQ(0.0, host().dataSet.solutionTime());
     answerFileDialog("recorded.mcr");
