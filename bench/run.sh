@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 
 build=build
 logs=$build/bench/logs
-benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostMemoryBench DataReadingBench DataMemoryBench)
+benchmarks=(ViewPrecomputationBench PlayOnScreenBench KeyFrameFileBench ZorhostMemoryBench DataReadingBench DataMemoryBench DrawingBench)
 # The movie is timed this many times; the fastest run counts.
 rounds=2
 

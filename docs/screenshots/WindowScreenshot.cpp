@@ -1,11 +1,12 @@
 // Takes the screenshots of zorhost's window for the user's guide: opens the
 // window as zorhost --window does, plays the macro files, then optionally
-// opens one of the host's menus, or the add-on's "Key Frame Animation"
+// opens one of the host's menus (and in it the submenu named by its object
+// name), or the add-on's "Key Frame Animation"
 // dialog beside the window, or that dialog's "Export Options" for a movie,
 // and saves what the screen shows of them as a PNG. docs/screenshots.sh
 // runs it in a virtual X server.
 //
-//   zorhost_screenshot OUTPUT.png [--menu NUMBER | --dialog | --export-options] MACROFILE...
+//   zorhost_screenshot OUTPUT.png [--menu NUMBER [--submenu NAME] | --dialog | --export-options] MACROFILE...
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,7 +29,8 @@
 namespace {
 
 const char* const usage =
-    "usage: zorhost_screenshot OUTPUT.png [--menu NUMBER | --dialog | --export-options] MACROFILE...\n";
+    "usage: zorhost_screenshot OUTPUT.png [--menu NUMBER [--submenu NAME] | --dialog | --export-options] "
+    "MACROFILE...\n";
 const char* const dialogTitle = "Key Frame Animation";
 const int toolsMenu = 10;
 
@@ -82,12 +84,15 @@ int main(int argc, char** argv)
     }
     const std::string output = arguments.front();
     int menu = 0;
+    QString submenu;
     bool dialog = false;
     bool exportOptions = false;
     std::vector<std::string> macroFiles;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--menu" && i + 1 < arguments.size())
             menu = std::atoi(arguments[++i].c_str());
+        else if (arguments[i] == "--submenu" && i + 1 < arguments.size())
+            submenu = QString::fromStdString(arguments[++i]);
         else if (arguments[i] == "--dialog")
             dialog = true;
         else if (arguments[i] == "--export-options")
@@ -102,9 +107,15 @@ int main(int argc, char** argv)
     window.show();
     settle(300);
     window.start(macroFiles);
+    QRect shown = frameOf(window);
     if (menu != 0)
         window.menuBar()->setActiveAction(window.menus().menu(menu)->menuAction());
-    QRect shown = frameOf(window);
+    if (auto* opened = window.findChild<QMenu*>(submenu); opened != nullptr && !submenu.isEmpty()) {
+        settle(300);
+        window.menus().menu(menu)->setActiveAction(opened->menuAction());
+        settle(300);
+        shown = shown.united(opened->geometry());
+    }
     if (dialog || exportOptions) {
         settle(300);
         openAddOnDialog(window);

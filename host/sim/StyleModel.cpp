@@ -68,6 +68,7 @@ StyleModel::StyleModel(DrawingModel& drawing) : drawing_(drawing)
     define("STREAMATTRIBUTES STREAMTIMING TIMEANCHOR", 0.0);
     define("STREAMATTRIBUTES STREAMTIMING DELTATIME", 0.5);
     define("INTERFACE USEDISPLAYLISTS", true);
+    define("COLORLEGEND SHOW", true);
 }
 
 void StyleModel::define(const std::string& path, StyleData value)

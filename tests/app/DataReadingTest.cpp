@@ -194,6 +194,27 @@ TEST_F(DataReadingTest, TheColourVariableIsChosenByNameAndSpansEveryStep)
     EXPECT_EQ(0u, refusal.find("cannot colour " + series + " by \"vorticity\": its variables are \"pressure\""))
         << refusal;
     EXPECT_EQ(&file, store_.currentDataFile(host()));
+
+    // The window's Colour By: height, then another variable, each with its
+    // legend; a variable the file lacks changes nothing. The legend's style
+    // value hides it.
+    const int pressure = file.variableNamed("pressure");
+    for (const int variable : {-1, pressure, 99}) {
+        SCOPED_TRACE(variable);
+        if (variable == 99)
+            EXPECT_THROW(store_.colourBy(host(), variable), std::out_of_range);
+        else
+            store_.colourBy(host(), variable);
+        const Scene scene = currentScene(host(), store_);
+        const VariableRange range = file.range(pressure);
+        EXPECT_EQ(variable == -1 ? "" : "pressure", scene.colourVariable);
+        EXPECT_EQ(variable == -1 ? "Z (height)" : "pressure", scene.legend.title);
+        EXPECT_DOUBLE_EQ(variable == -1 ? scene.heightMin : range.min, scene.legend.min);
+        EXPECT_DOUBLE_EQ(variable == -1 ? scene.heightMax : range.max, scene.legend.max);
+        EXPECT_TRUE(scene.legend.show);
+    }
+    host().styles.setValue("COLORLEGEND SHOW", false);
+    EXPECT_FALSE(currentScene(host(), store_).legend.show);
 }
 
 TEST_F(DataReadingTest, DamagedFilesOfEveryFormatGiveOneMessageAndKeepTheFrame)

@@ -121,8 +121,9 @@ TEST_F(RendererTest, MarksSitAtAnchorStepsAlongEachStreamtraceAndAreDrawnWhereTh
     const Image empty = renderer().render(scene_);
     for (const auto& [camera, point, pixel] : cases) {
         SCOPED_TRACE(pixel.first);
-        zone.streamtraces = {Streamtrace{{point, point}, {0.0, 1.0}}};
-        scene_.zones = {&zone};
+        ZoneGeometry marked;
+        marked.streamtraces = {Streamtrace{{point, point}, {0.0, 1.0}}};
+        scene_.zones = {&marked};
         scene_.camera = camera;
         const std::array<double, 4> box = changedBox(empty, renderer().render(scene_));
         EXPECT_THAT(std::make_pair((box[0] + box[2]) / 2.0, (box[1] + box[3]) / 2.0),
@@ -177,4 +178,54 @@ TEST_F(RendererTest, LightMarksAxisAndSupersamplingChangeThePictureOfTheExportSi
 
     scene_.width = 0;
     EXPECT_THROW(renderer().render(scene_), RenderError);
+}
+
+TEST_F(RendererTest, SendsEachZoneToTheGlOnceAndHoldsOnlyTheZonesOfTheLastPicture)
+{
+    const std::unique_ptr<Renderer> own = createGlRenderer();
+    const auto uploads = [&] { return own->geometryBuffers().uploads; };
+    const auto held = [&] { return own->geometryBuffers().held; };
+    ZoneGeometry valued;
+    valued.triangles.points = {{-3, -3, 1}, {3, -3, 1}, {3, 3, 2}, {-3, 3, 2}};
+    valued.triangles.normals.assign(4, {0, 0, 1});
+    valued.triangles.indices = {0, 1, 2, 0, 2, 3};
+    valued.triangles.values = {0.25f, 1.5f};
+    valued.triangles.valuePerTriangle = true;
+    scene_.zones.push_back(&valued);
+    scene_.colourVariable = "p";
+    scene_.colourMax = 2.0;
+    // The sample's surface and lines, and the valued surface, drawn as they
+    // were when every picture sent its vertices anew.
+    const Image first = own->render(scene_);
+    std::uint64_t hash = 14695981039346656037ull;
+    for (std::uint8_t byte : first.rgb)
+        hash = (hash ^ byte) * 1099511628211ull;
+    EXPECT_EQ(5266168574076758159ull, hash);
+    EXPECT_EQ(3u, uploads());
+
+    // Another colouring sends the zones again in its colours; another view
+    // and markers send nothing of them again.
+    scene_.colourMax = 4.0;
+    EXPECT_NE(first.rgb, own->render(scene_).rgb);
+    scene_.camera.theta += 30.0;
+    scene_.streamtraces = {true, true, 0.5, 0.25};
+    own->render(scene_);
+    EXPECT_THAT(std::vector<std::size_t>({uploads(), held()}), ElementsAre(6, 3));
+
+    // A time series holds one step's buffers; a copy of a zone (data read
+    // again) is a zone of its own; a picture without zones holds none.
+    for (const SampleZone& step : sample_.zones) {
+        scene_.zones = {&step.geometry};
+        own->render(scene_);
+        EXPECT_EQ(2u, held());
+    }
+    const ZoneGeometry copy = sample_.zones.back().geometry;
+    scene_.zones = {&copy};
+    own->render(scene_);
+    EXPECT_EQ(2u, held());
+    // The first step was shown already; the next two and the copy were not.
+    EXPECT_EQ(6u + 3u * 2u, uploads());
+    scene_.zones = {};
+    own->render(scene_);
+    EXPECT_EQ(0u, held());
 }

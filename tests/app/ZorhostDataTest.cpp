@@ -32,6 +32,24 @@ struct Picture {
             }
         return count == 0 ? std::make_pair(-1.0, -1.0) : std::make_pair(x / count, y / count);
     }
+
+    // Whether the right quarter of the picture holds the colour map's red
+    // above its blue, as the colour legend shows it.
+    bool showsLegend() const
+    {
+        const std::size_t height = rgb.size() / 3 / width;
+        std::size_t red = height;
+        std::size_t blue = 0;
+        for (std::size_t y = 0; y < height; ++y)
+            for (std::size_t x = width - width / 4; x < width; ++x) {
+                const unsigned char* pixel = &rgb[(y * width + x) * 3];
+                if (pixel[0] > 200 && pixel[1] < 80 && pixel[2] < 60)
+                    red = std::min(red, y);
+                if (pixel[0] < 60 && pixel[1] < 80 && pixel[2] > 200)
+                    blue = std::max(blue, y);
+            }
+        return red < blue;
+    }
 };
 
 Picture readPng(const std::string& path)
@@ -98,10 +116,11 @@ TEST_F(ZorhostDataTest, ASeriesAnimatesWithTimeIntoAMovieThatShowsItsColoursAndM
                        "$!STYLE PATH = \"STREAMATTRIBUTES STREAMTIMING SHOWMARKERS\" VALUE = TRUE\n"
                        "$!EXPORTSETUP EXPORTFORMAT = RASTERMETAFILE\n$!EXPORTSETUP EXPORTFNAME = \"movie.rm\"\n" +
                        addOn + "OpenSettingsFile FileName=two.keyframe\"\n" + addOn +
-                       "Animate AnimationDestination=ToFile\"\n")});
+                       "Animate AnimationDestination=ToFile\"\n"
+                       "$!STYLE PATH = \"COLORLEGEND SHOW\" VALUE = FALSE\n$!REDRAW\n")});
     ASSERT_EQ(0, run.status) << run.output;
     const std::vector<std::string> frames = folder_.entries("frames");
-    ASSERT_EQ(11u, frames.size());
+    ASSERT_EQ(12u, frames.size());
     std::vector<Picture> pictures;
     for (const std::string& frame : frames)
         pictures.push_back(readPng(file("frames/" + frame)));
@@ -119,6 +138,9 @@ TEST_F(ZorhostDataTest, ASeriesAnimatesWithTimeIntoAMovieThatShowsItsColoursAndM
         EXPECT_NE(here, pictures[frame + 1].markers());
     }
     EXPECT_NE(pictures[2].rgb, pictures[10].rgb);
+    // The legend shows in every frame of the movie until a style value hides it.
+    for (std::size_t frame = 0; frame < pictures.size(); ++frame)
+        EXPECT_EQ(frame + 1 < pictures.size(), pictures[frame].showsLegend()) << frame;
 }
 
 TEST_F(ZorhostDataTest, ADamagedFileStopsTheMacroWithOneLineNamingIt)

@@ -334,7 +334,7 @@ TEST(WindowProgramTest, WithoutADisplayZorhostSaysSoInOneLineAndExitsWithTwo)
     }
 }
 
-TEST_F(WindowTest, OpenDataReadsTheChosenFileOrSaysWhyNotAndKeepsWhatWasShown)
+TEST_F(WindowTest, OpenDataReadsTheChosenFileColoursItAsChosenOrSaysWhyNotAndKeepsWhatWasShown)
 {
     const ProgramRun made = runCommand(std::string(MAKEDATA_PATH) + " " + file("floor.vtp"));
     ASSERT_EQ(0, made.status) << made.output;
@@ -347,6 +347,26 @@ TEST_F(WindowTest, OpenDataReadsTheChosenFileOrSaysWhyNotAndKeepsWhatWasShown)
     EXPECT_EQ(1u, host().dataSet.current().zones.size());
     EXPECT_NE(sample, window().view().picture());
     const std::vector<double> fitted = viewValues(host().view.current());
+
+    // Plot > Colour By > Height recolours the surface at once; Plot > Show
+    // Colour Legend takes the legend away from the upper right corner alone.
+    const QImage byVariable = window().view().picture().copy();
+    pick('P', 'C');
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);
+    const QImage byHeight = window().view().picture().copy();
+    EXPECT_NE(byVariable, byHeight);
+    host().macro.setRecording(true);
+    pick('P', 'L');
+    EXPECT_FALSE(host().styles.boolValue("COLORLEGEND SHOW"));
+    EXPECT_THAT(host().macro.lines(), Contains("$!STYLE PATH = \"COLORLEGEND SHOW\" VALUE = FALSE"));
+    QRect changed;
+    for (int y = 0; y < byHeight.height(); ++y)
+        for (int x = 0; x < byHeight.width(); ++x)
+            if (byHeight.pixel(x, y) != window().view().picture().pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_GT(changed.left(), byHeight.width() * 3 / 4);
+    EXPECT_LT(changed.bottom(), byHeight.height() / 2);
 
     writeFile("bad.vtp", "<VTKFile");
     std::string shown;

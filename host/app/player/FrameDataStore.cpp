@@ -12,6 +12,9 @@ namespace {
 
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
+// The legend's title of a data file coloured by height.
+const char* const heightName = "Z (height)";
+
 // The view turned about the data's centre, `margin` times as wide as the
 // data's diagonal and, in perspective, far enough; its angles are kept.
 void fitWholeData(zorsim::ViewState& view, const Box& bounds, double margin)
@@ -59,7 +62,7 @@ std::vector<zorsim::Zone> hostZones(const LoadedDataSet& file)
 
 // The variable `name` names, or the first one a surface has values of; -1
 // when there is none.
-int colourVariable(const LoadedDataSet& file, const std::string& name, const std::string& path)
+int namedColourVariable(const LoadedDataSet& file, const std::string& name, const std::string& path)
 {
     if (!name.empty()) {
         const int named = file.variableNamed(name);
@@ -101,7 +104,7 @@ void FrameDataStore::loadDataFile(zorsim::Host& host, const std::string& path, c
     FrameData data;
     data.name = std::filesystem::path(path).filename().string();
     data.file = readDataFile(path, host.status, limits_);
-    data.colourVariable = colourVariable(*data.file, colourBy, path);
+    data.colourVariable = namedColourVariable(*data.file, colourBy, path);
     data.bounds = data.file->bounds();
     // The diagonal of data of any shape fits the height of a 4:3 picture.
     data.fitMargin = 1.5;
@@ -125,6 +128,22 @@ const LoadedDataSet* FrameDataStore::currentDataFile(const zorsim::Host& host) c
 {
     const FrameData* data = current(host);
     return data == nullptr ? nullptr : data->file.get();
+}
+
+int FrameDataStore::colourVariable(const zorsim::Host& host) const
+{
+    const FrameData* data = current(host);
+    return data == nullptr || data->file == nullptr ? -1 : data->colourVariable;
+}
+
+void FrameDataStore::colourBy(const zorsim::Host& host, int variable)
+{
+    const FrameData* data = current(host);
+    if (data == nullptr || data->file == nullptr)
+        throw std::out_of_range("there is no data file to colour");
+    if (variable < -1 || variable >= static_cast<int>(data->file->variables().size()))
+        throw std::out_of_range("the data file has no variable " + std::to_string(variable));
+    frames_[host.frames.current().id].colourVariable = variable;
 }
 
 std::string FrameDataStore::currentDataName(const zorsim::Host& host) const
@@ -170,11 +189,13 @@ void FrameDataStore::describe(const zorsim::Host& host, Scene& scene) const
         return;
     }
     scene.zones = data->file->drawn(drawn, data->colourVariable);
+    scene.legend = {true, heightName, scene.heightMin, scene.heightMax};
     if (data->colourVariable >= 0) {
         const VariableRange range = data->file->range(data->colourVariable);
         scene.colourVariable = data->file->variables()[static_cast<std::size_t>(data->colourVariable)].name;
         scene.colourMin = range.min;
         scene.colourMax = range.max;
+        scene.legend = {true, scene.colourVariable, range.min, range.max};
     }
 }
 

@@ -51,6 +51,13 @@ public:
 
     // The data file loaded into the current frame, or null.
     const LoadedDataSet* currentDataFile(const zorsim::Host& host) const;
+    // The variable that colours the current frame's data file; -1 when it
+    // is coloured by height or there is no data file.
+    int colourVariable(const zorsim::Host& host) const;
+    // Colours the current frame's data file by `variable` (-1: by height),
+    // as COLORBY does when it is read; the next picture shows it. Throws
+    // std::out_of_range when there is no data file or no such variable.
+    void colourBy(const zorsim::Host& host, int variable);
     // What the current frame's data is called: "WAVE", or the data file's
     // name without its folder; empty when the frame has no data.
     std::string currentDataName(const zorsim::Host& host) const;

@@ -91,6 +91,7 @@ Scene currentScene(const zorsim::Host& host, const FrameDataStore& data)
         return scene;
     scene.camera = cameraOf(host.view.current());
     data.describe(host, scene);
+    scene.legend.show = scene.legend.show && styles.boolValue("COLORLEGEND SHOW");
     return scene;
 }
 

@@ -3,6 +3,7 @@
 #ifndef ZORHOST_GEOMETRY_H
 #define ZORHOST_GEOMETRY_H
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -43,8 +44,34 @@ struct TriangleSurface {
     bool valuePerTriangle = false;
 };
 
-// One zone as it is drawn.
+// Tells one zone's geometry from every other, for the renderer's buffers
+// of it: a number of its own for every geometry made or copied, so that a
+// geometry made later at the address of a freed one is never taken for it.
+class GeometryIdentity {
+public:
+    GeometryIdentity() : value_(next()) {}
+    GeometryIdentity(const GeometryIdentity&) : value_(next()) {}
+    GeometryIdentity& operator=(const GeometryIdentity&)
+    {
+        value_ = next();
+        return *this;
+    }
+    std::uint64_t value() const { return value_; }
+
+private:
+    static std::uint64_t next()
+    {
+        static std::atomic<std::uint64_t> last{0};
+        return ++last;
+    }
+
+    std::uint64_t value_;
+};
+
+// One zone as it is drawn. A renderer keeps what it drew of a zone by its
+// identity: a geometry must not change once drawn (make a new one instead).
 struct ZoneGeometry {
+    GeometryIdentity identity;
     SurfaceMesh surface;
     TriangleSurface triangles;
     std::vector<Streamtrace> streamtraces;

@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "render/ColourLegend.h"
 #include "render/Renderer.h"
 #include "render/SceneGeometry.h"
 #include "render/ViewTransform.h"
+#include "render/ZoneBufferCache.h"
 
 namespace zorhost {
 
@@ -235,6 +237,8 @@ public:
         glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize_);
     }
 
+    GeometryBufferCounts geometryBuffers() const override { return zoneBuffers_.counts(); }
+
     void renderInto(const Scene& scene, Image& picture) override
     {
         if (scene.width < 1 || scene.height < 1 || scene.width > maxSize_ || scene.height > maxSize_)
@@ -262,6 +266,8 @@ public:
             throw RenderError("OpenGL failed while drawing");
         if (factor > 1)
             resizeInto(drawn, scene.width, scene.height, picture);
+        paintColourLegend(scene.legend, picture);
+        zoneBuffers_.pictureDrawn();
     }
 
 private:
@@ -304,6 +310,21 @@ private:
         }
     }
 
+    void draw(GLenum mode, GLuint buffer, GLsizei vertices)
+    {
+        if (vertices == 0)
+            return;
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        for (GLuint attribute = 0; attribute < 3; ++attribute) {
+            glEnableVertexAttribArray(attribute);
+            glVertexAttribPointer(attribute, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                                  reinterpret_cast<const void*>(attribute * 3 * sizeof(float)));
+        }
+        glDrawArrays(mode, 0, vertices);
+    }
+
+    // Vertices that change from picture to picture (dashes, markers, the
+    // triad) go through one buffer, sent again each time.
     void draw(GLenum mode, const std::vector<Vertex>& vertices)
     {
         if (vertices.empty())
@@ -311,12 +332,7 @@ private:
         glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
         glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(Vertex)), vertices.data(),
                      GL_STREAM_DRAW);
-        for (GLuint attribute = 0; attribute < 3; ++attribute) {
-            glEnableVertexAttribArray(attribute);
-            glVertexAttribPointer(attribute, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex),
-                                  reinterpret_cast<const void*>(attribute * 3 * sizeof(float)));
-        }
-        glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
+        draw(mode, vertexBuffer_, static_cast<GLsizei>(vertices.size()));
     }
 
     void drawData(const Scene& scene, int factor)
@@ -331,11 +347,16 @@ private:
         glEnable(GL_POLYGON_OFFSET_FILL);
         glPolygonOffset(1.5f, 4.0f);
         setShaded(scene, true);
-        draw(GL_TRIANGLES, surfaceTriangles(scene));
+        std::vector<const ZoneBufferCache::ZoneBuffers*> zones;
+        for (const ZoneGeometry* zone : scene.zones)
+            zones.push_back(&zoneBuffers_.buffersOf(scene, *zone));
+        for (const ZoneBufferCache::ZoneBuffers* zone : zones)
+            draw(GL_TRIANGLES, zone->surface.name, zone->surface.vertices);
         glDisable(GL_POLYGON_OFFSET_FILL);
         setShaded(scene, false);
         glLineWidth(1.5f * static_cast<float>(factor));
-        draw(GL_LINES, streamtraceLines(scene));
+        for (const ZoneBufferCache::ZoneBuffers* zone : zones)
+            draw(GL_LINES, zone->lines.name, zone->lines.vertices);
         glLineWidth(3.5f * static_cast<float>(factor));
         draw(GL_LINES, streamtraceDashes(scene));
         glPointSize(7.0f * static_cast<float>(factor));
@@ -372,6 +393,7 @@ private:
     }
 
     EglContext context_;
+    ZoneBufferCache zoneBuffers_;
     GLuint program_ = 0;
     GLuint vertexArray_ = 0;
     GLuint vertexBuffer_ = 0;

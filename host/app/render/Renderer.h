@@ -16,6 +16,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a renderer sent of the zones' geometry to the GL and holds there.
+struct GeometryBufferCounts {
+    // Buffers filled with a zone's surface or lines, since the renderer was made.
+    std::size_t uploads = 0;
+    // Buffers held now.
+    std::size_t held = 0;
+};
+
 class Renderer {
 public:
     virtual ~Renderer() = default;
@@ -32,6 +40,11 @@ public:
         renderInto(scene, picture);
         return picture;
     }
+
+    // A zone's surface and lines are sent to the GL once and drawn from
+    // there in every picture that shows them; the buffers of zones the last
+    // picture did not show are released.
+    virtual GeometryBufferCounts geometryBuffers() const = 0;
 };
 
 // Draws with OpenGL off screen, without a display (EGL's surfaceless

@@ -33,6 +33,15 @@ struct StreamtraceStyle {
     double deltaTime = 0.5;
 };
 
+// The colour legend drawn in the picture: the colouring's name and the
+// values its colour map spans.
+struct LegendStyle {
+    bool show = false;
+    std::string title;
+    double min = 0.0;
+    double max = 1.0;
+};
+
 struct Scene {
     // Size of the picture in pixels; drawn at `supersample` times the size
     // and scaled down when above 1.
@@ -60,6 +69,7 @@ struct Scene {
 
     StreamtraceStyle streamtraces;
     bool showFrameAxis = true;
+    LegendStyle legend;
 };
 
 }  // namespace zorhost

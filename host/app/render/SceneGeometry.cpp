@@ -57,12 +57,18 @@ bool timingIsDrawable(const StreamtraceStyle& style)
 }
 
 template <typename Visit>
+void forEachTrace(const ZoneGeometry& zone, Visit visit)
+{
+    for (const Streamtrace& trace : zone.streamtraces)
+        if (trace.points.size() >= 2 && trace.times.size() == trace.points.size())
+            visit(trace);
+}
+
+template <typename Visit>
 void forEachTrace(const Scene& scene, Visit visit)
 {
     for (const ZoneGeometry* zone : scene.zones)
-        for (const Streamtrace& trace : zone->streamtraces)
-            if (trace.points.size() >= 2 && trace.times.size() == trace.points.size())
-                visit(trace);
+        forEachTrace(*zone, visit);
 }
 
 const Point3 up{0.0f, 0.0f, 1.0f};
@@ -122,31 +128,29 @@ Point3 heightColour(double fraction)
     return mix(stops[stop], stops[stop + 1], f - stop);
 }
 
-std::vector<Vertex> surfaceTriangles(const Scene& scene)
+std::vector<Vertex> surfaceTriangles(const Scene& scene, const ZoneGeometry& zone)
 {
     std::vector<Vertex> vertices;
     const double span = scene.heightMax > scene.heightMin ? scene.heightMax - scene.heightMin : 1.0;
-    for (const ZoneGeometry* zone : scene.zones) {
-        addTriangleSurface(scene, zone->triangles, vertices);
-        const SurfaceMesh& mesh = zone->surface;
-        auto corner = [&](int column, int row) {
-            const Point3& p = mesh.node(column, row);
-            return vertexAt(p, nodeNormal(mesh, column, row), heightColour((p.z - scene.heightMin) / span));
-        };
-        for (int row = 0; row + 1 < mesh.rows; ++row)
-            for (int column = 0; column + 1 < mesh.columns; ++column) {
-                const Vertex a = corner(column, row), b = corner(column + 1, row);
-                const Vertex c = corner(column + 1, row + 1), d = corner(column, row + 1);
-                vertices.insert(vertices.end(), {a, b, c, a, c, d});
-            }
-    }
+    addTriangleSurface(scene, zone.triangles, vertices);
+    const SurfaceMesh& mesh = zone.surface;
+    auto corner = [&](int column, int row) {
+        const Point3& p = mesh.node(column, row);
+        return vertexAt(p, nodeNormal(mesh, column, row), heightColour((p.z - scene.heightMin) / span));
+    };
+    for (int row = 0; row + 1 < mesh.rows; ++row)
+        for (int column = 0; column + 1 < mesh.columns; ++column) {
+            const Vertex a = corner(column, row), b = corner(column + 1, row);
+            const Vertex c = corner(column + 1, row + 1), d = corner(column, row + 1);
+            vertices.insert(vertices.end(), {a, b, c, a, c, d});
+        }
     return vertices;
 }
 
-std::vector<Vertex> streamtraceLines(const Scene& scene)
+std::vector<Vertex> streamtraceLines(const ZoneGeometry& zone)
 {
     std::vector<Vertex> vertices;
-    forEachTrace(scene, [&](const Streamtrace& trace) {
+    forEachTrace(zone, [&](const Streamtrace& trace) {
         for (std::size_t i = 0; i + 1 < trace.points.size(); ++i) {
             vertices.push_back(vertexAt(trace.points[i], up, lineColour));
             vertices.push_back(vertexAt(trace.points[i + 1], up, lineColour));

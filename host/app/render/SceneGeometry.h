@@ -20,12 +20,12 @@ struct Vertex {
 // (high); `fraction` is clamped into [0, 1].
 Point3 heightColour(double fraction);
 
-// Two triangles for every cell of each zone's structured surface, with node
-// normals, then each zone's triangle surface, coloured by the scene's
-// variable or by height.
-std::vector<Vertex> surfaceTriangles(const Scene& scene);
-// Every streamtrace as line segments (pairs of vertices).
-std::vector<Vertex> streamtraceLines(const Scene& scene);
+// A zone's triangle surface, then two triangles for every cell of its
+// structured surface, with node normals, coloured by the scene's variable
+// or by height.
+std::vector<Vertex> surfaceTriangles(const Scene& scene, const ZoneGeometry& zone);
+// Every streamtrace of a zone as line segments (pairs of vertices).
+std::vector<Vertex> streamtraceLines(const ZoneGeometry& zone);
 // The parts of the streamtraces where dashes are drawn: from each time
 // anchor + 2k * deltaTime to anchor + (2k + 1) * deltaTime, as segments.
 std::vector<Vertex> streamtraceDashes(const Scene& scene);

@@ -140,8 +140,11 @@ void MainWindow::buildPlotMenu()
     QMenu& plot = *menus_.menu(plotMenu);
     for (const auto& [label, path] :
          {std::pair("Show Streamtrace &Markers", "STREAMATTRIBUTES STREAMTIMING SHOWMARKERS"),
-          std::pair("Show Streamtrace &Dashes", "STREAMATTRIBUTES STREAMTIMING SHOWDASHES")})
+          std::pair("Show Streamtrace &Dashes", "STREAMATTRIBUTES STREAMTIMING SHOWDASHES"),
+          std::pair("Show Colour &Legend", "COLORLEGEND SHOW")})
         hostActions_.push_back(styleToggles_.add(plot, label, path));
+    colourMenu_ =
+        std::make_unique<ColourMenu>(plot, host_, frameData_, [this](std::function<void()> action) { act(action); });
 }
 
 void MainWindow::buildHelpMenu()

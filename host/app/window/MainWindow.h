@@ -30,6 +30,7 @@
 #include "player/FrameDataStore.h"
 #include "player/FrameRecorder.h"
 #include "player/MacroPlayer.h"
+#include "window/ColourMenu.h"
 #include "window/DialogBridge.h"
 #include "window/DialogLayer.h"
 #include "window/FramePacer.h"
@@ -123,6 +124,7 @@ private:
     FrameRecorder recorder_;
     MacroRecording recording_;
     HostMenus menus_;
+    std::unique_ptr<ColourMenu> colourMenu_;
     StyleToggles styleToggles_;
     FramePacer pacer_;
     ViewWidget* view_;
