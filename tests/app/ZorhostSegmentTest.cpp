@@ -101,6 +101,7 @@ TEST_F(ZorhostSegmentTest, ThreeSegmentsJoinIntoTheWholeMovieInEveryFormat)
         movieMacro(format, "movie");
         const ProgramRun run = renderParallel("movie.mcr");
         ASSERT_EQ(0, run.status) << run.output;
+        EXPECT_THAT(run.output, HasSubstr("wrote movie: 21 frames rendered in 3 segments"));
         const MovieProbe joined = probeMovie(file("movie"));
         const MovieProbe whole = probeMovie(file("whole"));
         EXPECT_EQ(std::tie(whole.container, whole.codec, whole.size, whole.frameRate, whole.frames),
